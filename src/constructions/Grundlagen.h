@@ -1,0 +1,36 @@
+#pragma once
+// Points and planes from numbers; lines and planes through points and
+// directions.
+#include <string>
+
+#include "model/QuarnelT.h"
+#include "model/VektorT.h"
+
+namespace quarnel {
+
+class HauptF;
+
+// The point (x|y|z) under `name`. ok becomes true on success and is left as
+// it is on a refusal.
+void ErzeugePunkt(HauptF& h, const std::string& name, double x, double y, double z, bool& ok);
+// The plane a·x + b·y + c·z = d under `name`. ok becomes true on success and
+// is left as it is on a refusal.
+void ErzeugeEbeneG(HauptF& h, const std::string& name, double a, double b, double c, double d, bool& ok);
+// A point of the plane a·x + b·y + c·z = d (a, b, c not all zero).
+VektorT EbenenPunkt(double a, double b, double c, double d);
+
+// The line through the points named p1 and p2.
+void ErzeugeGeradePP(HauptF& h, const std::string& p1, const std::string& p2, QuarnelT& G, bool& ok);
+// The line through the point named p with the direction of r (a point's
+// position vector or a line's direction).
+void ErzeugeGeradePR(HauptF& h, const std::string& p, const std::string& r, QuarnelT& G, bool& ok);
+// The plane through three points.
+void ErzeugeEbenePPP(HauptF& h, const std::string& p1, const std::string& p2, const std::string& p3, QuarnelT& G, bool& ok);
+// The plane through a point with a normal vector.
+void ErzeugeEbenePN(HauptF& h, const std::string& p, const std::string& n, QuarnelT& G, bool& ok);
+// The plane through a point with two directions.
+void ErzeugeEbenePRR(HauptF& h, const std::string& p, const std::string& r1, const std::string& r2, QuarnelT& G, bool& ok);
+// v1 − v2, the vector from v2 to v1.
+VektorT PP2G(const VektorT& v1, const VektorT& v2);
+
+}  // namespace quarnel

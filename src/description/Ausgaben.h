@@ -1,0 +1,78 @@
+#pragma once
+// Output texts and their settings: the description text (newest block
+// first), the short-result field, the description mode and the decimals.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/QuarnelT.h"
+
+namespace quarnel {
+
+class Plattform;
+
+class Ausgaben {
+public:
+  explicit Ausgaben(Plattform& ui) : ui_(ui) {}
+
+  int Dezimalen = 6;          // decimals of the output format, 1 to 6
+  bool ProtokollAn = true;    // description mode
+  bool doppelklick = false;   // true while the object list's double-click runs
+  std::string LastInfoF;      // the short-result field
+
+  // Output text of a number with the current decimals.
+  std::string z2s(double z) const;
+  // Vector text of an object sentence: "(x | y | z)".
+  std::string V(const VektorT& v) const;
+
+  // The sentences of the single object types.
+  std::string Zahlausgabe(const QuarnelT& g) const;
+  std::string Punktausgabe(const QuarnelT& g) const;
+  std::string Geradenausgabe(const QuarnelT& g) const;
+  std::string EbenenAusgabe(const QuarnelT& g) const;   // two lines
+  std::string Dreieckausgabe(const QuarnelT& g) const;
+  std::string Tetraederausgabe(const QuarnelT& g) const;
+
+  // The object's sentence by its type code; "" for a code outside the table.
+  std::string Satz(const QuarnelT& g) const;
+  // Shows the object's sentence: short-result field, description area or
+  // (mode off, during a double-click) a message box.
+  void Ausgabe(const QuarnelT& g);
+
+  // Puts a block on top of the description text (not yet shown).
+  void InsInfofenster(const std::string& s);
+  // Shows the description text in the description area when the mode is on
+  // or the text is empty.
+  void InfoAktualisieren();
+  // "Hinweis: " + s as a block, shown at once.
+  void HinweisAusgabe(const std::string& s);
+  // Empties the description text. The area keeps showing its old text until
+  // the next refresh.
+  void InfoLeeren();
+
+  // The whole description text: CR + block + CR for each block, newest first.
+  std::string InfoFenster() const;
+  // The text of the description area as last refreshed.
+  std::string InfoF() const;
+  std::size_t AnzahlBloecke() const { return bloecke_.size(); }
+  // Counts the changes of the description area, so that a view redraws the
+  // area only when its text changed.
+  std::uint64_t InfoFStand() const { return infoFStand_; }
+
+private:
+  static std::string Verkette(const std::vector<std::string>& bloecke, std::size_t anzahl);
+
+  Plattform& ui_;
+  // Blocks in the order they were added; the text shows them newest first.
+  std::vector<std::string> bloecke_;
+  // The description area shows the first `angezeigt_` blocks added ...
+  std::size_t angezeigt_ = 0;
+  // ... or, after the text was emptied and before the next refresh, the
+  // blocks it showed at that time.
+  bool zeigtAlteBloecke_ = false;
+  std::vector<std::string> alteBloecke_;
+  std::uint64_t infoFStand_ = 0;
+};
+
+}  // namespace quarnel

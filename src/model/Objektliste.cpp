@@ -1,0 +1,138 @@
+#include "model/Objektliste.h"
+
+#include <utility>
+
+#include "platform/Plattform.h"
+#include "platform/Text.h"
+
+namespace quarnel {
+
+Objektliste::Objektliste(Plattform& ui, std::function<void(const QuarnelT&)> beschreibe)
+    : ui_(ui), beschreibe_(std::move(beschreibe)) {}
+
+QuarnelT Objektliste::Ursprung() {
+  QuarnelT o;
+  o.name = "O";
+  o.Typ = Punkt;
+  return o;
+}
+
+void Objektliste::NeuerKopf(QuarnelT kopf) {
+  glieder_.clear();
+  kopf_ = std::move(kopf);
+}
+
+std::int64_t Objektliste::AutoNummer(std::string_view name) {
+  if (name.size() < 2 || name.substr(0, 2) != "G_") return 0;
+  return CInt32(Val(name.substr(2)));
+}
+
+void Objektliste::Einlisten(QuarnelT obj) {
+  if (ExistiertQuarnel(obj.name)) LoescheQuarnel(obj.name);
+  if (std::int64_t n = AutoNummer(obj.name); n >= 1) verbraucht_.insert(n);
+  if (beschreibe_) beschreibe_(obj);
+  std::string name = obj.name;
+  glieder_.insert_or_assign(std::move(name), std::move(obj));
+}
+
+const QuarnelT* Objektliste::HoleQuarnel(std::string_view name) const {
+  if (kopf_.name == name) return &kopf_;
+  auto it = glieder_.find(name);
+  return it == glieder_.end() ? nullptr : &it->second;
+}
+
+QuarnelT* Objektliste::HoleQuarnel(std::string_view name) {
+  return const_cast<QuarnelT*>(std::as_const(*this).HoleQuarnel(name));
+}
+
+std::int32_t Objektliste::QuarnelTypNr(std::string_view name) const {
+  const QuarnelT* g = HoleQuarnel(name);
+  return g ? g->Typ : 0;
+}
+
+bool Objektliste::ExistiertQuarnel(std::string_view name) const { return QuarnelTypNr(name) != 0; }
+
+void Objektliste::HoleVektor(std::int32_t selector, std::string_view name, VektorT& v) const {
+  const QuarnelT* g = HoleQuarnel(name);
+  if (!g) {
+    ui_.MsgBox("Fehler beim Suchen nach " + std::string(name));
+    return;
+  }
+  if (selector == 1) v.uebernimmtKomponentenVon(g->v1);
+  else if (selector == 2) v.uebernimmtKomponentenVon(g->v2);
+}
+
+void Objektliste::LoescheQuarnel(std::string_view name) {
+  if (std::int64_t n = AutoNummer(name); n >= 1) BefreieNr(n);
+  auto it = glieder_.find(name);
+  if (it == glieder_.end()) {
+    ui_.MsgBox("Fehler beim Loeschen");
+    return;
+  }
+  glieder_.erase(it);
+}
+
+bool Objektliste::ErlaubterName(std::string_view text) {
+  if (text.empty()) return false;
+  for (unsigned char c : text) {
+    // Blank and colon separate the parts of a protocol line, the comma the
+    // members of a collection, the bar a member result from its operation.
+    if (c == ' ' || c == ':' || c == ',' || c == '|' || c < 32 || c == 127) return false;
+  }
+  return true;
+}
+
+std::int64_t Objektliste::FreieNr() {
+  while (verbraucht_.count(kandidat_)) ++kandidat_;
+  verbraucht_.insert(kandidat_);
+  return kandidat_;
+}
+
+void Objektliste::BefreieNr(std::int64_t n) {
+  verbraucht_.erase(n);
+  if (n >= 1 && n < kandidat_) kandidat_ = n;
+}
+
+void Objektliste::ErzeugeNamenListen() {
+  NamenListen l;
+  auto zeile = [](std::string& liste, const std::string& n) {
+    liste += n;
+    liste += CR;
+  };
+  bool erster = true;
+  FuerAlle([&](const QuarnelT& g) {
+    if (erster) {
+      erster = false;
+      if (g.Typ == Zahl) return;  // a blank head yields no line
+    }
+    const std::string& n = g.name;
+    zeile(l.NListe, n);
+    // The type word stands in column 15; a longer name keeps one blank
+    // before the whole word, so every row starts with the name and a blank.
+    std::string erw = n;
+    if (!Typwort(g.Typ).empty()) {
+      std::size_t len = Len(n);
+      erw += len <= 13 ? Mid(Typname(g.Typ), static_cast<std::int64_t>(len) + 2) : " " + Typwort(g.Typ);
+    }
+    zeile(l.ErwNListe, erw);
+    switch (g.Typ) {
+      case Sammlung: zeile(l.mSoEckNListe, n); break;
+      case Tetraeder: zeile(l.EckNListe, n); break;
+      case Dreieck: zeile(l.EckNListe, n); zeile(l.DNListe, n); break;
+      case Punkt:
+        zeile(l.PNListe, n); zeile(l.gPNListe, n); zeile(l.oEckNliste, n); zeile(l.mSoEckNListe, n);
+        break;
+      case Gerade:
+        zeile(l.gNListe, n); zeile(l.gPNListe, n); zeile(l.oPNListe, n); zeile(l.oEckNliste, n);
+        zeile(l.mSoEckNListe, n);
+        break;
+      case Ebene:
+        zeile(l.oEckNliste, n); zeile(l.oPNListe, n); zeile(l.mSoEckNListe, n);
+        break;
+      default: break;
+    }
+  });
+  listen_ = std::move(l);
+}
+
+}  // namespace quarnel

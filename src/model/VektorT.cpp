@@ -1,0 +1,182 @@
+#include "model/VektorT.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <limits>
+
+#include "platform/Plattform.h"
+#include "platform/Text.h"
+
+namespace quarnel {
+
+bool IstNull(double x) { return std::fabs(x) < NullToleranz; }
+
+std::int32_t ggT(std::int32_t a, std::int32_t b) {
+  // Absolute values computed wide, so that the most negative Int32 saturates
+  // instead of overflowing.
+  auto betrag = [](std::int32_t v) -> std::int32_t {
+    std::int64_t w = std::llabs(static_cast<std::int64_t>(v));
+    return w > std::numeric_limits<std::int32_t>::max() ? std::numeric_limits<std::int32_t>::max()
+                                                        : static_cast<std::int32_t>(w);
+  };
+  a = betrag(a);
+  b = betrag(b);
+  if (b < a) std::swap(a, b);
+  while (a > 0) {
+    std::int32_t t = b % a;
+    b = a;
+    a = t;
+  }
+  return b;
+}
+
+std::string z2s(double z, int dezimalen) {
+  double w = 0.0;
+  if (!IstNull(z)) {
+    if (dezimalen < 1) dezimalen = 1;
+    if (dezimalen > 6) dezimalen = 6;
+    static constexpr double zehner[7] = {1, 10, 100, 1000, 10000, 100000, 1000000};
+    const double p = zehner[dezimalen];
+    w = Round(p * z) / p;
+  }
+  return Str(w);
+}
+
+VektorT VektorT::plus(const VektorT& b) const {
+  return VektorT(kp[1] + b.kp[1], kp[2] + b.kp[2], kp[3] + b.kp[3]);
+}
+
+VektorT VektorT::kreuz(const VektorT& b) const {
+  return VektorT(kp[2] * b.kp[3] - kp[3] * b.kp[2], kp[3] * b.kp[1] - kp[1] * b.kp[3],
+                 kp[1] * b.kp[2] - kp[2] * b.kp[1]);
+}
+
+VektorT VektorT::mal(double f) const { return VektorT(f * kp[1], f * kp[2], f * kp[3]); }
+
+double VektorT::SkalProd(const VektorT& b) const {
+  double s = 0.0;
+  for (int i = 1; i <= 3; ++i) s = s + kp[i] * b.kp[i];
+  return s;
+}
+
+VektorT VektorT::LinKomb(double a, const VektorT& b, double c) const {
+  return mal(a).plus(b.mal(c));
+}
+
+double VektorT::Det(const VektorT& b, const VektorT& c) const { return SkalProd(b.kreuz(c)); }
+
+VektorT VektorT::Richtung(const VektorT& q) const { return LinKomb(1.0, q, -1.0); }
+
+bool VektorT::IstNullvektor() const { return IstNull(SkalProd(*this)); }
+
+bool VektorT::VGanzzahlig() const {
+  double e[4];
+  for (int i = 1; i <= 3; ++i) {
+    double c = std::fabs(kp[i]);
+    e[i] = std::fabs(c - std::floor(c));
+  }
+  return IstNull((e[3] + e[2]) + e[1]);
+}
+
+void VektorT::VereinfacheRichtung() {
+  const double x0 = kp[1], y0 = kp[2], z0 = kp[3];
+  if ((x0 < 0.0 && y0 < 0.0) || (x0 < 0.0 && z0 < 0.0) || (y0 < 0.0 && z0 < 0.0)) {
+    for (int i = 1; i <= 3; ++i) kp[i] = -kp[i];
+  }
+  for (int i = 1; i <= 3; ++i)
+    if (IstNull(kp[i])) kp[i] = 0.0;
+  if (VGanzzahlig()) {
+    std::int32_t g = ggT(ggT(CInt32(x0), CInt32(y0)), CInt32(z0));
+    if (g > 1) {
+      for (int i = 1; i <= 3; ++i) kp[i] = kp[i] / static_cast<double>(g);
+    }
+  }
+}
+
+double VektorT::Norm() const { return std::sqrt(SkalProd(*this)); }
+
+void VektorT::Normiere() {
+  double n = Norm();
+  *this = mal(1.0 / n);
+}
+
+bool VektorT::istgleich(const VektorT& b) const {
+  double s = 0.0;
+  for (int i = 1; i <= 3; ++i) {
+    double d = b.kp[i] - kp[i];
+    s = s + d * d;
+  }
+  return IstNull(s);
+}
+
+double VektorT::dist(const VektorT& b) const { return LinKomb(1.0, b, -1.0).Norm(); }
+
+std::string VektorT::Vektor2String(int dezimalen) const {
+  return "(" + z2s(kp[1], dezimalen) + "|" + z2s(kp[2], dezimalen) + "|" + z2s(kp[3], dezimalen) + ")";
+}
+
+VektorT VektorT::SpiegelePP(const VektorT& z) const { return LinKomb(-1.0, z, 2.0); }
+
+VektorT VektorT::Fusspunkt(const VektorT& a, const VektorT& b) const {
+  VektorT d = a.Richtung(b);
+  if (d.IstNullvektor()) return a;
+  double t = (SkalProd(d) - a.SkalProd(d)) / d.SkalProd(d);
+  return a.LinKomb(1.0, d, t);
+}
+
+double VektorT::DreiecksFlaeche(const VektorT& p2, const VektorT& p3) const {
+  double a1 = dist(p3), a2 = dist(p2), a3 = p2.dist(p3);
+  double s = ((a1 + a2) + a3) / 2.0;
+  double r = ((s * (s - a1)) * (s - a2)) * (s - a3);
+  // Rounding can push the radicand of (nearly) collinear corners below zero.
+  if (!(r > 0.0)) return 0.0;
+  return std::sqrt(r);
+}
+
+bool VektorT::Hesseform(const VektorT& p2, const VektorT& p3, VektorT& n, double& d) const {
+  VektorT u = Richtung(p2);
+  VektorT v = Richtung(p3);
+  n = u.kreuz(v);
+  if (n.IstNullvektor()) return false;
+  n.Normiere();
+  d = n.SkalProd(p2);
+  return true;
+}
+
+void VektorT::DrehachsenRichtungen(double alpha, VektorT& n1, VektorT& n2) const {
+  const double x = kp[1], y = kp[2], z = kp[3];
+  const double c = std::cos(((alpha * 4.0) * std::atan(1.0)) / 180.0);
+  const double s = x * x + y * y;
+  const double sin2 = 1.0 - c * c;
+  if (IstNull(x)) {
+    const double w = std::sqrt(sin2 > 0.0 ? sin2 : 0.0);
+    n1.Vektor(1.0, 0.0, 0.0);
+    n2.Vektor(c * std::sqrt(y * y + z * z), -z * w, y * w);
+    return;
+  }
+  n1.Vektor(y, -x, 0.0);
+  if (!(sin2 > 0.0)) {
+    // Half-angle a multiple of 180 degrees: both mirror planes coincide.
+    n2 = n1.mal(c < 0.0 ? -1.0 : 1.0);
+    return;
+  }
+  const double q = ((c * c * x) * x) / ((s * s) * sin2);
+  const double w = std::sqrt((q * Norm()) * Norm());
+  const double t = (-y * z) / s - w;
+  n2.Vektor((-y * t) / x - z / x, t, 1.0);
+}
+
+double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung) {
+  if (a.IstNullvektor() || b.IstNullvektor()) {
+    if (meldung) meldung->MsgBox("Der Nullvektor bestimmt keinen Winkel zu einem anderen Vektor");
+    return kKeinWinkel;
+  }
+  double c = (a.SkalProd(b) / a.Norm()) / b.Norm();
+  if (IstNull(1.0 - c)) return 0.0;
+  // Rounding can put the cosine of (anti)parallel vectors just outside [-1, 1].
+  if (c < -1.0) c = -1.0;
+  if (c > 1.0) c = 1.0;
+  return (std::acos(c) * 180.0) / (4.0 * std::atan(1.0));
+}
+
+}  // namespace quarnel

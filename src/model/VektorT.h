@@ -1,0 +1,77 @@
+#pragma once
+// A vector of three doubles: a point (its position vector), the direction of
+// a line or the normal of a plane. A plain value type.
+#include <cstdint>
+#include <string>
+
+namespace quarnel {
+
+// The one tolerance of the program: |x| strictly below 1e-07 counts as zero.
+inline constexpr double NullToleranz = 1e-07;
+bool IstNull(double x);
+// Greatest common divisor of the absolute values; ggT(0, 0) = 0.
+std::int32_t ggT(std::int32_t a, std::int32_t b);
+// Output text of a number, rounded to `dezimalen` decimals (1 to 6); a value
+// that counts as zero is written "0".
+std::string z2s(double z, int dezimalen);
+
+struct VektorT {
+  // Components x, y, z at indices 1 to 3; index 0 is not used.
+  double kp[4] = {0.0, 0.0, 0.0, 0.0};
+
+  VektorT() = default;
+  VektorT(double x, double y, double z) : kp{0.0, x, y, z} {}
+
+  double x() const { return kp[1]; }
+  double y() const { return kp[2]; }
+  double z() const { return kp[3]; }
+
+  void Vektor(double x, double y, double z) { kp[1] = x; kp[2] = y; kp[3] = z; }
+  void uebernimmtKomponentenVon(const VektorT& b) { kp[1] = b.kp[1]; kp[2] = b.kp[2]; kp[3] = b.kp[3]; }
+
+  VektorT plus(const VektorT& b) const;
+  VektorT kreuz(const VektorT& b) const;         // self × b
+  VektorT mal(double f) const;
+  double SkalProd(const VektorT& b) const;       // summed in index order
+  VektorT LinKomb(double a, const VektorT& b, double c) const;  // a·self + c·b
+  double Det(const VektorT& b, const VektorT& c) const;         // self · (b × c)
+  VektorT Richtung(const VektorT& q) const;      // self − q
+  bool IstNullvektor() const;                    // squared length tested
+  void VereinfacheRichtung();                    // canonical form, in place
+  bool VGanzzahlig() const;
+  double Norm() const;
+  void Normiere();                               // only on a vector that is not null
+  bool istgleich(const VektorT& b) const;        // squared distance tested
+  double dist(const VektorT& b) const;
+
+  // "(x|y|z)" with each component written by z2s.
+  std::string Vektor2String(int dezimalen) const;
+
+  // Geometric helpers on points given as vectors.
+  // Point reflection of self at the centre z: 2·z − self.
+  VektorT SpiegelePP(const VektorT& z) const;
+  // Foot of the perpendicular from self onto the line through a and b;
+  // a itself when a and b coincide.
+  VektorT Fusspunkt(const VektorT& a, const VektorT& b) const;
+  // Heron's area of the triangle self, p2, p3 (radicand clamped at 0).
+  double DreiecksFlaeche(const VektorT& p2, const VektorT& p3) const;
+  // Hesse normal form of the plane through self, p2, p3: unit normal n and
+  // constant d with n·X = d; false (n unnormalised, d untouched) when the
+  // points determine no plane.
+  bool Hesseform(const VektorT& p2, const VektorT& p3, VektorT& n, double& d) const;
+  // Two directions n1, n2 perpendicular to the axis self, turned from n1 to
+  // n2 by the angle alpha (degrees) in the negative sense about the axis.
+  void DrehachsenRichtungen(double alpha, VektorT& n1, VektorT& n2) const;
+
+  bool operator==(const VektorT& o) const {
+    return kp[1] == o.kp[1] && kp[2] == o.kp[2] && kp[3] == o.kp[3];
+  }
+};
+
+// Angle between two vectors in degrees (0 to 180), or kKeinWinkel when one of
+// them is a null vector. The message is shown through `meldung` when given.
+inline constexpr double kKeinWinkel = 666.0;
+class Plattform;
+double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung);
+
+}  // namespace quarnel

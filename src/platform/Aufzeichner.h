@@ -1,0 +1,64 @@
+#pragma once
+// A Plattform that records what the core shows and answers from a script;
+// used by the tests and by the headless protocol loader.
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "platform/Plattform.h"
+
+namespace quarnel {
+
+class Aufzeichner : public Plattform {
+public:
+  struct Eintrag {
+    enum Art { Meldung, Frage, Beep, Zwischenablage } art;
+    std::string text;
+  };
+  std::vector<Eintrag> protokoll;        // everything shown, in order
+  std::deque<Antwort> antworten;         // scripted answers to queries (default Abbrechen)
+  std::deque<std::optional<std::string>> dateien;  // scripted answers to file dialogs
+  bool shift = false;
+  std::string zwischenablage;
+
+  void MsgBox(const std::string& text) override { protokoll.push_back({Eintrag::Meldung, text}); }
+  Antwort Frage(const std::string& text, FrageArt) override {
+    protokoll.push_back({Eintrag::Frage, text});
+    if (antworten.empty()) return Antwort::Abbrechen;
+    Antwort a = antworten.front();
+    antworten.pop_front();
+    return a;
+  }
+  void Beep() override { protokoll.push_back({Eintrag::Beep, {}}); }
+  std::optional<std::string> OeffnenDialog() override { return naechsteDatei(); }
+  std::optional<std::string> SpeichernDialog(const std::string&) override { return naechsteDatei(); }
+  void Zwischenablage(const std::string& text) override {
+    zwischenablage = text;
+    protokoll.push_back({Eintrag::Zwischenablage, text});
+  }
+  bool ShiftGedrueckt() override { return shift; }
+
+  // The texts of all message boxes shown so far.
+  std::vector<std::string> Meldungen() const {
+    std::vector<std::string> m;
+    for (const auto& e : protokoll)
+      if (e.art == Eintrag::Meldung) m.push_back(e.text);
+    return m;
+  }
+  int Beeps() const {
+    int n = 0;
+    for (const auto& e : protokoll) n += e.art == Eintrag::Beep;
+    return n;
+  }
+  void Leeren() { protokoll.clear(); }
+
+private:
+  std::optional<std::string> naechsteDatei() {
+    if (dateien.empty()) return std::nullopt;
+    auto d = dateien.front();
+    dateien.pop_front();
+    return d;
+  }
+};
+
+}  // namespace quarnel

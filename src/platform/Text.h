@@ -1,0 +1,58 @@
+#pragma once
+// Number and string services of the desktop framework, written for this program.
+// Text is UTF-8; every length and position counts characters (code points),
+// and positions start at 1.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quarnel {
+
+// Line separator inside the program: carriage return (13).
+inline constexpr char CR = '\r';
+
+// Shortest text that reads back to the same double, in fixed notation,
+// never with an exponent or "+"; "-0" is written "0"; whole values have
+// no decimal point. Non-finite values are written "0".
+std::string Str(double x);
+std::string Str(std::int64_t n);
+inline std::string Str(int n) { return Str(static_cast<std::int64_t>(n)); }
+
+// Leading decimal number of the text (leading blanks skipped, optional sign,
+// digits, optional "." and digits, optional exponent); 0 when there is none.
+double Val(std::string_view s);
+
+// Round to the nearest whole number, halves away from zero.
+double Round(double x);
+// Double to Int32: rounds to nearest, saturates outside the range, NaN gives 0.
+std::int32_t CInt32(double x);
+
+// Number of characters (code points).
+std::size_t Len(std::string_view s);
+// Characters from position start (1-based) on, at most count of them
+// (all that remain when count is omitted). Out-of-range positions give "".
+std::string Mid(std::string_view s, std::int64_t start, std::int64_t count = -1);
+std::string Left(std::string_view s, std::int64_t count);
+std::string Right(std::string_view s, std::int64_t count);
+// Character position (1-based) of the first occurrence of what at or after
+// position start; 0 when absent.
+std::int64_t InStr(std::string_view s, std::string_view what, std::int64_t start = 1);
+// Blanks removed from the left / both ends.
+std::string LTrim(std::string_view s);
+std::string Trim(std::string_view s);
+// Fields separated by sep: the count (0 for an empty text) and field n (1-based;
+// "" when n is out of range).
+std::int64_t CountFields(std::string_view s, std::string_view sep);
+std::string NthField(std::string_view s, std::string_view sep, std::int64_t n);
+// Character of a code point, code point of the first character (0 for "").
+std::string Chr(std::uint32_t code);
+std::uint32_t Asc(std::string_view s);
+std::string ReplaceAll(std::string s, std::string_view from, std::string_view to);
+
+// Whole file as text; false when it cannot be read.
+bool LiesTextdatei(const std::string& pfad, std::string& inhalt);
+// Writes the text exactly as given (the caller adds any line end); false on
+// any write error, a failed close included.
+bool SchreibeTextdatei(const std::string& pfad, const std::string& inhalt);
+
+}  // namespace quarnel

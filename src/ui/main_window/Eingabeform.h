@@ -1,0 +1,69 @@
+#pragma once
+// The input form along the top of the main window, without pixels: the name
+// field, the number row, the operand row, the angle and note fields, and the
+// form kind the menus chose last. The Qt layer copies the user's typing and
+// list selections into it before an event and draws it afterwards.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarnel {
+
+// A text field.
+struct Textfeld {
+  std::string text;
+  bool sichtbar = true;
+  bool nurLesen = false;
+};
+
+// A label.
+struct Beschriftung {
+  std::string text;
+  bool sichtbar = true;
+};
+
+// A list box whose rows come from one text, one row per CR-ended line.
+struct Auswahlliste {
+  std::vector<std::string> zeilen;
+  int auswahl = -1;  // index of the selected row, -1 when none is selected
+  bool sichtbar = true;
+
+  // Replaces the rows by the lines of the text (no empty row after the last
+  // CR); the selection is dropped.
+  void Laden(std::string_view text);
+  // The selected row's text, "" when no row is selected.
+  std::string Text() const;
+  // Selects the first row with exactly this text; false (selection dropped)
+  // when there is none.
+  bool Waehle(std::string_view zeile);
+};
+
+class Eingabeform {
+public:
+  Textfeld GnameF;               // name of the object to define
+  Textfeld aF, bF, cF, dF;       // x, y, z of a point; a, b, c, d of a plane
+  Textfeld GradF{{}, false, false};  // rotation angle in degrees (kind 21)
+  Textfeld HinweisF{{}, true, true}; // note text (kind 45); read-only but while a note is typed
+  Beschriftung aT, bT, cT, dT;   // labels of the number row
+  Beschriftung EingabeText;      // the prompt of the operand row
+  Beschriftung durch2T, undT;    // connectors between the operand lists
+  Auswahlliste G1ListB, G2ListB, G3ListB;  // the operands
+
+  // The command kind of the form now shown; 0 while none is chosen.
+  std::int32_t AktuelleKennung = 0;
+  // Members gathered for a collection (kind 31), each preceded by a comma.
+  std::string AktuelleSammlung;
+  // A note is being typed: the window's own Return key waits.
+  bool AufHinweisWarten = false;
+
+  Eingabeform();
+
+  // Clears one row of the form: 1 the number row, 2 the operand row; any
+  // other value does nothing. Name, angle and note fields stay.
+  void MenuleisteLeeren(int i);
+  // Empties the name field and the four number fields, in this order.
+  void FelderLeeren();
+};
+
+}  // namespace quarnel

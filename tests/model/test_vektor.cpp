@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "model/VektorT.h"
+#include "platform/Aufzeichner.h"
+
+using namespace quarnel;
+
+namespace {
+void ErwarteV(const VektorT& v, double x, double y, double z) {
+  EXPECT_DOUBLE_EQ(v.x(), x);
+  EXPECT_DOUBLE_EQ(v.y(), y);
+  EXPECT_DOUBLE_EQ(v.z(), z);
+}
+}  // namespace
+
+TEST(Toleranz, GrenzenDerNull) {
+  EXPECT_TRUE(IstNull(9.99e-08));
+  EXPECT_TRUE(IstNull(-9.99e-08));
+  EXPECT_FALSE(IstNull(1e-07));
+  EXPECT_FALSE(IstNull(-1e-07));
+  EXPECT_TRUE(IstNull(0.0));
+  EXPECT_TRUE(IstNull(-0.0));
+  EXPECT_FALSE(IstNull(std::nan("")));
+  // Null vectors and equal points are decided on squared quantities.
+  EXPECT_TRUE(VektorT(3e-4, 0, 0).IstNullvektor());
+  EXPECT_FALSE(VektorT(3.2e-4, 0, 0).IstNullvektor());
+  VektorT a(1, 2, 3);
+  EXPECT_TRUE(a.istgleich(VektorT(1 + 3e-4, 2, 3)));
+  EXPECT_TRUE(VektorT(1 + 3e-4, 2, 3).istgleich(a));
+  EXPECT_FALSE(a.istgleich(VektorT(1 + 3.2e-4, 2, 3)));
+  EXPECT_NEAR(a.dist(VektorT(1 + 3.2e-4, 2, 3)), 3.2e-4, 1e-15);
+}
+
+TEST(Toleranz, GroessterGemeinsamerTeiler) {
+  EXPECT_EQ(ggT(0, 0), 0);
+  EXPECT_EQ(ggT(0, 7), 7);
+  EXPECT_EQ(ggT(7, 0), 7);
+  EXPECT_EQ(ggT(-12, 18), 6);
+  // The most negative whole number must not overflow.
+  EXPECT_GT(ggT(INT32_MIN, 0), 0);
+}
+
+TEST(Richtung, KanonischeForm) {
+  struct Fall { VektorT ein; VektorT aus; };
+  const Fall faelle[] = {
+      {{-2, -4, 6}, {1, 2, -3}},  {{0, 0, -5}, {0, 0, -1}},      {{1, -2, 3}, {1, -2, 3}},
+      {{0, 0, 0}, {0, 0, 0}},     {{1e-9, 2, 4}, {0, 1, 2}},     {{-1e-9, -2, 3}, {0, 2, -3}},
+      {{-0.5, -1, 0}, {0.5, 1, 0}}, {{1.9999999999, 4, 6}, {1.9999999999, 4, 6}},
+  };
+  for (const auto& f : faelle) {
+    VektorT v = f.ein;
+    v.VereinfacheRichtung();
+    EXPECT_EQ(v, f.aus) << v.x() << " " << v.y() << " " << v.z();
+  }
+  VektorT v(-0.5, -1, 0);
+  v.VereinfacheRichtung();
+  EXPECT_FALSE(std::signbit(v.z()));  // a positive zero
+  // Huge whole components must not overflow the divisor.
+  VektorT gross(4e12, 2e12, 0);
+  gross.VereinfacheRichtung();
+  EXPECT_TRUE(std::isfinite(gross.x()));
+  EXPECT_NEAR(gross.x() / gross.y(), 2.0, 1e-12);
+}
+
+TEST(Algebra, GrundoperationenUndHelfer) {
+  ErwarteV(VektorT(1, 0, 0).kreuz(VektorT(0, 1, 0)), 0, 0, 1);
+  EXPECT_DOUBLE_EQ(VektorT(1, 0, 0).Det(VektorT(0, 1, 0), VektorT(0, 0, 1)), 1.0);
+  ErwarteV(VektorT(), 0, 0, 0);
+  ErwarteV(VektorT(5, 7, 9).Richtung(VektorT(1, 2, 3)), 4, 5, 6);
+  ErwarteV(VektorT(1, 2, 3).LinKomb(2, VektorT(1, 1, 1), -1), 1, 3, 5);
+  ErwarteV(VektorT(1, 2, 3).SpiegelePP(VektorT(0, 0, 0)), -1, -2, -3);
+  ErwarteV(VektorT(1, 1, 0).Fusspunkt(VektorT(0, 0, 0), VektorT(2, 0, 0)), 1, 0, 0);
+  ErwarteV(VektorT(1, 1, 0).Fusspunkt(VektorT(4, 5, 6), VektorT(4, 5, 6)), 4, 5, 6);
+  EXPECT_DOUBLE_EQ(VektorT(0, 0, 0).DreiecksFlaeche(VektorT(3, 0, 0), VektorT(0, 4, 0)), 6.0);
+  // Collinear corners: area zero, never NaN.
+  EXPECT_EQ(VektorT(0, 0, 0).DreiecksFlaeche(VektorT(0.1, 0.1, 0.1), VektorT(0.3, 0.3, 0.3)), 0.0);
+  VektorT n;
+  double d = 99;
+  ASSERT_TRUE(VektorT(0, 0, 0).Hesseform(VektorT(1, 0, 0), VektorT(0, 1, 0), n, d));
+  ErwarteV(n, 0, 0, 1);
+  EXPECT_EQ(d, 0.0);
+  ASSERT_TRUE(VektorT(1, 0, 0).Hesseform(VektorT(0, 1, 0), VektorT(0, 0, 1), n, d));
+  EXPECT_NEAR(n.x(), 1 / std::sqrt(3.0), 1e-15);
+  EXPECT_NEAR(d, 1 / std::sqrt(3.0), 1e-15);
+  d = 99;
+  EXPECT_FALSE(VektorT(0, 0, 0).Hesseform(VektorT(1, 1, 1), VektorT(2, 2, 2), n, d));
+  EXPECT_EQ(d, 99);
+}
+
+TEST(Algebra, WinkelZwischenVektoren) {
+  Aufzeichner ui;
+  EXPECT_DOUBLE_EQ(Winkel(VektorT(1, 0, 0), VektorT(0, 1, 0), &ui), 90.0);
+  EXPECT_DOUBLE_EQ(Winkel(VektorT(1, 0, 0), VektorT(-1, 0, 0), &ui), 180.0);
+  EXPECT_NEAR(Winkel(VektorT(1, 1, 0), VektorT(0, 1, 1), &ui), 60.0, 1e-12);
+  EXPECT_EQ(Winkel(VektorT(1, 0, 0), VektorT(1, 0.0001, 0), &ui), 0.0);
+  EXPECT_NEAR(Winkel(VektorT(1, 0, 0), VektorT(1, 0.001, 0), &ui), 0.0573, 1e-4);
+  // Antiparallel vectors whose cosine rounds below -1 still give 180, not NaN.
+  EXPECT_DOUBLE_EQ(Winkel(VektorT(-4, -3, -2), VektorT(4, 3, 2), &ui), 180.0);
+  EXPECT_TRUE(ui.Meldungen().empty());
+  EXPECT_EQ(Winkel(VektorT(0.0001, 0, 0), VektorT(1, 2, 3), &ui), kKeinWinkel);
+  ASSERT_EQ(ui.Meldungen().size(), 1u);
+  EXPECT_EQ(ui.Meldungen()[0], "Der Nullvektor bestimmt keinen Winkel zu einem anderen Vektor");
+}
+
+TEST(Zahltext, RundungUndNull) {
+  EXPECT_EQ(z2s(0.0, 6), "0");
+  EXPECT_EQ(z2s(-0.0, 6), "0");
+  EXPECT_EQ(z2s(5e-08, 6), "0");
+  EXPECT_EQ(z2s(-9.99e-08, 6), "0");
+  EXPECT_EQ(z2s(1.234, 2), "1.23");
+  EXPECT_EQ(z2s(-1.236, 2), "-1.24");
+  EXPECT_EQ(z2s(1.0 / 3.0, 6), "0.333333");
+  EXPECT_EQ(z2s(0.04, 1), "0");
+  EXPECT_EQ(z2s(1e12, 6), "1000000000000");
+  EXPECT_EQ(VektorT(1, 4, 9).Vektor2String(6), "(1|4|9)");
+  EXPECT_EQ(VektorT(1e-09, -2, 3).Vektor2String(6), "(0|-2|3)");
+}
