@@ -10,11 +10,12 @@ namespace quarnel {
 
 class HauptF;
 
-// The point (x|y|z) under `name`. ok becomes true on success and is left as
-// it is on a refusal.
+// The point (x|y|z) under `name`. ok becomes true on success and false on a
+// refused name. With h.destruktiv an existing object of that name becomes
+// this point in place.
 void ErzeugePunkt(HauptF& h, const std::string& name, double x, double y, double z, bool& ok);
 // The plane a·x + b·y + c·z = d under `name`. ok becomes true on success and
-// is left as it is on a refusal.
+// false on a refused name or when a, b, c are all (near) zero.
 void ErzeugeEbeneG(HauptF& h, const std::string& name, double a, double b, double c, double d, bool& ok);
 // A point of the plane a·x + b·y + c·z = d (a, b, c not all zero).
 VektorT EbenenPunkt(double a, double b, double c, double d);

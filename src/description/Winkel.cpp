@@ -15,7 +15,7 @@ bool HatRichtung(const QuarnelT& g) { return g.Typ == Gerade || g.Typ == Ebene; 
 
 }  // namespace
 
-double BerechneWinkel(HauptF& h, const std::string& s1, const std::string& s2, bool& ok) {
+double WinkelZwischen(HauptF& h, const std::string& s1, const std::string& s2, bool& ok) {
   double w = 0.0;
   if (!ok) return w;
   const QuarnelT* g1 = h.objekte.HoleQuarnel(s1);
@@ -46,7 +46,7 @@ void Winkelausgabe(HauptF& h, const std::string& s1, const std::string& s2, bool
     ok = false;
     return;
   }
-  double w = BerechneWinkel(h, s1, s2, ok);
+  double w = WinkelZwischen(h, s1, s2, ok);
   if (!ok) return;
   // Two lines or two planes: the acute angle, whichever way the vectors point.
   if (w > 90.0) w = 180.0 - w;

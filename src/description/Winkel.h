@@ -13,7 +13,7 @@ class HauptF;
 // entry. Any other pair of objects, or a name that names no object, gives 0
 // and ok false. A null direction or normal gives the no-angle marker
 // kKeinWinkel (after its message) and ok false.
-double BerechneWinkel(HauptF& h, const std::string& s1, const std::string& s2, bool& ok);
+double WinkelZwischen(HauptF& h, const std::string& s1, const std::string& s2, bool& ok);
 
 // Computes the angle, folds it into 0 to 90 degrees and puts the sentence
 // "Der Winkel zwischen s1 und s2 beträgt wº" on top of the description text.

@@ -144,26 +144,28 @@ bool VektorT::Hesseform(const VektorT& p2, const VektorT& p3, VektorT& n, double
 }
 
 void VektorT::DrehachsenRichtungen(double alpha, VektorT& n1, VektorT& n2) const {
-  const double x = kp[1], y = kp[2], z = kp[3];
-  const double c = std::cos(((alpha * 4.0) * std::atan(1.0)) / 180.0);
-  const double s = x * x + y * y;
-  const double sin2 = 1.0 - c * c;
+  // The rotation about a line is made of two mirror images in planes through
+  // the line; their normals are D × n1 and D × n2. n1 is perpendicular to the
+  // axis D; n2 is n1 turned by alpha in the negative sense about the axis, so
+  // that the two mirror images turn by 2·alpha. The sense refers to D itself
+  // when its x component is zero or positive and to −D otherwise: an axis
+  // entered with either orientation of a direction (x, y, z) with x ≠ 0 turns
+  // the same way.
+  const double x = kp[1], y = kp[2];
+  const double bogen = ((alpha * 4.0) * std::atan(1.0)) / 180.0;
+  const double c = std::cos(bogen);
+  const double s = std::sin(bogen);
+  VektorT achse = *this;
   if (IstNull(x)) {
-    const double w = std::sqrt(sin2 > 0.0 ? sin2 : 0.0);
     n1.Vektor(1.0, 0.0, 0.0);
-    n2.Vektor(c * std::sqrt(y * y + z * z), -z * w, y * w);
-    return;
+  } else {
+    n1.Vektor(y, -x, 0.0);
+    if (x < 0.0) achse = mal(-1.0);
   }
-  n1.Vektor(y, -x, 0.0);
-  if (!(sin2 > 0.0)) {
-    // Half-angle a multiple of 180 degrees: both mirror planes coincide.
-    n2 = n1.mal(c < 0.0 ? -1.0 : 1.0);
-    return;
-  }
-  const double q = ((c * c * x) * x) / ((s * s) * sin2);
-  const double w = std::sqrt((q * Norm()) * Norm());
-  const double t = (-y * z) / s - w;
-  n2.Vektor((-y * t) / x - z / x, t, 1.0);
+  // n2 = |D|·cos(alpha)·n1 − sin(alpha)·(D × n1): sine and cosine both enter,
+  // so every angle has its own pair, and a half angle of 0 or 180 degrees
+  // gives n2 parallel to n1 (one mirror plane twice, the identity).
+  n2 = n1.LinKomb(Norm() * c, achse.kreuz(n1), -s);
 }
 
 double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung) {

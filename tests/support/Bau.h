@@ -85,10 +85,36 @@ struct Bau {
   // Enters an object made by hand (a segment, a triangle, the whole space
   // ...), as the constructions would.
   void Setze(QuarnelT g) { h.objekte.Einlisten(std::move(g)); }
+  // A line or plane entered with exactly these vectors (no simplification).
+  void GeradeDirekt(const std::string& n, const VektorT& p, const VektorT& r) { Flach(n, QuarnelTyp::Gerade, p, r); }
+  void EbeneDirekt(const std::string& n, const VektorT& p, const VektorT& nv) { Flach(n, QuarnelTyp::Ebene, p, nv); }
+  void Flach(const std::string& n, std::int32_t typ, const VektorT& p, const VektorT& v) {
+    QuarnelT g;
+    g.name = n;
+    g.Typ = typ;
+    g.v1 = p;
+    g.v2 = v;
+    Setze(g);
+  }
+  void Eck(const std::string& n, std::int32_t typ, const std::string& e1 = "", const std::string& e2 = "",
+           const std::string& e3 = "", const std::string& e4 = "") {
+    QuarnelT g;
+    g.name = n;
+    g.Typ = typ;
+    g.Ecken = {"", e1, e2, e3, e4};
+    Setze(g);
+  }
 
   std::vector<std::string> Meldungen() const { return ui.Meldungen(); }
   // The sentence the last entered object showed in the short-result field.
   const std::string& Satz() const { return h.ausgabe.LastInfoF; }
+  // The first line of the newest block of the description text ("" when
+  // there is none).
+  std::string NeuesterBlock() const {
+    const std::string t = h.ausgabe.InfoFenster();
+    if (t.size() < 2) return {};
+    return t.substr(1, t.find('\r', 1) - 1);
+  }
 };
 
 // ---- geometric checks --------------------------------------------------

@@ -56,6 +56,9 @@ public:
   std::string AktuelleSammlung;
   // A note is being typed: the window's own Return key waits.
   bool AufHinweisWarten = false;
+  // The control that takes the keyboard focus next ("" for none); the Qt
+  // layer moves the focus there and empties it.
+  std::string Fokus;
 
   Eingabeform();
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "description/Ausgaben.h"
+#include "interpreter/BefehlT.h"
 #include "model/Objektliste.h"
 #include "platform/Plattform.h"
 #include "ui/main_window/Eingabeform.h"
@@ -21,6 +22,7 @@ public:
   Ausgaben ausgabe;     // description text, short result, decimals, mode
   Objektliste objekte;  // the object list, lookups, automatic names, name lists
   Eingabeform form;     // the input form: fields, operand lists, form kind
+  Befehlsliste befehle; // the command list, its deleted commands, the protocol text
 
   // True while a command file is loaded: points and planes from numbers may
   // then redefine existing names.

@@ -1,0 +1,227 @@
+#include "constructions/Grundlagen.h"
+
+#include <cmath>
+
+#include "model/Objektliste.h"
+#include "ui/main_window/HauptF.h"
+
+namespace quarnel {
+
+namespace {
+
+// Reads v1 (selector 1) or v2 (selector 2) of the named object into v. A name
+// that nobody bears is reported by the object list; the result is false then
+// and v stays as it was.
+bool LiesVektor(HauptF& h, std::int32_t selector, const std::string& name, VektorT& v) {
+  h.objekte.HoleVektor(selector, name, v);
+  return h.objekte.HoleQuarnel(name) != nullptr;
+}
+
+// Last step of every line or plane construction: a null direction or normal
+// turns the result into the empty object (keeping its vectors) after the
+// message; the flag stays set, so the command is kept and repeats the outcome.
+void NullTestUndEinlisten(HauptF& h, QuarnelT& G, const char* meldung) {
+  if (G.v2.IstNullvektor()) {
+    G.Typ = LeeresQuarnel;
+    h.ui.MsgBox(meldung);
+  }
+  h.objekte.Einlisten(G);
+}
+
+constexpr const char* kRichtungNull = "Der Richtungsvektor darf nicht der Nullvektor sein";
+constexpr const char* kNormaleNull = "Der Normalenvektor darf nicht der Nullvektor sein";
+constexpr const char* kEbenenNormaleNull = "Der Normalenvektor einer Ebene kann nicht der Nullvektor sein";
+
+}  // namespace
+
+void ErzeugePunkt(HauptF& h, const std::string& name, double x, double y, double z, bool& ok) {
+  Objektliste& l = h.objekte;
+  if ((l.ExistiertQuarnel(name) && !h.destruktiv) || !Objektliste::ErlaubterName(name)) {
+    h.ui.MsgBox("Der verwendete Quarnelname " + name + "  ist unerlaubt oder existiert bereits");
+    ok = false;
+    return;
+  }
+  if (l.ExistiertQuarnel(name)) {
+    // Redefinition while loading: the object stays where it is and keeps its
+    // other fields; it becomes a point at the new position, silently.
+    QuarnelT* g = l.HoleQuarnel(name);
+    ok = g != nullptr;
+    g->v1.Vektor(x, y, z);
+    g->Typ = Punkt;
+    return;
+  }
+  QuarnelT g;
+  g.name = name;
+  g.v1.Vektor(x, y, z);
+  g.Typ = Punkt;
+  l.Einlisten(g);
+  ok = true;
+}
+
+VektorT EbenenPunkt(double a, double b, double c, double d) {
+  // Prefer a point with small whole coordinates: every candidate from -9 to 9
+  // is tried and the last exact hit is kept.
+  VektorT p;
+  bool gefunden = false;
+  for (int ix = -9; ix <= 9; ++ix) {
+    const double x = ix;
+    for (int iy = -9; iy <= 9; ++iy) {
+      const double y = iy;
+      for (int iz = -9; iz <= 9; ++iz) {
+        const double z = iz;
+        if (((a * x) + (b * y)) + (c * z) == d) {
+          p.Vektor(x, y, z);
+          gefunden = true;
+        }
+      }
+    }
+  }
+  if (gefunden) return p;
+  // Otherwise the point on the coordinate axis of the largest coefficient
+  // (the first on a tie). Dividing by the largest one keeps the point on the
+  // plane that is stored, also when the other coefficients are so small that
+  // the stored normal drops them.
+  const double aa = std::fabs(a), ab = std::fabs(b), ac = std::fabs(c);
+  if (aa >= ab && aa >= ac) {
+    p.Vektor(d / a, 0.0, 0.0);
+  } else if (ab >= ac) {
+    p.Vektor(0.0, d / b, 0.0);
+  } else {
+    p.Vektor(0.0, 0.0, d / c);
+  }
+  return p;
+}
+
+void ErzeugeEbeneG(HauptF& h, const std::string& name, double a, double b, double c, double d, bool& ok) {
+  Objektliste& l = h.objekte;
+  if ((l.ExistiertQuarnel(name) && !h.destruktiv) || !Objektliste::ErlaubterName(name)) {
+    h.ui.MsgBox("Der verwendete Quarnelname " + name + "  ist unerlaubt  oder existiert bereits");
+    ok = false;
+    return;
+  }
+  if (IstNull((a * a + b * b) + c * c)) {
+    h.ui.MsgBox("Die Koeffizienten von x, y, z dürfen nicht alle den Wert null haben");
+    ok = false;
+    return;
+  }
+  // A redefined plane is a new object: entering it replaces the old one.
+  QuarnelT G;
+  G.name = name;
+  G.v1 = EbenenPunkt(a, b, c, d);
+  VektorT n(a, b, c);
+  n.VereinfacheRichtung();
+  G.v2 = n;
+  G.Typ = Ebene;
+  l.Einlisten(G);
+  ok = true;
+}
+
+void ErzeugeGeradePP(HauptF& h, const std::string& p1, const std::string& p2, QuarnelT& G, bool& ok) {
+  ok = ok && p1 != p2;
+  if (!ok) return;
+  VektorT a, b;
+  bool da = LiesVektor(h, 1, p1, a);
+  bool db = LiesVektor(h, 1, p2, b);
+  if (!da || !db) {
+    ok = false;
+    return;
+  }
+  VektorT r = a.Richtung(b);
+  r.VereinfacheRichtung();
+  G.v1 = a;
+  G.v2 = r;
+  G.Typ = Gerade;
+  NullTestUndEinlisten(h, G, kRichtungNull);
+}
+
+void ErzeugeGeradePR(HauptF& h, const std::string& p, const std::string& r, QuarnelT& G, bool& ok) {
+  // The origin's position vector is the null vector: no direction.
+  ok = ok && r != "O";
+  if (!ok) return;
+  VektorT a;
+  bool da = LiesVektor(h, 1, p, a);
+  const QuarnelT* rq = h.objekte.HoleQuarnel(r);
+  ok = rq != nullptr;
+  if (!ok || !da) {
+    ok = false;
+    return;
+  }
+  VektorT d;
+  if (rq->Typ == Punkt) {
+    // A point given as the direction is used exactly as its position vector.
+    d = rq->v1;
+  } else {
+    d = rq->v2;
+    d.VereinfacheRichtung();
+  }
+  G.v1 = a;
+  G.v2 = d;
+  G.Typ = Gerade;
+  NullTestUndEinlisten(h, G, kRichtungNull);
+}
+
+void ErzeugeEbenePPP(HauptF& h, const std::string& p1, const std::string& p2, const std::string& p3, QuarnelT& G,
+                     bool& ok) {
+  ok = ok && p1 != p2;
+  ok = ok && p1 != p3;
+  ok = ok && p2 != p3;
+  if (!ok) return;
+  VektorT a1, a2, a3;
+  bool d1 = LiesVektor(h, 1, p1, a1);
+  bool d2 = LiesVektor(h, 1, p2, a2);
+  bool d3 = LiesVektor(h, 1, p3, a3);
+  if (!d1 || !d2 || !d3) {
+    ok = false;
+    return;
+  }
+  VektorT u = a1.Richtung(a2);
+  VektorT w = a1.Richtung(a3);
+  VektorT n = u.kreuz(w);
+  n.VereinfacheRichtung();
+  G.v1 = a1;
+  G.v2 = n;
+  G.Typ = Ebene;
+  NullTestUndEinlisten(h, G, kEbenenNormaleNull);
+}
+
+void ErzeugeEbenePN(HauptF& h, const std::string& p, const std::string& n, QuarnelT& G, bool& ok) {
+  if (!ok) return;
+  VektorT a, nv;
+  bool da = LiesVektor(h, 1, p, a);
+  // The normal is the position vector of N, whatever N is.
+  bool dn = LiesVektor(h, 1, n, nv);
+  if (!da || !dn) {
+    ok = false;
+    return;
+  }
+  nv.VereinfacheRichtung();
+  G.v1 = a;
+  G.v2 = nv;
+  G.Typ = Ebene;
+  NullTestUndEinlisten(h, G, kNormaleNull);
+}
+
+void ErzeugeEbenePRR(HauptF& h, const std::string& p, const std::string& r1, const std::string& r2, QuarnelT& G,
+                     bool& ok) {
+  ok = ok && r1 != r2;
+  if (!ok) return;
+  VektorT a, u, w;
+  bool da = LiesVektor(h, 1, p, a);
+  // A point stands for its position vector, a line for its direction.
+  bool du = LiesVektor(h, h.objekte.QuarnelTypNr(r1), r1, u);
+  bool dw = LiesVektor(h, h.objekte.QuarnelTypNr(r2), r2, w);
+  if (!da || !du || !dw) {
+    ok = false;
+    return;
+  }
+  VektorT n = u.kreuz(w);
+  G.v1 = a;
+  n.VereinfacheRichtung();
+  G.v2 = n;
+  G.Typ = Ebene;
+  NullTestUndEinlisten(h, G, kNormaleNull);
+}
+
+VektorT PP2G(const VektorT& v1, const VektorT& v2) { return v1.Richtung(v2); }
+
+}  // namespace quarnel

@@ -1,0 +1,29 @@
+#pragma once
+// The hull of three objects: the smallest flat (point, line, plane or the
+// whole space) that contains them all. The empty object adds nothing.
+#include <string>
+
+#include "model/QuarnelT.h"
+
+namespace quarnel {
+
+class HauptF;
+
+// The hull of the objects named a, b, c (each the empty object, a point, a
+// line, a plane or the whole space), entered as G. A name that names no such
+// object gives "Fehler bei den Operanden-Quarneln in ErzeugeSchnitt" and ok
+// false.
+void ErzeugeHuelle(HauptF& h, const std::string& a, const std::string& b, const std::string& c, QuarnelT& G,
+                   bool& ok);
+
+// The hull of A3 with the hull of A1 and A2, written into res. ok is neither
+// read nor changed.
+void Huelle(HauptF& h, const QuarnelT& A1, const QuarnelT& A2, const QuarnelT& A3, QuarnelT& res, bool& ok);
+
+// The hull of two objects, written into res (type code and vectors only; a
+// vector the case does not need keeps what res held). Directions and normals
+// are kept as computed; a constructed line or plane passes through the point
+// of the operand with the higher type code. ok is neither read nor changed.
+void Huelle2(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& res, bool& ok);
+
+}  // namespace quarnel

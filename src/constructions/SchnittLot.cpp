@@ -1,0 +1,308 @@
+#include "constructions/SchnittLot.h"
+
+#include "ui/main_window/HauptF.h"
+
+namespace quarnel {
+
+namespace {
+
+// Objects that the intersection and the feet treat geometrically: the flats
+// and the whole space.
+bool IstGeometrisch(std::int32_t t) { return t >= Punkt && t <= Raum; }
+
+// r becomes a copy of g's type and vectors (the vectors a point lacks are
+// left as r had them).
+void KopieVon(const QuarnelT& g, QuarnelT& r) {
+  r.Typ = g.Typ;
+  if (g.Typ >= Punkt && g.Typ <= Ebene) r.v1 = g.v1;
+  if (g.Typ == Gerade || g.Typ == Ebene) r.v2 = g.v2;
+}
+
+// The intersection of two flats. S is the one of the lower type code (a on a
+// tie), T the other; the case is the pair of codes.
+void SchnittFlach(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) {
+  const QuarnelT& S = b.Typ < a.Typ ? b : a;
+  const QuarnelT& T = b.Typ < a.Typ ? a : b;
+  // Copies first: r may be handed in as one of the operands.
+  const std::int32_t tS = S.Typ, tT = T.Typ;
+  const VektorT pS = S.v1, uS = S.v2, pT = T.v1, uT = T.v2;
+
+  if (tS == Punkt && tT == Punkt) {
+    if (pS.istgleich(pT)) {
+      r.v1 = pS;
+      r.Typ = Punkt;
+    } else {
+      r.Typ = LeeresQuarnel;
+    }
+  } else if (tS == Punkt && tT == Gerade) {
+    // The point lies on the line when its offset from the line's point is
+    // parallel to the direction.
+    VektorT w = pS.Richtung(pT).kreuz(uT);
+    if (w.IstNullvektor()) {
+      r.v1 = pS;
+      r.Typ = Punkt;
+    } else {
+      r.Typ = LeeresQuarnel;
+    }
+  } else if (tS == Punkt && tT == Ebene) {
+    double delta = pS.SkalProd(uT) - pT.SkalProd(uT);
+    if (IstNull(delta)) {
+      r.v1 = pS;
+      r.Typ = Punkt;
+    } else {
+      r.Typ = LeeresQuarnel;
+    }
+  } else if (tS == Gerade && tT == Gerade) {
+    VektorT k = uS.kreuz(uT);
+    if (!k.IstNullvektor()) {
+      VektorT w = pT.LinKomb(1.0, pS, -1.0);
+      if (w.IstNullvektor()) {
+        r.v1 = pS;
+        r.Typ = Punkt;
+      } else if (IstNull(k.SkalProd(w))) {
+        // Coplanar lines: pS + t·uS = pT + s·uT gives (pT − pS) × uT = t·k.
+        w = w.kreuz(uT);
+        double t = w.SkalProd(k) / k.SkalProd(k);
+        r.v1 = pS.LinKomb(1.0, uS, t);
+        r.Typ = Punkt;
+      } else {
+        r.Typ = LeeresQuarnel;  // skew lines
+      }
+    } else {
+      VektorT w = pS.Richtung(pT).kreuz(uS);
+      if (w.IstNullvektor()) {
+        r.v1 = pS;
+        r.v2 = uS;
+        r.Typ = Gerade;
+      } else {
+        r.Typ = LeeresQuarnel;  // distinct parallel lines
+      }
+    }
+  } else if (tS == Gerade && tT == Ebene) {
+    // A line counts as parallel to the plane with the same tolerance that the
+    // distance uses, so a line lying in the plane meets it in the line.
+    double s = uS.SkalProd(uT);
+    if (!IstNull(s)) {
+      VektorT w = pT.LinKomb(1.0, pS, -1.0);
+      double t = w.SkalProd(uT) / s;
+      r.v1 = pS.LinKomb(1.0, uS, t);
+      r.Typ = Punkt;
+    } else {
+      double delta = pS.SkalProd(uT) - pT.SkalProd(uT);
+      if (IstNull(delta)) {
+        r.v1 = pS;
+        r.v2 = uS;
+        r.Typ = Gerade;
+      } else {
+        r.Typ = LeeresQuarnel;
+      }
+    }
+  } else if (tS == Ebene && tT == Ebene) {
+    VektorT k = uS.kreuz(uT);
+    k.VereinfacheRichtung();
+    if (!k.IstNullvektor()) {
+      VektorT d;
+      if (pS.istgleich(pT)) {
+        d = pS;
+      } else {
+        GemeinsamerEbenenpunkt(h, S, T, d);
+      }
+      r.v2 = k;
+      r.v1 = d;
+      r.Typ = Gerade;
+    } else {
+      double delta = pS.SkalProd(uT) - pT.SkalProd(uT);
+      if (IstNull(delta)) {
+        r.v1 = pS;
+        r.v2 = uS;
+        r.Typ = Ebene;
+      } else {
+        r.Typ = LeeresQuarnel;  // distinct parallel planes
+      }
+    }
+  }
+}
+
+}  // namespace
+
+void Schnitt(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) {
+  if (a.Typ == LeeresQuarnel || b.Typ == LeeresQuarnel) {
+    r.Typ = LeeresQuarnel;
+    return;
+  }
+  // Compound objects and numbers have no point set here: r stays as it is.
+  if (!IstGeometrisch(a.Typ) || !IstGeometrisch(b.Typ)) return;
+  if (a.Typ == Raum) {
+    KopieVon(b, r);
+    return;
+  }
+  if (b.Typ == Raum) {
+    KopieVon(a, r);
+    return;
+  }
+  SchnittFlach(h, a, b, r);
+}
+
+void GemeinsamerEbenenpunkt(HauptF& h, const QuarnelT& e1, const QuarnelT& e2, VektorT& p) {
+  if (e1.Typ != Ebene || e2.Typ != Ebene) {
+    h.ui.MsgBox("Verfehlter Aufruf von GemeinsamerEbenenpunkt");
+    return;
+  }
+  // U lies in e2 and is orthogonal to the line of both planes; walking from
+  // e2's point along U reaches the line at the foot of that point.
+  VektorT k = e1.v2.kreuz(e2.v2);
+  VektorT u = k.kreuz(e2.v2);
+  double t = (e1.v1.SkalProd(e1.v2) - e2.v1.SkalProd(e1.v2)) / u.SkalProd(e1.v2);
+  p = e2.v1.LinKomb(1.0, u, t);
+}
+
+bool LotfusspunktPG(HauptF& h, const VektorT& p, const QuarnelT& g, VektorT& f) {
+  if (g.Typ == Punkt) {
+    f = g.v1;
+    return true;
+  }
+  if (g.Typ != Gerade && g.Typ != Ebene) return false;
+  if (g.v2.IstNullvektor()) {
+    // Without a direction or normal the object is known only by its point.
+    f = g.v1;
+    return true;
+  }
+  // The plane through p perpendicular to the line, or the line through p
+  // perpendicular to the plane, meets g in the foot.
+  QuarnelT hilf;
+  hilf.v1 = p;
+  hilf.v2 = g.v2;
+  hilf.Typ = 5 - g.Typ;
+  QuarnelT r;
+  Schnitt(h, hilf, g, r);
+  f = r.v1;
+  return true;
+}
+
+bool SpiegelePG(HauptF& h, const VektorT& p, const QuarnelT& g, VektorT& r) {
+  if (g.Typ == Punkt) {
+    r = p.SpiegelePP(g.v1);
+    return true;
+  }
+  if (g.Typ != Gerade && g.Typ != Ebene) return false;
+  VektorT f;
+  LotfusspunktPG(h, p, g, f);
+  r = p.SpiegelePP(f);
+  return true;
+}
+
+bool IstPunktvon(HauptF& h, const VektorT& p, const QuarnelT& g) {
+  if (g.Typ == Punkt) return p.istgleich(g.v1);
+  if (g.Typ != Gerade && g.Typ != Ebene) return false;
+  VektorT f;
+  LotfusspunktPG(h, p, g, f);
+  return p.istgleich(f);
+}
+
+void ErzeugeSchnitt(HauptF& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
+  const QuarnelT* A = h.objekte.HoleQuarnel(a);
+  const QuarnelT* B = h.objekte.HoleQuarnel(b);
+  bool gefunden = A != nullptr && B != nullptr;
+  // The empty object meets nothing; otherwise only points, lines, planes and
+  // the whole space can be intersected.
+  bool zulaessig = gefunden && (A->Typ == LeeresQuarnel || B->Typ == LeeresQuarnel ||
+                                (IstGeometrisch(A->Typ) && IstGeometrisch(B->Typ)));
+  if (!zulaessig) {
+    ok = false;
+    h.ui.MsgBox("Fehler bei den Operanden-Quarneln in ErzeugeSchnitt");
+    return;
+  }
+  Schnitt(h, *A, *B, G);
+  if (ok) h.objekte.Einlisten(G);
+}
+
+void ErzeugeLotfussfpunktG(HauptF& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
+  const QuarnelT* pa = h.objekte.HoleQuarnel(a);
+  const QuarnelT* pb = h.objekte.HoleQuarnel(b);
+  if (!pa || !pb) {
+    ok = false;
+    return;
+  }
+  // Copies: G may be entered under the name of an operand.
+  const QuarnelT A = *pa;
+  const QuarnelT B = *pb;
+
+  auto leer = [&] { G.Typ = LeeresQuarnel; };
+  auto punktVonB = [&] {
+    G.Typ = Punkt;
+    G.v1 = B.v1;
+  };
+  auto kopieVonB = [&] { KopieVon(B, G); };
+  // The auxiliary flat through a point with the given vector.
+  auto hilf = [](std::int32_t typ, const VektorT& p, const VektorT& v) {
+    QuarnelT H;
+    H.Typ = typ;
+    H.v1 = p;
+    H.v2 = v;
+    return H;
+  };
+
+  if (A.Typ == LeeresQuarnel) {
+    leer();
+  } else if (!IstGeometrisch(A.Typ)) {
+    ok = false;  // compound objects are not projected
+    return;
+  } else if (B.Typ == LeeresQuarnel) {
+    leer();
+  } else if (!IstGeometrisch(B.Typ)) {
+    ok = false;
+    return;
+  } else if (A.Typ == Raum) {
+    // All of space projected onto an object covers that object.
+    kopieVonB();
+  } else if (B.Typ == Raum) {
+    // Projected onto all of space, an object stays as it is.
+    KopieVon(A, G);
+  } else if (A.Typ == Punkt) {
+    if (B.Typ == Punkt) {
+      h.ui.MsgBox("Warnung: Verschiebung Punkt auf Punkt");
+      punktVonB();
+    } else if (B.v2.IstNullvektor()) {
+      punktVonB();  // a flat without direction: its point is all we know
+    } else {
+      // Point onto line: the plane through the point across the line;
+      // point onto plane: the line through the point along the normal.
+      Schnitt(h, B, hilf(5 - B.Typ, A.v1, B.v2), G);
+    }
+  } else if (B.Typ == Punkt) {
+    punktVonB();
+  } else if (A.Typ == Gerade && B.Typ == Gerade) {
+    double s = A.v2.SkalProd(B.v2);
+    if (IstNull(s)) {
+      // Perpendicular lines: every point of A drops onto one point of B.
+      Schnitt(h, B, hilf(Ebene, A.v1, B.v2), G);
+    } else {
+      kopieVonB();
+    }
+  } else if (A.Typ == Gerade && B.Typ == Ebene) {
+    VektorT n = A.v2.kreuz(B.v2);
+    if (n.IstNullvektor()) {
+      Schnitt(h, A, B, G);  // A stands on B: its foot is where it meets B
+    } else {
+      // The plane through A perpendicular to B cuts B in the projected line.
+      Schnitt(h, B, hilf(Ebene, A.v1, n), G);
+    }
+  } else if (A.Typ == Ebene && B.Typ == Gerade) {
+    VektorT n = A.v2.kreuz(B.v2);
+    if (n.IstNullvektor()) {
+      Schnitt(h, A, B, G);
+    } else {
+      kopieVonB();
+    }
+  } else {  // two planes
+    double s = A.v2.SkalProd(B.v2);
+    if (IstNull(s)) {
+      Schnitt(h, A, B, G);
+    } else {
+      kopieVonB();
+    }
+  }
+  if (ok) h.objekte.Einlisten(G);
+}
+
+}  // namespace quarnel

@@ -1,0 +1,270 @@
+#include "constructions/Transformationen.h"
+
+#include <cmath>
+
+#include "constructions/SchnittLot.h"
+#include "ui/main_window/HauptF.h"
+
+namespace quarnel {
+
+namespace {
+
+bool IstFlach(std::int32_t typ) { return typ >= Punkt && typ <= Ebene; }
+
+// The normal of a mirrored plane is the cross product of two edges whose
+// lengths follow the original normal, so its length is about the square of
+// the original's. Mirrored again and again (a plane rotated step by step)
+// the length would soon fall below the tolerance, where the plane counts as
+// having no normal, or overflow. A normal whose squared length leaves the
+// range 1e-07 to 1e+07 is therefore scaled by a power of two, which is
+// exact, to a length from 1 to 2; its direction stays as computed.
+void HalteLaenge(VektorT& n) {
+  const double q = n.SkalProd(n);
+  if (!(q > 0.0) || !std::isfinite(q) || (q >= NullToleranz && q <= 1.0 / NullToleranz)) return;
+  int exponent = 0;
+  std::frexp(std::sqrt(q), &exponent);  // |n| = m·2^exponent with 0.5 ≤ m < 1
+  for (int i = 1; i <= 3; ++i) n.kp[i] = std::ldexp(n.kp[i], 1 - exponent);
+}
+
+}  // namespace
+
+// ---- orthogonal object, translation, clone ---------------------------------
+
+void OrthogonaleDurchP(HauptF& h, const QuarnelT& A, const VektorT& P, QuarnelT& res, bool& ok) {
+  ok = A.Typ > Zahl;
+  if (!ok) {
+    h.ui.MsgBox("Fehler in der Methode OrthogonaleDurchP");
+    return;
+  }
+  // The line's direction becomes the plane's normal and the other way round;
+  // only the copy in the result is brought into canonical form.
+  VektorT richtung = A.v2;
+  richtung.VereinfacheRichtung();
+  const std::int32_t typ = 5 - A.Typ;
+  res.v1.uebernimmtKomponentenVon(P);
+  res.v2 = richtung;
+  res.Typ = typ;
+}
+
+void ErzeugeOrthogonale(HauptF& h, const std::string& A, const std::string& B, QuarnelT& G, bool& ok) {
+  if (!ok) return;
+  const QuarnelT* a = h.objekte.HoleQuarnel(A);
+  const QuarnelT* b = h.objekte.HoleQuarnel(B);
+  if (a == nullptr || b == nullptr) {
+    ok = false;
+    return;
+  }
+  // Of B only its stored point counts, whatever B is.
+  OrthogonaleDurchP(h, *a, b->v1, G, ok);
+  if (ok) h.objekte.Einlisten(G);
+}
+
+void ErzeugeVerschieben(HauptF& h, const std::string& A, const std::string& P, QuarnelT& G, bool& ok) {
+  if (!ok) return;
+  // A's stored point is moved onto P's stored point; A's direction or normal
+  // goes along as A stores it.
+  VektorT V1, V2;
+  h.objekte.HoleVektor(2, A, V2);
+  h.objekte.HoleVektor(1, P, V1);
+  const QuarnelT* a = h.objekte.HoleQuarnel(A);
+  if (a == nullptr || h.objekte.HoleQuarnel(P) == nullptr) {
+    ok = false;
+    return;
+  }
+  // Segments, triangles, tetrahedra and collections consist of the names of
+  // other objects; there is no point of theirs to move.
+  const std::int32_t typ = a->Typ;
+  if (typ <= Strecke || typ == Zahl) {
+    ok = false;
+    return;
+  }
+  G.v1 = V1;
+  G.v2 = V2;
+  G.Typ = typ;
+  h.objekte.Einlisten(G);
+}
+
+void KloneQuarnel(HauptF& h, const std::string& Neu, const std::string& Alt, bool& ok) {
+  const QuarnelT* a = h.objekte.HoleQuarnel(Alt);
+  ok = a != nullptr && a->Typ > Zahl;
+  if (!ok) return;
+  QuarnelT K;
+  K.v1 = a->v1;
+  if (a->Typ > Punkt) K.v2 = a->v2;  // a point's clone gets only its position
+  K.Typ = a->Typ;
+  K.name = Neu;
+  h.objekte.Einlisten(std::move(K));
+}
+
+// ---- mirror image ------------------------------------------------------------
+
+void Spiegele(HauptF& h, const QuarnelT& g, const QuarnelT& m, QuarnelT& res, bool& ok) {
+  if (!ok) return;
+  const std::int32_t gTyp = g.Typ, mTyp = m.Typ;
+  res.Typ = gTyp;
+  if (!IstFlach(gTyp) || !IstFlach(mTyp)) {
+    h.ui.MsgBox("Fehler in der Methode Spiegele");
+    ok = false;
+    return;
+  }
+  const VektorT P = g.v1;  // g's stored point
+  const VektorT d = g.v2;  // g's direction or normal
+  const VektorT M = m.v1;  // m's stored point
+  // Each pair of type codes has its own key.
+  switch (gTyp * gTyp + mTyp) {
+    case 2:  // point in point
+      res.v1 = P.SpiegelePP(M);
+      break;
+    case 3:  // point in line
+    case 4: {  // point in plane
+      VektorT F;
+      LotfusspunktPG(h, P, m, F);
+      res.v1 = P.SpiegelePP(F);
+      break;
+    }
+    case 5:  // line in point: the direction stays
+      res.v1 = P.SpiegelePP(M);
+      res.v2 = d;
+      break;
+    case 6:    // line in line
+    case 7: {  // line in plane
+      // Two points of the line are mirrored; the image runs from Q' to P',
+      // the negated image of d with the length of d.
+      const VektorT Q = P.LinKomb(1.0, d, 1.0);
+      VektorT P_, Q_;
+      SpiegelePG(h, P, m, P_);
+      SpiegelePG(h, Q, m, Q_);
+      res.v1 = P_;
+      res.v2 = P_.Richtung(Q_);
+      break;
+    }
+    case 10:  // plane in point: the normal stays
+      res.v1 = P.LinKomb(-1.0, M, 2.0);
+      res.v2 = d;
+      break;
+    case 11:    // plane in line
+    case 12: {  // plane in plane
+      // Three points of the plane are mirrored; the image plane passes
+      // through the images, its normal is the cross product of two edges.
+      VektorT A1, A2, A3;
+      Finde3Ebenenpunkte(h, g, A1, A2, A3, ok);
+      VektorT A1_, A2_, A3_;
+      SpiegelePG(h, A1, m, A1_);
+      SpiegelePG(h, A2, m, A2_);
+      SpiegelePG(h, A3, m, A3_);
+      A2 = A1_.Richtung(A2_);
+      A3 = A1_.Richtung(A3_);
+      A3_ = A2.kreuz(A3);
+      HalteLaenge(A3_);
+      res.v1 = A1_;
+      res.v2 = A3_;
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void ErzeugeSpiegelbild(HauptF& h, const std::string& g, const std::string& m, QuarnelT& G, bool& ok) {
+  const std::int32_t t1 = h.objekte.QuarnelTypNr(g);
+  const std::int32_t t2 = h.objekte.QuarnelTypNr(m);
+  if (t1 * t2 <= 0) {
+    ok = false;
+    return;
+  }
+  const QuarnelT* objekt = h.objekte.HoleQuarnel(g);
+  const QuarnelT* spiegel = h.objekte.HoleQuarnel(m);
+  ok = objekt != nullptr && spiegel != nullptr;
+  if (ok) Spiegele(h, *objekt, *spiegel, G, ok);
+  if (ok) h.objekte.Einlisten(G);
+}
+
+// ---- rotation ----------------------------------------------------------------
+
+void Finde3Ebenenpunkte(HauptF&, const QuarnelT& E, VektorT& A1, VektorT& A2, VektorT& A3, bool& ok) {
+  if (!ok) return;
+  ok = E.Typ == Ebene;
+  if (!ok) return;
+  const VektorT n = E.v2;
+  // The cross products of the unit axes with the normal lie in the plane:
+  // u1 = (0|−n3|n2), u2 = (n3|0|−n1), u3 = (−n2|n1|0).
+  const VektorT u[4] = {VektorT(), VektorT(1.0, 0.0, 0.0).kreuz(n), VektorT(0.0, 1.0, 0.0).kreuz(n),
+                        VektorT(0.0, 0.0, 1.0).kreuz(n)};
+  int a = 1, b = 2;
+  if (u[1].IstNullvektor()) {
+    a = 2;
+    b = 3;
+  } else if (u[2].IstNullvektor()) {
+    a = 1;
+    b = 3;
+  }
+  // Two of them are parallel when the normal's component that pairs them is
+  // zero (u1 × u2 = n3·n, u1 × u3 = −n2·n, u2 × u3 = n1·n); the three points
+  // would then lie on one line, as for every plane like x + y = 3. Take u1
+  // and u3 then, and if these are parallel too (a very short normal), leave
+  // out the u of the normal's largest component: the other two span the
+  // plane best.
+  if (u[a].kreuz(u[b]).IstNullvektor() && a == 1 && b == 2) b = 3;
+  if (u[a].kreuz(u[b]).IstNullvektor()) {
+    const double b1 = std::fabs(n.x()), b2 = std::fabs(n.y()), b3 = std::fabs(n.z());
+    if (b1 >= b2 && b1 >= b3) {
+      a = 2;
+      b = 3;
+    } else if (b2 >= b3) {
+      a = 1;
+      b = 3;
+    } else {
+      a = 1;
+      b = 2;
+    }
+  }
+  const VektorT P1 = E.v1;
+  A1 = P1;
+  A2 = u[a].LinKomb(1.0, P1, 1.0);
+  A3 = u[b].LinKomb(1.0, P1, 1.0);
+}
+
+void DrehungumGerade(HauptF& h, const QuarnelT& g, double winkel, const QuarnelT& achse, QuarnelT& res,
+                     bool& ok) {
+  ok = ok && achse.Typ == Gerade;
+  if (!ok) return;
+  const VektorT D = achse.v2;
+  // A direction that counts as null fixes no axis, and an angle that is no
+  // number turns nothing.
+  if (D.IstNullvektor() || !std::isfinite(winkel)) {
+    ok = false;
+    return;
+  }
+  // Two planes through the axis that enclose half the angle; mirroring in
+  // the first and then in the second turns by the whole angle.
+  VektorT n1, n2;
+  D.DrehachsenRichtungen(winkel / 2.0, n1, n2);
+  QuarnelT E1, E2, T;
+  E1.Typ = Ebene;
+  E1.v1 = achse.v1;
+  E1.v2 = D.kreuz(n1);
+  E2.Typ = Ebene;
+  E2.v1 = achse.v1;
+  E2.v2 = D.kreuz(n2);
+  Spiegele(h, g, E1, T, ok);
+  if (ok) Spiegele(h, T, E2, res, ok);
+}
+
+void ErzeugeDrehung(HauptF& h, const std::string& g, double winkel, const std::string& achse, QuarnelT& G,
+                    bool& ok) {
+  if (!ok) return;
+  const QuarnelT* objekt = h.objekte.HoleQuarnel(g);
+  ok = objekt != nullptr;
+  const QuarnelT* gerade = nullptr;
+  if (ok) {
+    gerade = h.objekte.HoleQuarnel(achse);
+    ok = gerade != nullptr;
+  }
+  if (ok) DrehungumGerade(h, *objekt, winkel, *gerade, G, ok);
+  if (ok) {
+    G.Typ = objekt->Typ;
+    h.objekte.Einlisten(G);
+  }
+}
+
+}  // namespace quarnel

@@ -1,0 +1,99 @@
+#include "description/Abstand.h"
+
+#include "constructions/SchnittLot.h"
+#include "constructions/Transformationen.h"
+#include "ui/main_window/HauptF.h"
+
+namespace quarnel {
+
+namespace {
+
+bool IstFlach(std::int32_t t) { return t >= Punkt && t <= Ebene; }
+
+// Distance from the point p to its foot on the line or plane b: the flat
+// through p orthogonal to b (with b's simplified direction or normal) is
+// intersected with b.
+double AbstandZumFusspunkt(HauptF& h, const VektorT& p, const QuarnelT& b) {
+  if (b.v2.IstNullvektor()) return p.dist(b.v1);  // a flat known only by its point
+  QuarnelT H;
+  bool ok = true;
+  OrthogonaleDurchP(h, b, p, H, ok);
+  QuarnelT S;
+  Schnitt(h, H, b, S);
+  return p.dist(S.v1);
+}
+
+}  // namespace
+
+double AbstandG(HauptF& h, const QuarnelT& g1, const QuarnelT& g2) {
+  // Only points, lines and planes have a position to measure from; anything
+  // with the whole space, and every other pair, is at distance 0.
+  if (!IstFlach(g1.Typ) || !IstFlach(g2.Typ)) return 0.0;
+  const QuarnelT& A = g2.Typ < g1.Typ ? g2 : g1;
+  const QuarnelT& B = g2.Typ < g1.Typ ? g1 : g2;
+  double d = 0.0;
+  switch (A.Typ * 10 + B.Typ) {
+    case 11:
+      d = A.v1.dist(B.v1);
+      break;
+    case 12:
+    case 13:
+      d = AbstandZumFusspunkt(h, A.v1, B);
+      break;
+    case 22: {
+      VektorT n = A.v2.kreuz(B.v2);
+      if (!n.IstNullvektor()) {
+        // Skew or meeting lines: the distance of A from the plane through B
+        // parallel to A, the length of the common perpendicular.
+        QuarnelT H;
+        H.Typ = Ebene;
+        H.v1 = B.v1;
+        H.v2 = n;
+        d = AbstandG(h, A, H);
+      } else {
+        d = AbstandZumFusspunkt(h, A.v1, B);
+      }
+      break;
+    }
+    case 23: {
+      double s = A.v2.SkalProd(B.v2);
+      if (IstNull(s)) d = AbstandZumFusspunkt(h, A.v1, B);  // parallel to the plane
+      break;
+    }
+    case 33: {
+      VektorT n = A.v2.kreuz(B.v2);
+      if (n.IstNullvektor()) {
+        QuarnelT H;
+        H.Typ = Punkt;
+        H.v1 = A.v1;
+        d = AbstandG(h, H, B);
+      }
+      break;
+    }
+    default:
+      break;
+  }
+  if (IstNull(d)) d = 0.0;
+  return d;
+}
+
+double Abstand(HauptF& h, const std::string& s1, const std::string& s2) {
+  const QuarnelT* g1 = h.objekte.HoleQuarnel(s1);
+  const QuarnelT* g2 = h.objekte.HoleQuarnel(s2);
+  if (!g1 || !g2) return 0.0;
+  return AbstandG(h, *g1, *g2);
+}
+
+void Abstandausgabe(HauptF& h, const std::string& s1, const std::string& s2, bool& ok) {
+  auto messbar = [](std::int32_t t) { return t >= Punkt && t <= Raum; };
+  if (!messbar(h.objekte.QuarnelTypNr(s1)) || !messbar(h.objekte.QuarnelTypNr(s2))) {
+    ok = false;  // the empty object and compound objects have no distance
+    return;
+  }
+  if (!ok) return;
+  double d = Abstand(h, s1, s2);
+  h.ausgabe.InsInfofenster("Der Abstand von " + s1 + " und " + s2 + " beträgt " + h.ausgabe.z2s(d));
+  h.ausgabe.InfoAktualisieren();
+}
+
+}  // namespace quarnel

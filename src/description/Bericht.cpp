@@ -1,0 +1,336 @@
+#include "description/Bericht.h"
+
+#include <array>
+#include <cmath>
+#include <vector>
+
+#include "platform/Plattform.h"
+#include "platform/Text.h"
+#include "ui/main_window/HauptF.h"
+
+namespace quarnel {
+
+namespace {
+
+constexpr const char* kNichtDefiniert = "nicht definiert";
+
+std::string Zeilen(const std::vector<std::string>& zeilen) {
+  std::string s;
+  for (std::size_t i = 0; i < zeilen.size(); ++i) {
+    if (i > 0) s += CR;
+    s += zeilen[i];
+  }
+  return s;
+}
+
+// Looks up the corners Ecken[1] to Ecken[anzahl] (all of them, always) and
+// copies their positions; false when any name names no object. The type of
+// a corner object is not checked: its stored point is its position.
+bool HoleEcken(HauptF& h, const QuarnelT& g, int anzahl, std::array<VektorT, 5>& p) {
+  bool alle = true;
+  for (int i = 1; i <= anzahl; ++i) {
+    const QuarnelT* e = h.objekte.HoleQuarnel(g.Ecken[i]);
+    if (e == nullptr) {
+      alle = false;
+    } else {
+      p[i] = e->v1;
+    }
+  }
+  return alle;
+}
+
+// The plane of a face in Hesse normal form (unit normal n, n·X = d). The
+// program's tolerance on the face's cross product is absolute, so a small
+// but proper face of a larger solid would give no plane; such a face is
+// accepted when its cross product is not negligible against its edges.
+bool Flaechenebene(const VektorT& p1, const VektorT& p2, const VektorT& p3, VektorT& n, double& d) {
+  if (p1.Hesseform(p2, p3, n, d)) return true;
+  const VektorT u = p1.Richtung(p2);
+  const VektorT v = p1.Richtung(p3);
+  const VektorT k = u.kreuz(v);
+  const double l = k.Norm();
+  if (!(l > 1e-13 * (u.Norm() * v.Norm()))) return false;
+  n = k.mal(1.0 / l);
+  d = n.SkalProd(p2);
+  return true;
+}
+
+// The four face planes; face i lies opposite corner i and is built from the
+// other three corners in cyclic order.
+bool Flaechenebenen(const std::array<VektorT, 5>& p, std::array<VektorT, 5>& n, std::array<double, 5>& d) {
+  const bool f1 = Flaechenebene(p[2], p[3], p[4], n[1], d[1]);
+  const bool f2 = Flaechenebene(p[3], p[4], p[1], n[2], d[2]);
+  const bool f3 = Flaechenebene(p[4], p[1], p[2], n[3], d[3]);
+  const bool f4 = Flaechenebene(p[1], p[2], p[3], n[4], d[4]);
+  return f1 && f2 && f3 && f4;
+}
+
+std::string Dreiecksbericht(HauptF& h, const QuarnelT& g) {
+  std::array<VektorT, 5> p;
+  if (!HoleEcken(h, g, 3, p)) return {};
+  const Ausgaben& a = h.ausgabe;
+  auto n = [&a](double x) { return a.z2s(x); };
+  auto vs = [&a](const VektorT& v) { return v.Vektor2String(a.Dezimalen); };
+  const std::string& E1 = g.Ecken[1];
+  const std::string& E2 = g.Ecken[2];
+  const std::string& E3 = g.Ecken[3];
+  const VektorT& P1 = p[1];
+  const VektorT& P2 = p[2];
+  const VektorT& P3 = p[3];
+
+  const VektorT d1 = P1.Richtung(P2);
+  const VektorT d2 = P2.Richtung(P3);
+  const VektorT d3 = P3.Richtung(P1);
+  // Coincident corners leave an edge without direction: the angles at its
+  // ends and the height over it do not exist.
+  const bool null1 = d1.IstNullvektor();
+  const bool null2 = d2.IstNullvektor();
+  const bool null3 = d3.IstNullvektor();
+
+  // Interior angle at a corner: 180 degrees minus the angle between the edge
+  // arriving there and the edge leaving it.
+  auto innenwinkel = [&](const VektorT& an, const VektorT& ab, bool fehlt) -> std::string {
+    if (fehlt) return kNichtDefiniert;
+    return n(180.0 - Winkel(an, ab, &h.ui)) + "º";
+  };
+  const std::string w1 = innenwinkel(d1, d3, null1 || null3);
+  const std::string w2 = innenwinkel(d2, d1, null2 || null1);
+  const std::string w3 = innenwinkel(d3, d2, null3 || null2);
+
+  const VektorT k = d1.kreuz(d2);
+  const double F = k.Norm() / 2.0;
+
+  // Feet of the heights on the opposite sides.
+  const VektorT Q1 = P1.Fusspunkt(P2, P3);
+  const VektorT Q2 = P2.Fusspunkt(P1, P3);
+  const VektorT Q3 = P3.Fusspunkt(P1, P2);
+
+  std::vector<std::string> z;
+  z.push_back("Das Dreieck " + g.name + " mit den Ecken " + E1 + ", " + E2 + " und " + E3 +
+              " hat folgende Eigenschaften: ");
+  z.push_back(E1 + " = " + vs(P1) + ",          " + E2 + " = " + vs(P2) + ",    " + E3 + " = " + vs(P3));
+
+  // Each side is named after the opposite corner.
+  const double s1 = P2.dist(P3);
+  const double s2 = P3.dist(P1);
+  const double s3 = P1.dist(P2);
+  const double u = (s1 + s2) + s3;
+  // Height = twice the area over the opposite side.
+  auto hoehe = [&](double s, bool fehlt) -> std::string {
+    if (fehlt) return kNichtDefiniert;
+    return n((2.0 * F) / s);
+  };
+  const std::string h1 = hoehe(s1, null2);
+  const std::string h2 = hoehe(s2, null3);
+  const std::string h3 = hoehe(s3, null1);
+
+  z.push_back("Die Seitenlängen des Dreiecks sind ");
+  z.push_back("L(" + E1 + "|" + E2 + ") = " + n(s3) + ",   L(" + E2 + "|" + E3 + ") = " + n(s1) + ",   L(" + E3 +
+              "|" + E1 + ") = " + n(s2));
+  z.push_back("Größen der Innenwinkel des Dreiecks an den jeweils angegebenen Ecken:");
+  z.push_back(E1 + ":   " + w1 + ",      " + E2 + ":   " + w2 + ",     " + E3 + ":  " + w3);
+  z.push_back("Der Umfang des Dreiecks beträgt " + n(u));
+  z.push_back("Der Flächeninhalt des Dreiecks beträgt " + n(F));
+  z.push_back("Die Höhen des Dreiecks mit den zugehörigen Ecken und Höhenfußpunkten sind:");
+  z.push_back(E1 + ": " + h1 + ",    " + E2 + ": " + h2 + ",   " + E3 + ": " + h3);
+  z.push_back("F(" + E1 + ") = " + vs(Q1) + ",     " + "F(" + E2 + ") = " + vs(Q2) + ",     " + "F(" + E3 +
+              ") = " + vs(Q3));
+  return Zeilen(z);
+}
+
+std::string Tetraederbericht(HauptF& h, const QuarnelT& g) {
+  std::array<VektorT, 5> p;
+  if (!HoleEcken(h, g, 4, p)) return {};
+  const Ausgaben& aus = h.ausgabe;
+  auto n = [&aus](double x) { return aus.z2s(x); };
+  auto vs = [&aus](const VektorT& v) { return v.Vektor2String(aus.Dezimalen); };
+  const std::string& E1 = g.Ecken[1];
+  const std::string& E2 = g.Ecken[2];
+  const std::string& E3 = g.Ecken[3];
+  const std::string& E4 = g.Ecken[4];
+  const VektorT& A = p[1];
+  const VektorT& B = p[2];
+  const VektorT& C = p[3];
+  const VektorT& D = p[4];
+
+  // Volume: a sixth of the triple product of three edges from one corner.
+  const VektorT a = A.Richtung(B);
+  const VektorT b = D.Richtung(A);
+  const VektorT c = C.Richtung(A);
+  const double V = std::fabs(a.Det(b, c)) / 6.0;
+
+  double S = (D.dist(C) + D.dist(A)) + D.dist(B);
+  S = ((S + B.dist(C)) + C.dist(A)) + A.dist(B);
+
+  std::vector<std::string> z;
+  z.push_back("Das Tetraeder " + g.name + " mit den Ecken " + E1 + ", " + E2 + ", " + E3 + " und " + E4 +
+              " hat folgende Eigenschaften: ");
+  z.push_back(E1 + " = " + vs(A) + ",          " + E2 + " = " + vs(B) + ",   " + E3 + " = " + vs(C) +
+              ",          " + E4 + " = " + vs(D));
+  z.push_back("Die Kantenlängen des Tetraeders sind ");
+  z.push_back("L(" + E1 + "|" + E2 + ") = " + n(A.dist(B)) + ",   L(" + E2 + "|" + E3 + ") = " + n(B.dist(C)) +
+              ",   L(" + E3 + "|" + E1 + ") = " + n(C.dist(A)));
+  z.push_back("L(" + E4 + "|" + E1 + ") = " + n(D.dist(A)) + ",   L(" + E4 + "|" + E2 + ") = " + n(D.dist(B)) +
+              ",   L(" + E4 + "|" + E3 + ") = " + n(D.dist(C)));
+  if (IstNull(V)) {
+    z.push_back(" Das Tetraeder ist ausgeartet");
+    return Zeilen(z);
+  }
+  z.push_back("Das Volumen des Tetraeders beträgt " + n(V));
+  z.push_back("Die Summe der sechs Kantenlängen beträgt " + n(S));
+  z.push_back("Der Inhalt der Oberfläche  beträgt " + n(Flaeche(h, g)));
+
+  // Each measurement is stated only when it could be made.
+  double h1 = 0.0, h2 = 0.0, h3 = 0.0, h4 = 0.0;
+  bool ok = true;
+  TetraHoehen(h, g, h1, h2, h3, h4, ok);
+  if (ok) {
+    z.push_back("Die vier Höhen des Tetraeders sind (jeweils mit Angabe der zugehörigen Ecke):");
+    z.push_back(E1 + ":  " + n(h1) + ",   " + E2 + ":  " + n(h2) + ",   " + E3 + ":  " + n(h3) + ",   " + E4 +
+                ":  " + n(h4));
+  }
+  VektorT M;
+  double r = 0.0;
+  ok = true;
+  Umkugel(h, g, M, r, ok);
+  if (ok) z.push_back("Mittelpunkt und Radius der Umkugel sind M= " + vs(M) + ",    r = " + n(r));
+  Inkugel(h, g, M, r, ok);
+  if (ok) z.push_back("Mittelpunkt und Radius der Inkugel sind M= " + vs(M) + ",    r = " + n(r));
+  return Zeilen(z);
+}
+
+}  // namespace
+
+void BeschreibeEck(HauptF& h, const std::string& s, bool& ok) {
+  const QuarnelT* g = h.objekte.HoleQuarnel(s);
+  ok = g != nullptr && g->Typ < Strecke;
+  if (!ok) return;
+  const std::string text = ausfBeschreibung(h, *g);
+  // No report (a collection, or a corner that names no object any more):
+  // nothing to show.
+  if (text.empty()) {
+    ok = false;
+    return;
+  }
+  h.ausgabe.InsInfofenster(text);
+  h.ausgabe.InfoAktualisieren();
+}
+
+std::string ausfBeschreibung(HauptF& h, const QuarnelT& g) {
+  if (g.Typ == Tetraeder) return Tetraederbericht(h, g);
+  if (g.Typ == Dreieck) return Dreiecksbericht(h, g);
+  return {};
+}
+
+double Flaeche(HauptF& h, const QuarnelT& g) {
+  double f = 0.0;
+  std::array<VektorT, 5> p;
+  if (g.Typ == Dreieck) {
+    if (HoleEcken(h, g, 3, p)) f = p[1].DreiecksFlaeche(p[2], p[3]);
+  } else if (g.Typ == Tetraeder) {
+    if (HoleEcken(h, g, 4, p)) {
+      const VektorT &A = p[1], &B = p[2], &C = p[3], &D = p[4];
+      // The base first, then the three faces at the apex.
+      f = A.DreiecksFlaeche(B, C);
+      f = f + D.DreiecksFlaeche(A, B);
+      f = f + D.DreiecksFlaeche(B, C);
+      f = f + D.DreiecksFlaeche(A, C);
+    }
+  }
+  return f;
+}
+
+void Umkugel(HauptF& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
+  std::array<VektorT, 5> p;
+  if (g.Typ != Tetraeder) {
+    ok = false;
+    return;
+  }
+  ok = HoleEcken(h, g, 4, p) && ok;
+  if (!ok) return;
+  const VektorT &A = p[1], &B = p[2], &C = p[3], &D = p[4];
+  // The centre is as far from D as from A, B and C:
+  // (D − P)·M = ½(|D|² − |P|²) for P = A, B, C; the system by its columns.
+  const VektorT X(D.kp[1] - A.kp[1], D.kp[1] - B.kp[1], D.kp[1] - C.kp[1]);
+  const VektorT Y(D.kp[2] - A.kp[2], D.kp[2] - B.kp[2], D.kp[2] - C.kp[2]);
+  const VektorT Z(D.kp[3] - A.kp[3], D.kp[3] - B.kp[3], D.kp[3] - C.kp[3]);
+  const double nA = A.Norm(), nB = B.Norm(), nC = C.Norm(), nD = D.Norm();
+  VektorT R(nD * nD - nA * nA, nD * nD - nB * nB, nD * nD - nC * nC);
+  R = R.mal(0.5);
+  const double det = X.Det(Y, Z);
+  if (IstNull(det)) {
+    h.ui.MsgBox("Das Tetraeder ist ausgeartet");
+    ok = false;
+    return;
+  }
+  // Cramer's rule.
+  const double x = R.Det(Y, Z) / det;
+  const double y = X.Det(R, Z) / det;
+  const double zz = X.Det(Y, R) / det;
+  M.Vektor(x, y, zz);
+  r = M.dist(A);
+}
+
+void Inkugel(HauptF& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
+  ok = g.Typ == Tetraeder;
+  if (!ok) {
+    h.ui.MsgBox("Kontrolle: Fehler bei Inkugel");
+    return;
+  }
+  std::array<VektorT, 5> p;
+  ok = HoleEcken(h, g, 4, p);
+  if (!ok) return;
+  std::array<VektorT, 5> n;
+  std::array<double, 5> d{};
+  ok = Flaechenebenen(p, n, d);
+  if (!ok) return;
+  // Turn each face normal towards the opposite corner; then the centre X
+  // has n_i·X − d_i = r for all four faces.
+  for (int i = 1; i <= 4; ++i) {
+    if (n[i].SkalProd(p[i]) - d[i] < 0.0) {
+      n[i] = n[i].mal(-1.0);
+      d[i] = -d[i];
+    }
+  }
+  // Subtracting face 4's equation from the others leaves a 3×3 system.
+  d[1] = d[1] - d[4];
+  d[2] = d[2] - d[4];
+  d[3] = d[3] - d[4];
+  for (int i = 1; i <= 3; ++i) n[i] = n[4].LinKomb(-1.0, n[i], 1.0);
+  const VektorT S1(n[1].kp[1], n[2].kp[1], n[3].kp[1]);
+  const VektorT S2(n[1].kp[2], n[2].kp[2], n[3].kp[2]);
+  const VektorT S3(n[1].kp[3], n[2].kp[3], n[3].kp[3]);
+  const VektorT R(d[1], d[2], d[3]);
+  const double D = S1.Det(S2, S3);
+  if (IstNull(D)) {
+    h.ui.MsgBox("Das Tetraeder ist ausgeartet");
+    ok = false;
+    return;
+  }
+  // Cramer's rule.
+  M.Vektor(R.Det(S2, S3), S1.Det(R, S3), S1.Det(S2, R));
+  M = M.mal(1.0 / D);
+  r = std::fabs(n[4].SkalProd(M) - d[4]);
+}
+
+void TetraHoehen(HauptF& h, const QuarnelT& g, double& h1, double& h2, double& h3, double& h4, bool& ok) {
+  ok = g.Typ == Tetraeder;
+  if (!ok) {
+    h.ui.MsgBox("Kontrolle: Fehler bei TetraHoehen; Typ = " + Str(static_cast<std::int64_t>(g.Typ)));
+    return;
+  }
+  std::array<VektorT, 5> p;
+  ok = HoleEcken(h, g, 4, p);
+  if (!ok) return;
+  std::array<VektorT, 5> n;
+  std::array<double, 5> d{};
+  ok = Flaechenebenen(p, n, d);
+  if (!ok) return;
+  // Each height is the corner's distance from the plane of its opposite face.
+  h1 = std::fabs(n[1].SkalProd(p[1]) - d[1]);
+  h2 = std::fabs(n[2].SkalProd(p[2]) - d[2]);
+  h3 = std::fabs(n[3].SkalProd(p[3]) - d[3]);
+  h4 = std::fabs(n[4].SkalProd(p[4]) - d[4]);
+}
+
+}  // namespace quarnel

@@ -1,0 +1,328 @@
+#include "interpreter/Ausfuehrung.h"
+
+#include <utility>
+
+#include "constructions/Grundlagen.h"
+#include "constructions/Huelle.h"
+#include "constructions/Koerper.h"
+#include "constructions/SchnittLot.h"
+#include "constructions/Transformationen.h"
+#include "description/Abstand.h"
+#include "description/Bericht.h"
+#include "description/Winkel.h"
+#include "interpreter/BefehlT.h"
+#include "interpreter/Ebenenform.h"
+#include "interpreter/Eingabetext.h"
+#include "interpreter/Saetze.h"
+#include "platform/Text.h"
+#include "ui/main_window/HauptF.h"
+
+namespace quarnel {
+
+bool Waechter(std::int32_t k, std::int32_t t1, std::int32_t t2, std::int32_t t3) {
+  // Products are formed in 64 bits: a type code is small, but nothing here
+  // should depend on that.
+  const std::int64_t p12 = static_cast<std::int64_t>(t1) * t2;
+  const std::int64_t p123 = p12 * t3;
+  auto RichtungOderPunkt = [](std::int32_t t) { return t == Punkt || t == Gerade; };
+  switch (k) {
+    case NumPunkt:
+    case NumEbene:
+    case QuarnelSammlung:
+    case FileHInweis:
+      return true;  // no operand objects
+    case GGeradePP:
+    case GEbenePN:
+    case GErzeugeMittelsenkrechte:
+      return p12 == 1;
+    case GGeradePR:
+      return t1 == Punkt && RichtungOderPunkt(t2);
+    case GEbenePPP:
+    case QuarnelDreieck:
+      return p123 == 1;
+    case GEbenePRR:
+      return t1 == Punkt && RichtungOderPunkt(t2) && RichtungOderPunkt(t3);
+    case GErzeugeSchnitt:
+    case GErzeugeSpiegelbild:
+    case BerechneAbstand:
+      return p12 > 0;
+    case GErzeugeLotfusspunktG:
+    case GErzeugeOrthogonale:
+    case GErzeugeVerschieben:
+      return t1 > 0 && t2 > 0;
+    case GErzeugeDrehen:
+      return t1 > 0 && t3 == Gerade;
+    case QuarnelTetraeder:
+      return t1 == Dreieck && t2 == Punkt;
+    case QuarnelHuelle:
+      return t1 > Strecke && t2 > Strecke && t3 > Strecke && p123 != 0;
+    case GErzeugeKlonen:
+    case LoescheQuarnel:
+    case AusgabeZeige:
+      return t1 != 0;
+    case BerechneWinkel:
+      return p12 > 3;
+    case AusgabeBeschreibe:
+      return t1 <= Dreieck;  // triangle, tetrahedron (a collection takes its own road)
+    default:
+      return false;
+  }
+}
+
+bool WirktAufGlieder(std::int32_t k) { return k >= GErzeugeSchnitt && k <= GErzeugeDrehen; }
+
+namespace {
+
+// Kinds whose first operand names an object, so that a collection there
+// takes the collection road.
+bool ErsterOperandIstObjekt(std::int32_t k) {
+  return (k >= GGeradePP && k <= QuarnelHuelle) || k == GErzeugeKlonen ||
+         (k >= AusgabeZeige && k <= AusgabeBeschreibe);
+}
+
+// Commands of these kinds define no object and carry no name.
+bool OhneName(std::int32_t k) { return k >= LoescheQuarnel; }
+
+}  // namespace
+
+bool Ausfuehren(HauptF& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
+                const std::string& a3) {
+  bool ok = true;
+  QuarnelT G;
+  G.name = name;
+  switch (k) {
+    case GGeradePP: ErzeugeGeradePP(h, a1, a2, G, ok); break;
+    case GGeradePR: ErzeugeGeradePR(h, a1, a2, G, ok); break;
+    case GEbenePPP: ErzeugeEbenePPP(h, a1, a2, a3, G, ok); break;
+    case GEbenePN: ErzeugeEbenePN(h, a1, a2, G, ok); break;
+    case GEbenePRR: ErzeugeEbenePRR(h, a1, a2, a3, G, ok); break;
+    case GErzeugeSchnitt: ErzeugeSchnitt(h, a1, a2, G, ok); break;
+    case GErzeugeLotfusspunktG: ErzeugeLotfussfpunktG(h, a1, a2, G, ok); break;
+    case GErzeugeSpiegelbild: ErzeugeSpiegelbild(h, a1, a2, G, ok); break;
+    case GErzeugeOrthogonale: ErzeugeOrthogonale(h, a1, a2, G, ok); break;
+    case GErzeugeVerschieben: ErzeugeVerschieben(h, a1, a2, G, ok); break;
+    case GErzeugeDrehen: ErzeugeDrehung(h, a1, LiesWinkel(a2), a3, G, ok); break;
+    case QuarnelDreieck: ErzeugeDreieck(h, a1, a2, a3, G, ok); break;
+    case QuarnelTetraeder: ErzeugeTetraeder(h, a1, a2, G, ok); break;
+    case GErzeugeMittelsenkrechte: ErzeugeMittelsenkrechte(h, a1, a2, G, ok); break;
+    case QuarnelHuelle: ErzeugeHuelle(h, a1, a2, a3, G, ok); break;
+    case GErzeugeKlonen: KloneQuarnel(h, name, a1, ok); break;
+    case AusgabeZeige: h.ZeigeQuarnel(a1); return true;
+    case BerechneWinkel: Winkelausgabe(h, a1, a2, ok); return ok;
+    case BerechneAbstand: Abstandausgabe(h, a1, a2, ok); return ok;
+    case AusgabeBeschreibe: BeschreibeEck(h, a1, ok); return ok;
+    default: return false;
+  }
+  // A construction that reports success has entered its result.
+  return ok && h.objekte.ExistiertQuarnel(name);
+}
+
+bool SammlungAktion(HauptF& h, std::int32_t k, const std::string& name, const std::string& g1,
+                    const std::string& g2, const std::string& g3) {
+  const QuarnelT* coll = h.objekte.HoleQuarnel(g1);
+  if (coll == nullptr || coll->Typ != Sammlung) return false;
+  std::string rest = coll->Ecken[1];  // a copy: the loop may replace objects
+  if (WirktAufGlieder(k)) {
+    std::string ergebnisse;
+    // Walk the member list one comma at a time; empty names are skipped.
+    while (true) {
+      std::string m;
+      const std::size_t p = rest.find(',');
+      const bool letztes = p == std::string::npos;
+      m = letztes ? rest : rest.substr(0, p);
+      if (!m.empty()) {
+        const std::string r = name + "|" + m;
+        if (QuarnelAktionSingle(h, r, m, g2, g3, k, true)) {
+          ergebnisse += ',';
+          ergebnisse += r;
+        }
+      }
+      if (letztes) break;
+      rest.erase(0, p + 1);
+    }
+    if (ergebnisse.empty()) return false;
+    QuarnelT N;
+    N.name = name;
+    N.Typ = Sammlung;
+    N.Ecken[1] = ergebnisse.substr(1);
+    h.objekte.Einlisten(std::move(N));
+    return true;
+  }
+  if (k == GErzeugeKlonen) {
+    // A new collection of the same members; no member is copied.
+    QuarnelT N;
+    N.name = name;
+    N.Typ = Sammlung;
+    N.Ecken[1] = std::move(rest);
+    h.objekte.Einlisten(std::move(N));
+    return true;
+  }
+  if (k == AusgabeZeige) {
+    h.ZeigeQuarnel(g1);
+    return true;
+  }
+  return false;
+}
+
+void ListenAuffrischen(HauptF& h) {
+  h.objekte.ErzeugeNamenListen();
+  h.befehle.ZeigeBefehlsliste();
+}
+
+bool QuarnelAktionSingle(HauptF& h, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
+                         const std::string& AltG3, std::int32_t Kennung, bool gliedergebnis) {
+  const std::int32_t k = Kennung;
+  const std::int32_t t1 = h.objekte.QuarnelTypNr(AltG1);
+  const std::int32_t t2 = h.objekte.QuarnelTypNr(AltG2);
+  const std::int32_t t3 = h.objekte.QuarnelTypNr(AltG3);
+  h.form.HinweisF.nurLesen = true;
+
+  const bool definiert = k >= GGeradePP && k <= QuarnelSammlung;
+  const bool misst = k >= AusgabeZeige && k <= FileHInweis;  // deletions are recorded by the delete field
+  if (!definiert && !misst) return false;
+
+  // The name: commands that define nothing carry none; an object without a
+  // name gets the next automatic one, booked only if the object is made.
+  std::string name = OhneName(k) ? std::string() : NeuG;
+  std::int64_t autoNr = 0;
+  if (definiert && name.empty()) {
+    autoNr = h.objekte.FreieNr();
+    name = Objektliste::AutoName(autoNr);
+  }
+  auto NummerZurueck = [&] {
+    if (autoNr != 0 && !h.objekte.ExistiertQuarnel(name)) h.objekte.BefreieNr(autoNr);
+  };
+
+  if (definiert) {
+    // A member result's name holds "|" by design; its parts were tested.
+    const bool vergeben = h.objekte.ExistiertQuarnel(name) && !h.destruktiv;
+    if (vergeben || (!gliedergebnis && !Objektliste::ErlaubterName(name))) {
+      h.ui.MsgBox("Der Quarnelname " + name + " ist nicht erlaubt oder bereits für ein anderes Quarnel vergeben");
+      h.ui.MsgBox("Diese Warnung wendet sich gegen " + name);
+      NummerZurueck();
+      return false;
+    }
+  }
+
+  std::string a1 = AltG1, a2 = AltG2, a3 = AltG3;
+  bool gemacht = false;
+  if (k == QuarnelSammlung) {
+    if (!a1.empty()) {
+      bool ok = false;
+      ErzeugeSammlung(h, name, a1, ok);
+      gemacht = ok && h.objekte.ExistiertQuarnel(name);
+      h.form.AktuelleSammlung.clear();
+      h.form.EingabeText.text.clear();
+    }
+  } else if (k == FileHInweis) {
+    // The note is only recorded here; it is written to the description area
+    // when the command list is executed.
+    if (!a2.empty()) {
+      Filtern(a2);
+      a1.clear();
+      a3.clear();
+      h.form.HinweisF.text.clear();
+      gemacht = true;
+    }
+  } else if (Waechter(k, t1, t2, t3)) {
+    gemacht = Ausfuehren(h, k, name, a1, a2, a3);
+  }
+
+  if (!gemacht) {
+    NummerZurueck();
+    return false;
+  }
+  if (!gliedergebnis) {
+    BefehlT b = h.befehle.ErschaffeB();
+    b.NeuG = name;
+    b.AltG1 = std::move(a1);
+    b.AltG2 = std::move(a2);
+    b.AltG3 = std::move(a3);
+    b.Kennung = k;
+    h.befehle.Anhaengen(std::move(b));
+    ListenAuffrischen(h);
+  }
+  return true;
+}
+
+void QuarnelAktion(HauptF& h) {
+  Eingabeform& f = h.form;
+  const std::int32_t k = f.AktuelleKennung;
+  const std::string name = Kommafrei(f.GnameF.text);
+  std::string g1 = f.G1ListB.Text();
+  // The angle is recorded as the number it was read as, so that the protocol,
+  // the replay and a saved file all turn by the same angle.
+  std::string g2 = k == GErzeugeDrehen ? Str(LiesWinkel(f.GradF.text)) : f.G2ListB.Text();
+  const std::string g3 = f.G3ListB.Text();
+
+  if (k <= 39 && (!Objektliste::ErlaubterName(name) || (h.objekte.ExistiertQuarnel(name) && !h.destruktiv))) {
+    h.ui.MsgBox("Der Quarnelname " + name + " ist nicht erlaubt oder bereits für ein anderes Quarnel vergeben");
+    return;
+  }
+  if (k == QuarnelSammlung) g1 = Mid(f.AktuelleSammlung, 2);
+  if (k == FileHInweis) g2 = f.HinweisF.text;
+
+  if (h.objekte.QuarnelTypNr(g1) != Sammlung || !ErsterOperandIstObjekt(k)) {
+    QuarnelAktionSingle(h, name, g1, g2, g3, k);
+    return;
+  }
+  // The first operand is a collection: one command for the whole operation.
+  if (!SammlungAktion(h, k, name, g1, g2, g3)) {
+    h.ui.Beep();
+    return;
+  }
+  BefehlT b = h.befehle.ErschaffeB();
+  b.NeuG = OhneName(k) ? std::string() : name;
+  b.AltG1 = g1;
+  b.AltG2 = g2;
+  b.AltG3 = g3;
+  b.Kennung = k;
+  h.befehle.Anhaengen(std::move(b));
+  ListenAuffrischen(h);
+}
+
+void DefinierePunkt(HauptF& h, bool variabel) {
+  std::string name = Kommafrei(h.form.GnameF.text);
+  std::int64_t autoNr = 0;
+  if (name.empty()) {
+    autoNr = h.objekte.FreieNr();
+    name = Objektliste::AutoName(autoNr);
+  }
+  const double x = myval(h.form.aF.text);
+  const double y = myval(h.form.bF.text);
+  const double z = myval(h.form.cF.text);
+  bool ok = false;
+  ErzeugePunkt(h, name, x, y, z, ok);
+  if (ok) {
+    BefehlT b = h.befehle.ErschaffeB();
+    b.Kennung = variabel ? VariablerPunkt : NumPunkt;
+    b.Vektor.Vektor(x, y, z);
+    b.NeuG = name;
+    // The coordinates are written so that they read back exactly.
+    b.AltG1 = Koordinatentext(b.Vektor);
+    h.befehle.Anhaengen(std::move(b));
+  } else if (autoNr != 0 && !h.objekte.ExistiertQuarnel(name)) {
+    h.objekte.BefreieNr(autoNr);
+  }
+  h.destruktiv = false;
+}
+
+void TuEs(HauptF& h) {
+  const std::int32_t k = h.form.AktuelleKennung;
+  if (k > 0 && k < 11) {
+    if (k == VariablerPunkt) {
+      DefinierePunkt(h);
+      h.ausgabe.LastInfoF.clear();
+    } else if (k == VariableEbene) {
+      DefiniereEbene(h, false);
+      h.ausgabe.LastInfoF.clear();
+    }
+  } else {
+    QuarnelAktion(h);
+  }
+  h.form.FelderLeeren();
+  ListenAuffrischen(h);
+  h.form.Fokus = "GnameF";
+}
+
+}  // namespace quarnel

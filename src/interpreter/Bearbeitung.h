@@ -1,0 +1,54 @@
+#pragma once
+// Editing the command list as a whole, loading a protocol file behind it and
+// saving it. Deleting, restoring and moving change only the command list and
+// the protocol text; the objects follow at the next re-execution.
+#include <cstdint>
+#include <string_view>
+
+namespace quarnel {
+
+class HauptF;
+
+// The command number of a protocol row: the whole number between its first
+// "<" and the ">" after it; 0 when there is none or it is not above 0.
+std::int32_t Zeilennummer(std::string_view zeile);
+
+// Deletes the command of the protocol row `zeile` (its number between "<" and
+// ">") and puts it on top of the stack of deleted commands. A row without a
+// number, or a number beyond the list, changes nothing; false then.
+bool LoescheBefehl(HauptF& h, std::string_view zeile);
+
+// Deletes the last command (false on an empty list) and empties the short
+// result field. Its object stays until the next re-execution.
+bool LoescheLetztenBefehl(HauptF& h);
+
+// Takes the most recently deleted command back to the END of the list; it is
+// not executed. False when nothing is left to restore.
+bool Restore(HauptF& h);
+
+// "Alles Löschen" (after the user confirmed): the whole list goes onto the
+// stack of deleted commands, first command on top, so that Restore gives it
+// back in its old order; then a restart.
+void AllesLoeschen(HauptF& h);
+
+// Double-click on the protocol row `zeile` with number N: the last command
+// moves behind command N when N is below the number of the last-but-one
+// command; then the whole list is executed again (also when nothing moved).
+// A row without a number above 0 does nothing at all.
+void BefehlszeileDoppelklick(HauptF& h, std::string_view zeile);
+
+// "Laden": asks for a file and reads it first. Cancel changes nothing; a file
+// that cannot be read ("Die Datei konnte nicht gelesen werden") or does not
+// begin with "<1>" ("Das ist keine Quarnel-Datei") changes nothing either.
+// Otherwise the form's rows are cleared, the objects start again from the
+// origin "O", the file's commands are appended to the command list (a beep
+// for every line that is no command sentence) and the whole list is
+// executed. True when a file was loaded.
+bool LadeFile(HauptF& h);
+
+// "Speichern": asks for a place (proposed name "QuarnelDaten") and writes the
+// protocol text with one line end. Cancel writes nothing; a failed write
+// shows "Die Datei konnte nicht gespeichert werden". True when saved.
+bool SpeichereProtokoll(HauptF& h);
+
+}  // namespace quarnel

@@ -1,0 +1,147 @@
+#pragma once
+// The command record and the command list. Every definition, deletion,
+// measurement or note becomes one BefehlT; the user's work is the ordered
+// list of them. Commands taken off the list are kept on a stack, newest on
+// top: "Restore" brings them back, and a new command takes its record from
+// there first (so the most recently deleted command is then gone for good).
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <list>
+#include <string>
+#include <string_view>
+
+#include "model/VektorT.h"
+
+namespace quarnel {
+
+// The command kinds. The same numbers select the input forms; the point form
+// (1) records kind 9 and the plane form (2) records kind 10. The numbers 3 to
+// 8, 26 to 29, 32 to 39 and 46 to 50 are no kinds.
+enum BefehlsKennung : std::int32_t {
+  KeineKennung = 0,
+  VariablerPunkt = 1,
+  VariableEbene = 2,
+  NumPunkt = 9,
+  NumEbene = 10,
+  GGeradePP = 11,
+  GGeradePR = 12,
+  GEbenePPP = 13,
+  GEbenePN = 14,
+  GEbenePRR = 15,
+  GErzeugeSchnitt = 16,
+  GErzeugeLotfusspunktG = 17,
+  GErzeugeSpiegelbild = 18,
+  GErzeugeOrthogonale = 19,
+  GErzeugeVerschieben = 20,
+  GErzeugeDrehen = 21,
+  QuarnelDreieck = 22,
+  QuarnelTetraeder = 23,
+  GErzeugeMittelsenkrechte = 24,
+  QuarnelHuelle = 25,
+  GErzeugeKlonen = 30,
+  QuarnelSammlung = 31,
+  LoescheQuarnel = 40,
+  AusgabeZeige = 41,
+  BerechneWinkel = 42,
+  BerechneAbstand = 43,
+  AusgabeBeschreibe = 44,
+  FileHInweis = 45,
+};
+
+// Highest index of the keyword table and of the kind numbers.
+inline constexpr std::int32_t MaxKennung = 50;
+
+// True for the kinds that define an object named NeuG (1, 2, 9 to 25, 30, 31).
+bool DefiniertQuarnel(std::int32_t kennung);
+
+// One recorded command. Only the fields that its kind uses mean anything:
+//   9  point:       NeuG, AltG1 = coordinate text "(x|y|z)", Vektor
+//   10 plane:       NeuG, AltG1 = equation text "ax + by + cz = d", Gleichung[1..4]
+//   11..25, 30:     NeuG and the operand names AltG1..AltG3
+//   21 rotation:    AltG2 = the angle in degrees as text
+//   31 collection:  NeuG, AltG1 = member names joined by "," (no blanks)
+//   40, 41, 44:     AltG1;  42, 43: AltG1, AltG2;  45 note: AltG2 = the note
+struct BefehlT {
+  std::string NeuG;
+  std::string AltG1;
+  std::string AltG2;
+  std::int32_t Kennung = KeineKennung;
+  std::string AltG3;
+  // Coefficients a, b, c, d of a·x + b·y + c·z = d at indices 1 to 4.
+  std::array<double, 5> Gleichung{};
+  // Point coordinates (kind 9).
+  VektorT Vektor;
+  // The command stands for one member of a collection operation: it is run
+  // with the member's result name (new name, "|", member) but never recorded.
+  // Set explicitly by whoever expands the collection; the name is not tested.
+  bool Gliedergebnis = false;
+};
+
+// The command list with its stack of deleted commands. Records keep their
+// address while they stay in this object (moving between list and stack does
+// not move them), so a window may hold a pointer to a command and check with
+// Enthaelt() whether it is still in the list.
+class Befehlsliste {
+public:
+  using Liste = std::list<BefehlT>;
+  using iterator = Liste::iterator;
+  using const_iterator = Liste::const_iterator;
+
+  // A record ready to be filled. It is the top of the stack of deleted
+  // commands when there is one (that command can then no longer be restored),
+  // handed out emptied; otherwise a new empty record.
+  BefehlT ErschaffeB();
+  // Appends the command at the end of the list; returns the stored record.
+  BefehlT& Anhaengen(BefehlT b);
+
+  // Takes command number n (from 1) off the list and puts it on top of the
+  // stack. False (nothing changed) when there is no command n.
+  bool LoescheBefehlNr(std::int64_t n);
+  // The same for the last command; false on an empty list.
+  bool LoescheLetzten();
+  // Takes the top of the stack back to the end of the list; false when the
+  // stack is empty.
+  bool Restore();
+  // Puts the whole list on the stack so that the first command lies on top;
+  // repeated Restore then rebuilds the old order. The list is empty afterwards.
+  void AllesEinlagern();
+  // Forgets the list without keeping its commands (restart).
+  void Leeren();
+
+  // Moves the last command behind command number n, so that it becomes
+  // command n + 1 and the commands after n move one place back. Only when
+  // 1 <= n <= size() - 2; otherwise nothing moves and the result is false.
+  // The moved record stays the same record; the stack is not touched.
+  bool VerschiebeLetztenHinter(std::int64_t n);
+
+  // The first command from the head that defines the name s (kinds that
+  // define an object only); nullptr when there is none.
+  BefehlT* HoleBefehl(std::string_view s);
+  const BefehlT* HoleBefehl(std::string_view s) const;
+
+  // Command number n (from 1), nullptr when there is none.
+  BefehlT* Nr(std::int64_t n);
+  // True when the record is in the list now (not on the stack, not gone).
+  bool Enthaelt(const BefehlT* b) const;
+
+  std::size_t size() const { return liste_.size(); }
+  bool empty() const { return liste_.empty(); }
+  std::size_t LagerGroesse() const { return lager_.size(); }
+  iterator begin() { return liste_.begin(); }
+  iterator end() { return liste_.end(); }
+  const_iterator begin() const { return liste_.begin(); }
+  const_iterator end() const { return liste_.end(); }
+
+  // The protocol text: for each command, numbered from 1,
+  // "<n>" + four blanks + its sentence + CR. Rebuilt by ZeigeBefehlsliste.
+  std::string Protokoll;
+  // Rebuilds Protokoll from the list (nothing is re-executed).
+  void ZeigeBefehlsliste();
+
+private:
+  Liste liste_;
+  Liste lager_;  // front = top of the stack
+};
+
+}  // namespace quarnel

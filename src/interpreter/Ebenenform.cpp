@@ -1,0 +1,32 @@
+#include "interpreter/Ebenenform.h"
+
+#include "constructions/Grundlagen.h"
+#include "interpreter/BefehlT.h"
+#include "interpreter/Eingabetext.h"
+#include "interpreter/Saetze.h"
+#include "platform/Text.h"
+#include "ui/main_window/HauptF.h"
+
+namespace quarnel {
+
+void DefiniereEbene(HauptF& h, bool variabel) {
+  const double a = myval(h.form.aF.text);
+  const double b = myval(h.form.bF.text);
+  const double c = myval(h.form.cF.text);
+  const double d = myval(h.form.dF.text);
+  std::string name = Kommafrei(h.form.GnameF.text);
+  if (name.empty()) name = "G_" + Str(h.objekte.FreieNr());
+  bool ok = false;
+  ErzeugeEbeneG(h, name, a, b, c, d, ok);
+  if (ok) {
+    BefehlT befehl = h.befehle.ErschaffeB();
+    befehl.Kennung = variabel ? VariableEbene : NumEbene;
+    befehl.NeuG = name;
+    befehl.Gleichung = {0.0, a, b, c, d};
+    befehl.AltG1 = Gleichungstext(a, b, c, d);
+    h.befehle.Anhaengen(std::move(befehl));
+  }
+  h.destruktiv = false;
+}
+
+}  // namespace quarnel

@@ -1,0 +1,30 @@
+#pragma once
+// Rules between what the user types and what the geometry receives.
+#include <string>
+#include <string_view>
+
+namespace quarnel {
+
+// The number a typed text stands for. A decimal comma counts as a point;
+// "a/b" is a fraction; terms joined by "+" are added, so a mixed number is
+// written 7+1/5. Characters that cannot belong to a number are dropped; a
+// zero or missing denominator is ignored; a text without digits gives 0.
+double myval(std::string_view s);
+
+// The typed object name without its commas and blanks.
+std::string Kommafrei(std::string_view s);
+
+// Every control character (code below 32) of a note becomes one blank, so a
+// recorded note stays on one protocol line.
+void Filtern(std::string& s);
+
+// One step through a comma-separated member list: a := the text before the
+// first comma (the whole text when there is none); b := the text after it
+// (b is left unchanged when there is no comma). s may be the same string as b.
+void TeileBeimKomma(std::string s, std::string& a, std::string& b);
+
+// The rotation angle typed in degrees, read with the number rule above, so
+// "22,5" is 22.5 degrees.
+double LiesWinkel(std::string_view s);
+
+}  // namespace quarnel

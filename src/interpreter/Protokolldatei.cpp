@@ -1,0 +1,74 @@
+#include "interpreter/Protokolldatei.h"
+
+#include "interpreter/BefehlT.h"
+#include "interpreter/Saetze.h"
+#include "interpreter/Zeilenparser.h"
+#include "platform/Text.h"
+
+namespace quarnel {
+
+namespace {
+
+constexpr std::string_view kBOM = "\xEF\xBB\xBF";
+
+std::string_view OhneBOM(std::string_view text) {
+  if (text.substr(0, kBOM.size()) == kBOM) text.remove_prefix(kBOM.size());
+  return text;
+}
+
+}  // namespace
+
+std::string Dateiinhalt(const Befehlsliste& liste) { return Protokolltext(liste) + "\n"; }
+
+bool IstQuarnelDatei(std::string_view text) { return OhneBOM(text).substr(0, 3) == "<1>"; }
+
+std::vector<std::string> Dateizeilen(std::string_view text) {
+  text = OhneBOM(text);
+  std::vector<std::string> zeilen;
+  std::size_t gelesen = 0;  // lines up to the last one that holds ">"
+  std::size_t i = 0;
+  while (i < text.size()) {
+    const std::size_t e = std::min(text.find_first_of("\r\n", i), text.size());
+    const std::string_view zeile = text.substr(i, e - i);
+    zeilen.emplace_back(zeile);
+    if (zeile.find('>') != std::string_view::npos) gelesen = zeilen.size();
+    i = e;
+    if (i < text.size()) {
+      // CR LF is one line end; a lone CR or LF is one too.
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      ++i;
+    }
+  }
+  zeilen.resize(gelesen);
+  return zeilen;
+}
+
+std::string SatzDerZeile(std::string_view zeile) {
+  const std::size_t q = zeile.find('>');
+  if (q == std::string_view::npos || q == 0) return std::string(zeile);
+  return LTrim(zeile.substr(q + 1));
+}
+
+Einlesebericht Befehlslisteeinlesen(Befehlsliste& liste, std::string_view text) {
+  Einlesebericht bericht;
+  const std::vector<std::string> zeilen = Dateizeilen(text);
+  for (std::size_t n = 0; n < zeilen.size(); ++n) {
+    std::string satz = SatzDerZeile(zeilen[n]);
+    // Every sentence ends in one blank; an editor may have cut it off.
+    if (satz.empty() || satz.back() != ' ') satz += ' ';
+    const std::int32_t k = ErkenneKennung(satz);
+    BefehlT b;
+    if (k == 0 || !Zeile2Befehl(b, satz, k)) {
+      bericht.verworfen.push_back(n + 1);
+      continue;
+    }
+    // Only a command that is really appended uses up a record of the store.
+    BefehlT neu = liste.ErschaffeB();
+    neu = std::move(b);
+    liste.Anhaengen(std::move(neu));
+    ++bericht.angehaengt;
+  }
+  return bericht;
+}
+
+}  // namespace quarnel

@@ -1,0 +1,46 @@
+#pragma once
+// The text side of a protocol file: what is written when the command list is
+// saved, and how a file's text becomes commands again. Dialogs, messages and
+// the re-execution after loading are the caller's business.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarnel {
+
+class Befehlsliste;
+
+// The file content of a saved command list: its protocol text and one line
+// end, as a text stream's write-line call leaves it.
+std::string Dateiinhalt(const Befehlsliste& liste);
+
+// A protocol file begins with "<1>" (a UTF-8 byte order mark before it is
+// skipped). Anything else, also an empty file, is no protocol file.
+bool IstQuarnelDatei(std::string_view text);
+
+// The lines of a file text that are read as commands. A line ends at CR, LF
+// or CR LF; a last line without line end counts too. Lines after the last
+// line that holds ">" are not read (normally the empty rest after the final
+// line end). A byte order mark at the start is dropped.
+std::vector<std::string> Dateizeilen(std::string_view text);
+
+// The sentence of a protocol line: the text after its first ">" (when that
+// ">" is not the first character), leading blanks removed; else the line.
+std::string SatzDerZeile(std::string_view zeile);
+
+struct Einlesebericht {
+  std::size_t angehaengt = 0;          // commands appended to the list
+  std::vector<std::size_t> verworfen;  // numbers (from 1) of the lines not read
+};
+
+// Reads every line of a protocol file text into a command and appends it to
+// the list (after the commands already there). Each line's kind is the one
+// whose sentence it is word for word (ErkenneKennung); each appended command
+// takes its record from Befehlsliste::ErschaffeB. A line that is no command
+// sentence, or whose point or equation text cannot be read, is skipped and
+// listed in the report: the caller beeps once for each. Does not test "<1>".
+Einlesebericht Befehlslisteeinlesen(Befehlsliste& liste, std::string_view text);
+
+}  // namespace quarnel

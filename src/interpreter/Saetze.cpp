@@ -1,0 +1,150 @@
+#include "interpreter/Saetze.h"
+
+#include <array>
+#include <initializer_list>
+#include <vector>
+
+#include "interpreter/BefehlT.h"
+#include "platform/Text.h"
+
+namespace quarnel {
+
+namespace {
+
+// A sentence is a row of pieces: fixed text, or one of the command's fields.
+// The same rows write the sentences and recognise them when a file is read.
+enum Feld { Text_, Neu, A1, A2, A3, A1Rest, A2Rest };
+
+struct Stueck {
+  Feld feld;
+  std::string_view text;  // the fixed text of a Text_ piece
+};
+
+struct Satzform {
+  std::int32_t kennung;
+  std::vector<Stueck> stuecke;
+};
+
+constexpr Stueck T(std::string_view t) { return {Text_, t}; }
+constexpr Stueck F(Feld f) { return {f, {}}; }
+
+const std::vector<Satzform>& Satzformen() {
+  static const std::vector<Satzform> formen = {
+      {1, {F(Neu), T(" ist variabler Punkt mit dem aktuellen Koordinatentripel: "), F(A1Rest)}},
+      {2, {F(Neu), T(" ist die variable Ebene mit der aktuellen Gleichung: "), F(A1Rest)}},
+      {9, {F(Neu), T(" ist der Punkt mit dem Koordinatentripel: "), F(A1Rest)}},
+      {10, {F(Neu), T(" ist die Ebene mit der Gleichung: "), F(A1Rest)}},
+      {11, {F(Neu), T(" wird definiert als Gerade durch die Punkte: "), F(A1), T(" und: "), F(A2)}},
+      {12, {F(Neu), T(" wird definiert als Gerade durch den Punkt: "), F(A1), T(" mit der Richtung: "), F(A2)}},
+      {13, {F(Neu), T(" wird definiert als Ebene durch die Punkte: "), F(A1), T(" ,: "), F(A2), T(" und: "), F(A3)}},
+      {14, {F(Neu), T(" wird definiert als Ebene durch den Punkt: "), F(A1), T(" mit dem Normalenvektor: "), F(A2)}},
+      {15, {F(Neu), T(" wird definiert als Ebene durch den Punkt: "), F(A1), T(" mit den Richtungen: "), F(A2),
+            T(" und: "), F(A3)}},
+      {16, {F(Neu), T(" wird definiert als Schnitt der Quarnel: "), F(A1), T(" und: "), F(A2)}},
+      {17, {F(Neu), T(" wird definiert als Fusspunktquarnel der Lote von: "), F(A1), T(" auf: "), F(A2)}},
+      {18, {F(Neu), T(" wird definiert als Ergebnis der Spiegelung von:  "), F(A1), T(" an: "), F(A2)}},
+      {19, {F(Neu), T(" wird definiert als orthogonales Quarnel zu: "), F(A1), T(" und durch: "), F(A2)}},
+      {20, {F(Neu), T(" wird definiert als Ergebnis der Verschiebung von: "), F(A1), T(" auf den Punkt: "), F(A2)}},
+      {21, {F(Neu), T(" wird definiert als Ergebnis der Drehung von: "), F(A1), T(" um den Winkel: "), F(A2),
+            T(" Grad mit der Drehachse: "), F(A3)}},
+      {22, {F(Neu), T(" ist das Dreieck mit den Ecken: "), F(A1), T(" und: "), F(A2), T(" und: "), F(A3)}},
+      {23, {F(Neu), T(" ist das Tetraeder mit der Grundflaeche: "), F(A1), T(" und der Spitze: "), F(A2)}},
+      {24, {F(Neu), T(" ist die Mittelsenkrechte der Punkte: "), F(A1), T(" und: "), F(A2)}},
+      {25, {F(Neu), T(" ist die Huelle von: "), F(A1), T(" ,: "), F(A2), T(" und: "), F(A3)}},
+      {30, {F(Neu), T(" ist definiert als als Klon von: "), F(A1)}},
+      {31, {F(Neu), T(" ist die Sammlung der Quarnel: "), F(A1)}},
+      {40, {T("Loesche das Quarnel: "), F(A1)}},
+      {41, {T("Zeige die wesentlichen Daten von: "), F(A1)}},
+      {42, {T("Berechne den Winkel zwischen den Quarneln: "), F(A1), T(" und: "), F(A2)}},
+      {43, {T("Bestimme den Abstand, den: "), F(A1), T(" von: "), F(A2), T(" hat")}},
+      {44, {T("Gib eine ausfuehrliche Beschreibung von: "), F(A1)}},
+      {45, {T("Hinweis: "), F(A2Rest)}},
+  };
+  return formen;
+}
+
+const Satzform* FormVon(std::int32_t k) {
+  for (const Satzform& f : Satzformen())
+    if (f.kennung == k) return &f;
+  return nullptr;
+}
+
+// Does the text s follow the sentence form f? Names and operands are runs
+// without blank and colon (the name rule forbids both, and the angle text and
+// the member list hold none); the rest texts take everything that follows.
+bool Passt(const Satzform& f, std::string_view s) {
+  std::size_t i = 0;
+  for (const Stueck& st : f.stuecke) {
+    switch (st.feld) {
+      case Text_:
+        if (s.substr(i, st.text.size()) != st.text) return false;
+        i += st.text.size();
+        break;
+      case A1Rest:
+      case A2Rest:
+        return true;
+      default: {
+        const std::size_t e = std::min(s.find(' ', i), s.size());
+        if (e == i) return false;
+        if (s.substr(i, e - i).find(':') != std::string_view::npos) return false;
+        i = e;
+        break;
+      }
+    }
+  }
+  // Only the closing blank may follow (or blanks, where an editor kept them).
+  return s.find_first_not_of(' ', i) == std::string_view::npos;
+}
+
+}  // namespace
+
+std::string BText(std::int32_t kennung, std::string_view NeuG, std::string_view AltG1, std::string_view AltG2,
+                  std::string_view AltG3) {
+  std::string s;
+  if (const Satzform* f = FormVon(kennung)) {
+    for (const Stueck& st : f->stuecke) {
+      switch (st.feld) {
+        case Text_: s += st.text; break;
+        case Neu: s += NeuG; break;
+        case A1:
+        case A1Rest: s += AltG1; break;
+        case A2:
+        case A2Rest: s += AltG2; break;
+        case A3: s += AltG3; break;
+      }
+    }
+  }
+  s += ' ';
+  return s;
+}
+
+std::string BText(const BefehlT& b) { return BText(b.Kennung, b.NeuG, b.AltG1, b.AltG2, b.AltG3); }
+
+std::string Protokollzeile(std::int64_t n, const BefehlT& b) {
+  return "<" + Str(n) + ">    " + BText(b) + CR;
+}
+
+std::string Protokolltext(const Befehlsliste& liste) {
+  std::string p;
+  std::int64_t n = 1;
+  for (const BefehlT& b : liste) p += Protokollzeile(n++, b);
+  return p;
+}
+
+std::int32_t ErkenneKennung(std::string_view satz) {
+  for (const Satzform& f : Satzformen())
+    if (Passt(f, satz)) return f.kennung;
+  return 0;
+}
+
+std::string Koordinatentext(double x, double y, double z) {
+  return "(" + Str(x) + "|" + Str(y) + "|" + Str(z) + ")";
+}
+
+std::string Koordinatentext(const VektorT& v) { return Koordinatentext(v.x(), v.y(), v.z()); }
+
+std::string Gleichungstext(double a, double b, double c, double d) {
+  return Str(a) + "x + " + Str(b) + "y + " + Str(c) + "z = " + Str(d);
+}
+
+}  // namespace quarnel

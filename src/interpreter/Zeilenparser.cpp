@@ -1,0 +1,162 @@
+#include "interpreter/Zeilenparser.h"
+
+#include "interpreter/BefehlT.h"
+#include "platform/Text.h"
+
+namespace quarnel {
+
+namespace {
+
+std::string_view OhneFuehrendeBlanks(std::string_view s) {
+  const std::size_t i = s.find_first_not_of(' ');
+  return i == std::string_view::npos ? std::string_view{} : s.substr(i);
+}
+
+// The rest text of a point, plane or note without the one blank that the
+// sentence puts after it; a text kept whole would grow by a blank on every
+// save and load.
+std::string OhneSchlussblank(std::string_view s) {
+  if (!s.empty() && s.back() == ' ') s.remove_suffix(1);
+  return std::string(s);
+}
+
+// The text after the first colon, leading blanks dropped; false when there is
+// no colon or the text begins with it.
+bool NachDoppelpunkt(std::string_view s, std::string_view& rest) {
+  const std::size_t c = s.find(':');
+  if (c == std::string_view::npos || c == 0) return false;
+  rest = OhneFuehrendeBlanks(s.substr(c + 1));
+  return true;
+}
+
+// The text up to the first blank; false when there is none or it comes first.
+bool BisBlank(std::string_view s, std::string& wort) {
+  const std::size_t p = s.find(' ');
+  if (p == std::string_view::npos || p == 0) return false;
+  wort = std::string(s.substr(0, p));
+  return true;
+}
+
+}  // namespace
+
+bool Zeile2Befehl(BefehlT& b, std::string_view s, std::int32_t kennung) {
+  std::string neu, a1, a2, a3;
+  std::array<double, 5> gleichung{};
+  VektorT vektor;
+  bool ok = true;
+
+  if (kennung < 40) ok = BisBlank(s, neu);
+  std::string_view r;
+  ok = NachDoppelpunkt(s, r) && ok;
+  if (ok) {
+    switch (kennung) {
+      case VariablerPunkt:
+      case NumPunkt:
+        Zeile2Vektor(r, vektor, ok);
+        a1 = OhneSchlussblank(r);
+        break;
+      case VariableEbene:
+      case NumEbene:
+        Gleichung2GleichungsFeld(r, gleichung, ok);
+        a1 = OhneSchlussblank(r);
+        break;
+      case GErzeugeKlonen:
+      case QuarnelSammlung:
+      case LoescheQuarnel:
+      case AusgabeZeige:
+      case AusgabeBeschreibe:
+        ok = BisBlank(r, a1);
+        break;
+      case GGeradePP:
+      case GGeradePR:
+      case GEbenePN:
+      case GErzeugeSchnitt:
+      case GErzeugeLotfusspunktG:
+      case GErzeugeSpiegelbild:
+      case GErzeugeOrthogonale:
+      case GErzeugeVerschieben:
+      case QuarnelTetraeder:
+      case GErzeugeMittelsenkrechte:
+      case BerechneWinkel:
+      case BerechneAbstand:
+      case GEbenePPP:
+      case GEbenePRR:
+      case GErzeugeDrehen:
+      case QuarnelDreieck:
+      case QuarnelHuelle: {
+        std::string_view r2, r3;
+        ok = BisBlank(r, a1) && NachDoppelpunkt(r, r2) && BisBlank(r2, a2);
+        const bool drei = kennung == GEbenePPP || kennung == GEbenePRR || kennung == GErzeugeDrehen ||
+                          kennung == QuarnelDreieck || kennung == QuarnelHuelle;
+        if (ok && drei) ok = NachDoppelpunkt(r2, r3) && BisBlank(r3, a3);
+        break;
+      }
+      case FileHInweis:
+        ok = Len(r) > 1;
+        a2 = OhneSchlussblank(r);
+        break;
+      default:
+        break;  // no command of this kind: only the name is read
+    }
+  }
+  if (!ok) return false;
+
+  b.NeuG = std::move(neu);
+  b.AltG1 = std::move(a1);
+  b.AltG2 = std::move(a2);
+  b.AltG3 = std::move(a3);
+  b.Gleichung = gleichung;
+  if (kennung == VariablerPunkt || kennung == NumPunkt) b.Vektor = vektor;
+  b.Kennung = kennung;
+  return true;
+}
+
+void Zeile2Vektor(std::string_view s, VektorT& v, bool& ok) {
+  ok = false;
+  const std::size_t a = s.find('(');
+  if (a == std::string_view::npos) return;
+  s.remove_prefix(a + 1);
+  const std::size_t b = s.find('|');
+  if (b == std::string_view::npos || b == 0) return;
+  const std::string_view x = s.substr(0, b);
+  s.remove_prefix(b + 1);
+  const std::size_t c = s.find('|');
+  if (c == std::string_view::npos || c == 0) return;
+  const std::string_view y = s.substr(0, c);
+  s.remove_prefix(c + 1);
+  const std::size_t d = s.find(')');
+  if (d == std::string_view::npos || d == 0) return;
+  const std::string_view z = s.substr(0, d);
+  ok = true;
+  v.Vektor(Val(x), Val(y), Val(z));
+}
+
+void Gleichung2GleichungsFeld(std::string_view s, std::array<double, 5>& A, bool& ok) {
+  const auto nachPlus = [](std::string_view t) {
+    const std::size_t p = t.find('+');
+    return p == std::string_view::npos ? t : t.substr(p + 1);
+  };
+  std::size_t p = s.find('x');
+  ok = p != std::string_view::npos && p > 0;
+  if (!ok) return;
+  A[1] = Val(s.substr(0, p));
+  const std::string_view t = nachPlus(s);
+  p = t.find('y');
+  ok = p != std::string_view::npos && p > 0;
+  if (!ok) return;
+  A[2] = Val(t.substr(0, p));
+  const std::string_view u = nachPlus(t);
+  p = u.find('z');
+  ok = p != std::string_view::npos && p > 0;
+  if (!ok) return;
+  A[3] = Val(u.substr(0, p));
+  const std::size_t g = u.find('=');
+  A[4] = Val(g == std::string_view::npos ? u : u.substr(g + 1));
+}
+
+std::string Ausschnitt(std::string_view s, std::int64_t i, std::int64_t j) {
+  if (j + 1 - i <= 0) return {};
+  return Mid(s, i, j + 1 - i);
+}
+
+}  // namespace quarnel

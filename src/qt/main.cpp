@@ -1,0 +1,15 @@
+#include <QApplication>
+
+#include <clocale>
+
+#include "qt/HauptFenster.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  // Numbers are read and written with a decimal point whatever the user's
+  // language settings say.
+  std::setlocale(LC_NUMERIC, "C");
+  quarnel::HauptFenster fenster;
+  fenster.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,337 @@
+// The detailed reports of triangles and tetrahedra, and the solid
+// measurements behind them.
+#include <cmath>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "description/Bericht.h"
+#include "description/Objekte.h"
+
+namespace quarnel::test {
+
+namespace {
+
+// The lines joined by CR, none after the last.
+std::string Zeilen(std::initializer_list<std::string> z) {
+  std::string s;
+  for (const auto& l : z) {
+    if (&l != z.begin()) s += CR;
+    s += l;
+  }
+  return s;
+}
+
+struct Berichte : Objekte {
+  // Builds the report the way the command does and returns the block it
+  // added ("" when none).
+  std::string Bericht(const std::string& name, int dezimalen = 6) {
+    h.ausgabe.Dezimalen = dezimalen;
+    h.ausgabe.InfoLeeren();
+    bool ok = true;
+    BeschreibeEck(h, name, ok);
+    EXPECT_EQ(ok, h.ausgabe.AnzahlBloecke() == 1);
+    std::string t = h.ausgabe.InfoFenster();
+    return t.empty() ? t : t.substr(1, t.size() - 2);
+  }
+  void Tetra(std::initializer_list<VektorT> p) {
+    const char* n[] = {"A", "B", "C", "D"};
+    int i = 0;
+    for (const auto& v : p) P(n[i++], v.x(), v.y(), v.z());
+    T("t", "A", "B", "C", "D");
+  }
+  void Dreieck(VektorT a, VektorT b, VektorT c) {
+    P("A", a.x(), a.y(), a.z());
+    P("B", b.x(), b.y(), b.z());
+    P("C", c.x(), c.y(), c.z());
+    D("d", "A", "B", "C");
+  }
+};
+
+TEST(Dreiecksbericht, Rechtwinklig) {
+  Berichte b;
+  b.Dreieck({0, 0, 0}, {4, 0, 0}, {0, 3, 0});
+  EXPECT_EQ(Lesbar(b.Bericht("d")),
+            Lesbar(Zeilen({"Das Dreieck d mit den Ecken A, B und C hat folgende Eigenschaften: ",
+                           "A = (0|0|0),          B = (4|0|0),    C = (0|3|0)",
+                           "Die Seitenlängen des Dreiecks sind ",
+                           "L(A|B) = 4,   L(B|C) = 5,   L(C|A) = 3",
+                           "Größen der Innenwinkel des Dreiecks an den jeweils angegebenen Ecken:",
+                           "A:   90º,      B:   36.869898º,     C:  53.130102º",
+                           "Der Umfang des Dreiecks beträgt 12",
+                           "Der Flächeninhalt des Dreiecks beträgt 6",
+                           "Die Höhen des Dreiecks mit den zugehörigen Ecken und Höhenfußpunkten sind:",
+                           "A: 2.4,    B: 4,   C: 3",
+                           "F(A) = (1.44|1.92|0),     F(B) = (0|0|0),     F(C) = (0|0|0)"})));
+  EXPECT_TRUE(b.ui.Meldungen().empty());
+}
+
+TEST(Dreiecksbericht, AllgemeineLage) {
+  Berichte b;
+  b.Dreieck({1, 2, 3}, {4, -1, 2}, {-2, 5, -1});
+  EXPECT_EQ(Lesbar(b.Bericht("d")),
+            Lesbar(Zeilen({"Das Dreieck d mit den Ecken A, B und C hat folgende Eigenschaften: ",
+                           "A = (1|2|3),          B = (4|-1|2),    C = (-2|5|-1)",
+                           "Die Seitenlängen des Dreiecks sind ",
+                           "L(A|B) = 4.358899,   L(B|C) = 9,   L(C|A) = 5.830952",
+                           "Größen der Innenwinkel des Dreiecks an den jeweils angegebenen Ecken:",
+                           "A:   123.423467º,      B:   32.733897º,     C:  23.842636º",
+                           "Der Umfang des Dreiecks beträgt 19.189851",
+                           "Der Flächeninhalt des Dreiecks beträgt 10.606602",
+                           "Die Höhen des Dreiecks mit den zugehörigen Ecken und Höhenfußpunkten sind:",
+                           "A: 2.357023,    B: 3.638034,   C: 4.866643",
+                           "F(A) = (1.555556|1.444444|0.777778),     F(B) = (2.235294|0.764706|4.647059),     "
+                           "F(C) = (-1.210526|4.210526|3.736842)"})));
+  EXPECT_EQ(Lesbar(b.Bericht("d", 2)),
+            Lesbar(Zeilen({"Das Dreieck d mit den Ecken A, B und C hat folgende Eigenschaften: ",
+                           "A = (1|2|3),          B = (4|-1|2),    C = (-2|5|-1)",
+                           "Die Seitenlängen des Dreiecks sind ",
+                           "L(A|B) = 4.36,   L(B|C) = 9,   L(C|A) = 5.83",
+                           "Größen der Innenwinkel des Dreiecks an den jeweils angegebenen Ecken:",
+                           "A:   123.42º,      B:   32.73º,     C:  23.84º",
+                           "Der Umfang des Dreiecks beträgt 19.19",
+                           "Der Flächeninhalt des Dreiecks beträgt 10.61",
+                           "Die Höhen des Dreiecks mit den zugehörigen Ecken und Höhenfußpunkten sind:",
+                           "A: 2.36,    B: 3.64,   C: 4.87",
+                           "F(A) = (1.56|1.44|0.78),     F(B) = (2.24|0.76|4.65),     F(C) = (-1.21|4.21|3.74)"})));
+}
+
+TEST(Dreiecksbericht, KollinearUndZusammenfallend) {
+  Berichte b;
+  b.Dreieck({0, 0, 0}, {1, 0, 0}, {2, 0, 0});
+  EXPECT_EQ(Lesbar(b.Bericht("d")),
+            Lesbar(Zeilen({"Das Dreieck d mit den Ecken A, B und C hat folgende Eigenschaften: ",
+                           "A = (0|0|0),          B = (1|0|0),    C = (2|0|0)",
+                           "Die Seitenlängen des Dreiecks sind ",
+                           "L(A|B) = 1,   L(B|C) = 1,   L(C|A) = 2",
+                           "Größen der Innenwinkel des Dreiecks an den jeweils angegebenen Ecken:",
+                           "A:   0º,      B:   180º,     C:  0º",
+                           "Der Umfang des Dreiecks beträgt 4",
+                           "Der Flächeninhalt des Dreiecks beträgt 0",
+                           "Die Höhen des Dreiecks mit den zugehörigen Ecken und Höhenfußpunkten sind:",
+                           "A: 0,    B: 0,   C: 0",
+                           "F(A) = (0|0|0),     F(B) = (1|0|0),     F(C) = (2|0|0)"})));
+  // Two corners in one place: the angles at them and the height over the
+  // vanished side do not exist.
+  b.P("B", 0, 0, 0);
+  b.P("C", 3, 4, 0);
+  EXPECT_EQ(Lesbar(b.Bericht("d")),
+            Lesbar(Zeilen({"Das Dreieck d mit den Ecken A, B und C hat folgende Eigenschaften: ",
+                           "A = (0|0|0),          B = (0|0|0),    C = (3|4|0)",
+                           "Die Seitenlängen des Dreiecks sind ",
+                           "L(A|B) = 0,   L(B|C) = 5,   L(C|A) = 5",
+                           "Größen der Innenwinkel des Dreiecks an den jeweils angegebenen Ecken:",
+                           "A:   nicht definiert,      B:   nicht definiert,     C:  0º",
+                           "Der Umfang des Dreiecks beträgt 10",
+                           "Der Flächeninhalt des Dreiecks beträgt 0",
+                           "Die Höhen des Dreiecks mit den zugehörigen Ecken und Höhenfußpunkten sind:",
+                           "A: 0,    B: 0,   C: nicht definiert",
+                           "F(A) = (0|0|0),     F(B) = (0|0|0),     F(C) = (0|0|0)"})));
+  // All three in one place.
+  b.P("C", 0, 0, 0);
+  const std::string r = b.Bericht("d");
+  EXPECT_NE(r.find("A:   nicht definiert,      B:   nicht definiert,     C:  nicht definiert"), std::string::npos);
+  EXPECT_NE(r.find("A: nicht definiert,    B: nicht definiert,   C: nicht definiert"), std::string::npos);
+  EXPECT_EQ(r.find("nan"), std::string::npos);
+  EXPECT_TRUE(b.ui.Meldungen().empty());
+}
+
+TEST(Tetraederbericht, Eckentetraeder) {
+  Berichte b;
+  b.Tetra({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}});
+  EXPECT_EQ(Lesbar(b.Bericht("t")),
+            Lesbar(Zeilen({"Das Tetraeder t mit den Ecken A, B, C und D hat folgende Eigenschaften: ",
+                           "A = (0|0|0),          B = (1|0|0),   C = (0|1|0),          D = (0|0|1)",
+                           "Die Kantenlängen des Tetraeders sind ",
+                           "L(A|B) = 1,   L(B|C) = 1.414214,   L(C|A) = 1",
+                           "L(D|A) = 1,   L(D|B) = 1.414214,   L(D|C) = 1.414214",
+                           "Das Volumen des Tetraeders beträgt 0.166667",
+                           "Die Summe der sechs Kantenlängen beträgt 7.242641",
+                           "Der Inhalt der Oberfläche  beträgt 2.366025",
+                           "Die vier Höhen des Tetraeders sind (jeweils mit Angabe der zugehörigen Ecke):",
+                           "A:  0.57735,   B:  1,   C:  1,   D:  1",
+                           "Mittelpunkt und Radius der Umkugel sind M= (0.5|0.5|0.5),    r = 0.866025",
+                           "Mittelpunkt und Radius der Inkugel sind M= (0.211325|0.211325|0.211325),    "
+                           "r = 0.211325"})));
+  EXPECT_EQ(Lesbar(b.Bericht("t", 2)),
+            Lesbar(Zeilen({"Das Tetraeder t mit den Ecken A, B, C und D hat folgende Eigenschaften: ",
+                           "A = (0|0|0),          B = (1|0|0),   C = (0|1|0),          D = (0|0|1)",
+                           "Die Kantenlängen des Tetraeders sind ",
+                           "L(A|B) = 1,   L(B|C) = 1.41,   L(C|A) = 1",
+                           "L(D|A) = 1,   L(D|B) = 1.41,   L(D|C) = 1.41",
+                           "Das Volumen des Tetraeders beträgt 0.17",
+                           "Die Summe der sechs Kantenlängen beträgt 7.24",
+                           "Der Inhalt der Oberfläche  beträgt 2.37",
+                           "Die vier Höhen des Tetraeders sind (jeweils mit Angabe der zugehörigen Ecke):",
+                           "A:  0.58,   B:  1,   C:  1,   D:  1",
+                           "Mittelpunkt und Radius der Umkugel sind M= (0.5|0.5|0.5),    r = 0.87",
+                           "Mittelpunkt und Radius der Inkugel sind M= (0.21|0.21|0.21),    r = 0.21"})));
+  EXPECT_TRUE(b.ui.Meldungen().empty());
+}
+
+TEST(Tetraederbericht, Regulaer) {
+  Berichte b;
+  b.Tetra({{1, 1, 1}, {1, -1, -1}, {-1, 1, -1}, {-1, -1, 1}});
+  EXPECT_EQ(Lesbar(b.Bericht("t")),
+            Lesbar(Zeilen({"Das Tetraeder t mit den Ecken A, B, C und D hat folgende Eigenschaften: ",
+                           "A = (1|1|1),          B = (1|-1|-1),   C = (-1|1|-1),          D = (-1|-1|1)",
+                           "Die Kantenlängen des Tetraeders sind ",
+                           "L(A|B) = 2.828427,   L(B|C) = 2.828427,   L(C|A) = 2.828427",
+                           "L(D|A) = 2.828427,   L(D|B) = 2.828427,   L(D|C) = 2.828427",
+                           "Das Volumen des Tetraeders beträgt 2.666667",
+                           "Die Summe der sechs Kantenlängen beträgt 16.970563",
+                           "Der Inhalt der Oberfläche  beträgt 13.856406",
+                           "Die vier Höhen des Tetraeders sind (jeweils mit Angabe der zugehörigen Ecke):",
+                           "A:  2.309401,   B:  2.309401,   C:  2.309401,   D:  2.309401",
+                           "Mittelpunkt und Radius der Umkugel sind M= (0|0|0),    r = 1.732051",
+                           "Mittelpunkt und Radius der Inkugel sind M= (0|0|0),    r = 0.57735"})));
+}
+
+TEST(Tetraederbericht, FlachUndUnvollstaendig) {
+  Berichte b;
+  b.Tetra({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0}});
+  EXPECT_EQ(Lesbar(b.Bericht("t")),
+            Lesbar(Zeilen({"Das Tetraeder t mit den Ecken A, B, C und D hat folgende Eigenschaften: ",
+                           "A = (0|0|0),          B = (1|0|0),   C = (0|1|0),          D = (1|1|0)",
+                           "Die Kantenlängen des Tetraeders sind ",
+                           "L(A|B) = 1,   L(B|C) = 1.414214,   L(C|A) = 1",
+                           "L(D|A) = 1.414214,   L(D|B) = 1,   L(D|C) = 1", " Das Tetraeder ist ausgeartet"})));
+  EXPECT_TRUE(b.ui.Meldungen().empty());
+
+  // A report that cannot be made adds no block and fails.
+  b.h.objekte.LoescheQuarnel("D");
+  EXPECT_EQ(b.Bericht("t"), "");
+  b.Eck("S", Sammlung, "A,B", "");
+  EXPECT_EQ(b.Bericht("S"), "");
+  EXPECT_EQ(b.Bericht("A"), "");
+  EXPECT_EQ(b.Bericht("nix"), "");
+  EXPECT_TRUE(b.ui.Meldungen().empty());
+}
+
+// ---- the solid measurements, checked against the geometry ----------------
+
+double Abstand(const VektorT& p, const VektorT& q) { return p.dist(q); }
+// Distance of x from the plane through a, b, c.
+double EbenenAbstand(const VektorT& x, const VektorT& a, const VektorT& b, const VektorT& c) {
+  VektorT n = b.Richtung(a).kreuz(c.Richtung(a));
+  return std::fabs(x.Richtung(a).SkalProd(n)) / n.Norm();
+}
+double Dreiecksflaeche(const VektorT& a, const VektorT& b, const VektorT& c) {
+  return b.Richtung(a).kreuz(c.Richtung(a)).Norm() / 2;
+}
+
+void PruefeKoerper(Berichte& b, const char* wo) {
+  SCOPED_TRACE(wo);
+  const QuarnelT& t = *b.h.objekte.HoleQuarnel("t");
+  std::array<VektorT, 5> p;
+  for (int i = 1; i <= 4; ++i) p[i] = b.h.objekte.HoleQuarnel(t.Ecken[i])->v1;
+  const double V = std::fabs(p[2].Richtung(p[1]).Det(p[3].Richtung(p[1]), p[4].Richtung(p[1]))) / 6;
+  const double rel = 1e-9;
+
+  double hh[5] = {};
+  bool ok = false;
+  TetraHoehen(b.h, t, hh[1], hh[2], hh[3], hh[4], ok);
+  ASSERT_TRUE(ok);
+  for (int i = 1; i <= 4; ++i) {
+    const VektorT &u = p[i % 4 + 1], &v = p[(i + 1) % 4 + 1], &w = p[(i + 2) % 4 + 1];
+    EXPECT_NEAR(hh[i] * Dreiecksflaeche(u, v, w), 3 * V, rel * 3 * V) << "height " << i;
+  }
+
+  VektorT M;
+  double r = -1;
+  ok = true;
+  Umkugel(b.h, t, M, r, ok);
+  ASSERT_TRUE(ok);
+  for (int i = 1; i <= 4; ++i) EXPECT_NEAR(Abstand(M, p[i]), r, rel * r) << "corner " << i;
+
+  ok = false;
+  Inkugel(b.h, t, M, r, ok);
+  ASSERT_TRUE(ok);
+  for (int i = 1; i <= 4; ++i) {
+    const VektorT &u = p[i % 4 + 1], &v = p[(i + 1) % 4 + 1], &w = p[(i + 2) % 4 + 1];
+    EXPECT_NEAR(EbenenAbstand(M, u, v, w), r, 1e-7 * r) << "face " << i;
+  }
+  // The insphere's radius is three times the volume over the surface.
+  EXPECT_NEAR(r, 3 * V / Flaeche(b.h, t), 1e-7 * r);
+  EXPECT_TRUE(b.ui.Meldungen().empty());
+}
+
+TEST(Koerpermasse, GegenDieGeometrie) {
+  Berichte b;
+  b.Tetra({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 1}});
+  PruefeKoerper(b, "corner");
+  b.Tetra({{0, 0, 0}, {4, 0, 0}, {0, 3, 0}, {0, 0, 12}});
+  PruefeKoerper(b, "4 3 12");
+  b.Tetra({{1.5, -2, 0.25}, {3, 1, -1}, {-2, 0.5, 2}, {0.75, 4, 3}});
+  PruefeKoerper(b, "general");
+  b.Tetra({{0, 1, 0}, {0, 0, 0}, {1, 0, 0}, {0, 0, -1}});  // other handedness
+  PruefeKoerper(b, "mirrored");
+  // A proper tetrahedron with a base too small for the program's tolerance
+  // on a face's cross product still gets its true measures.
+  b.Tetra({{0, 0, 0}, {0.01, 0, 0}, {0, 0.01, 0}, {0, 0, 1}});
+  PruefeKoerper(b, "tiny base");
+}
+
+TEST(Koerpermasse, BekannteWerte) {
+  Berichte b;
+  b.Tetra({{0, 0, 0}, {4, 0, 0}, {0, 3, 0}, {0, 0, 12}});
+  const QuarnelT& t = *b.h.objekte.HoleQuarnel("t");
+  VektorT M;
+  double r = 0;
+  bool ok = true;
+  Umkugel(b.h, t, M, r, ok);
+  EXPECT_TRUE(ok);
+  EXPECT_LT(M.dist(VektorT(2, 1.5, 6)), 1e-12);
+  EXPECT_NEAR(r, 6.5, 1e-12);
+  EXPECT_NEAR(Flaeche(b.h, t), 6 + 24 + std::sqrt(936.0) + 18, 1e-12);
+  EXPECT_NEAR(Flaeche(b.h, *b.h.objekte.HoleQuarnel("A")), 0, 0);
+
+  // Umkugel reads its flag; a flag false on entry leaves everything as it is.
+  ok = false;
+  M = VektorT(7, 7, 7);
+  Umkugel(b.h, t, M, r, ok);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(M, VektorT(7, 7, 7));
+
+  // Four corners in one plane.
+  b.P("D", 1, 1, 0);
+  double hh[4] = {9, 9, 9, 9};
+  ok = true;
+  Umkugel(b.h, t, M, r, ok);
+  EXPECT_FALSE(ok);
+  Inkugel(b.h, t, M, r, ok);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(M, VektorT(7, 7, 7));
+  EXPECT_EQ(b.ui.Meldungen(), std::vector<std::string>(2, "Das Tetraeder ist ausgeartet"));
+
+  // Called on another object.
+  b.ui.Leeren();
+  b.D("d", "A", "B", "C");
+  const QuarnelT& d = *b.h.objekte.HoleQuarnel("d");
+  TetraHoehen(b.h, d, hh[0], hh[1], hh[2], hh[3], ok);
+  EXPECT_FALSE(ok);
+  Inkugel(b.h, d, M, r, ok);
+  EXPECT_FALSE(ok);
+  ok = true;
+  Umkugel(b.h, d, M, r, ok);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(hh[0], 9);
+  EXPECT_EQ(b.ui.Meldungen(),
+            (std::vector<std::string>{"Kontrolle: Fehler bei TetraHoehen; Typ = -3", "Kontrolle: Fehler bei Inkugel"}));
+  EXPECT_NEAR(Flaeche(b.h, d), 6, 1e-12);
+}
+
+TEST(Tetraederbericht, KleineGrundflaeche) {
+  Berichte b;
+  b.Tetra({{0, 0, 0}, {0.01, 0, 0}, {0, 0.01, 0}, {0, 0, 1}});
+  const std::string r = b.Bericht("t");
+  EXPECT_NE(r.find("Das Volumen des Tetraeders beträgt 0.000017"), std::string::npos) << Lesbar(r);
+  EXPECT_NE(r.find("A:  0.007071,   B:  0.01,   C:  0.01,   D:  1"), std::string::npos) << Lesbar(r);
+  EXPECT_NE(r.find("Mittelpunkt und Radius der Umkugel sind M= (0.005|0.005|0.5),    r = 0.50005"), std::string::npos)
+      << Lesbar(r);
+  EXPECT_NE(r.find("Mittelpunkt und Radius der Inkugel sind M= (0.00292|0.00292|0.00292),    r = 0.00292"), std::string::npos) << Lesbar(r);
+  EXPECT_TRUE(b.ui.Meldungen().empty());
+}
+
+}  // namespace
+}  // namespace quarnel::test

@@ -1,0 +1,120 @@
+// Distances between points, lines and planes, and the distance sentence.
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+#include "description/Abstand.h"
+#include "support/Bau.h"
+
+namespace quarnel::test {
+namespace {
+
+struct AbstandTest : ::testing::Test {
+  Bau b;
+  // The distance in both orders; they must agree.
+  double D(const std::string& x, const std::string& y) {
+    double d1 = AbstandG(b.h, b.Q(x), b.Q(y));
+    double d2 = AbstandG(b.h, b.Q(y), b.Q(x));
+    EXPECT_NEAR(d1, d2, 1e-12) << x << " " << y;
+    return d1;
+  }
+};
+
+TEST_F(AbstandTest, PunktZuPunktGeradeUndEbene) {
+  b.P("A", 1, 2, 3);
+  b.P("B", 4, 6, 3);
+  b.P("C", 0, 0, 5);
+  b.P("D", 0, 5, 0);
+  b.P("E", 3, 3, 0);
+  b.EbeneDirekt("z0", {0, 0, 0}, {0, 0, 1});
+  b.GeradeDirekt("g", {0, 0, 0}, {1, 1, 0});
+  EXPECT_EQ(D("A", "B"), 5.0);
+  EXPECT_EQ(D("A", "A"), 0.0);
+  EXPECT_EQ(D("C", "z0"), 5.0);
+  EXPECT_NEAR(D("D", "g"), std::sqrt(12.5), 1e-12);
+  EXPECT_EQ(D("E", "g"), 0.0);
+  EXPECT_EQ(D("E", "z0"), 0.0);
+}
+
+TEST_F(AbstandTest, GeradenUndEbenen) {
+  b.GeradeDirekt("x", {0, 0, 0}, {1, 0, 0});
+  b.GeradeDirekt("y3", {0, 0, 3}, {0, 1, 0});   // skew to x
+  b.GeradeDirekt("p", {0, 2, 0}, {1, 0, 0});    // parallel to x
+  b.GeradeDirekt("q", {5, 0, 0}, {1, 1, 1});    // meets x
+  b.GeradeDirekt("x2", {7, 0, 0}, {-2, 0, 0});  // x again
+  b.GeradeDirekt("h4", {0, 0, 4}, {1, 1, 0});
+  b.GeradeDirekt("s", {0, 0, 4}, {1, 1, 1});
+  b.E("z0", 0, 0, 1, 0);
+  b.E("z7", 0, 0, 1, 7);
+  b.E("x0", 1, 0, 0, 0);
+  EXPECT_EQ(D("x", "y3"), 3.0);
+  EXPECT_EQ(D("x", "p"), 2.0);
+  EXPECT_EQ(D("x", "q"), 0.0);
+  EXPECT_EQ(D("x", "x2"), 0.0);
+  EXPECT_EQ(D("h4", "z0"), 4.0);
+  EXPECT_EQ(D("s", "z0"), 0.0);
+  EXPECT_EQ(D("z0", "z7"), 7.0);
+  EXPECT_EQ(D("z0", "x0"), 0.0);
+  // Skew lines in general position: the common perpendicular.
+  b.GeradeDirekt("a", {1, 2, 3}, {1, 0, 1});
+  b.GeradeDirekt("c", {0, -1, 2}, {0, 1, -1});
+  VektorT n = b.Q("a").v2.kreuz(b.Q("c").v2);
+  double erwartet = std::fabs(b.Q("a").v1.Richtung(b.Q("c").v1).SkalProd(n)) / Laenge(n);
+  EXPECT_NEAR(D("a", "c"), erwartet, 1e-12);
+}
+
+TEST_F(AbstandTest, RaumUndAndereObjekte) {
+  b.P("A", 1, 2, 3);
+  b.GeradeDirekt("g", {0, 0, 0}, {1, 1, 0});
+  b.Flach("R", Raum, {}, {});
+  b.Flach("L", LeeresQuarnel, {1, 1, 1}, {0, 0, 0});
+  b.Eck("D", Dreieck, "A", "A", "A");
+  for (const char* n : {"A", "g", "R", "L", "D"}) EXPECT_EQ(D(n, "R"), 0.0) << n;
+  // No vectors are read from objects that have none.
+  EXPECT_EQ(D("A", "L"), 0.0);
+  EXPECT_EQ(D("D", "D"), 0.0);
+}
+
+TEST_F(AbstandTest, Satz) {
+  b.P("A", 0, 0, 5);
+  b.E("E", 0, 0, 1, 0);
+  b.GeradeDirekt("g", {0, 0, 0}, {1, 1, 0});
+  b.P("D", 0, 5, 0);
+  bool ok = true;
+  Abstandausgabe(b.h, "A", "E", ok);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(b.NeuesterBlock(), "Der Abstand von A und E beträgt 5");
+  Abstandausgabe(b.h, "D", "g", ok);
+  EXPECT_EQ(b.NeuesterBlock(), "Der Abstand von D und g beträgt 3.535534");
+  b.h.ausgabe.Dezimalen = 2;
+  Abstandausgabe(b.h, "g", "D", ok);
+  EXPECT_EQ(b.NeuesterBlock(), "Der Abstand von g und D beträgt 3.54");
+  // Also written while the description mode is off (shown later).
+  b.h.ausgabe.ProtokollAn = false;
+  std::size_t bloecke = b.h.ausgabe.AnzahlBloecke();
+  Abstandausgabe(b.h, "A", "A", ok);
+  EXPECT_EQ(b.h.ausgabe.AnzahlBloecke(), bloecke + 1);
+  EXPECT_TRUE(b.Meldungen().empty());
+}
+
+TEST_F(AbstandTest, KeinAbstandOhneOrt) {
+  b.P("A", 0, 0, 5);
+  b.Flach("R", Raum, {}, {});
+  b.Flach("L", LeeresQuarnel, {}, {});
+  b.Eck("D", Dreieck, "A", "A", "A");
+  bool ok = true;
+  Abstandausgabe(b.h, "A", "R", ok);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(b.NeuesterBlock(), "Der Abstand von A und R beträgt 0");
+  std::size_t bloecke = b.h.ausgabe.AnzahlBloecke();
+  for (auto [x, y] : {std::pair{"L", "L"}, {"A", "L"}, {"D", "D"}, {"D", "A"}, {"A", "fehlt"}}) {
+    ok = true;
+    Abstandausgabe(b.h, x, y, ok);
+    EXPECT_FALSE(ok) << x << " " << y;
+  }
+  EXPECT_EQ(b.h.ausgabe.AnzahlBloecke(), bloecke);
+  EXPECT_EQ(Abstand(b.h, "A", "fehlt"), 0.0);
+}
+
+}  // namespace
+}  // namespace quarnel::test

@@ -1,0 +1,98 @@
+// The rules for typed numbers, names and notes, and the plane form.
+#include <gtest/gtest.h>
+
+#include "interpreter/BefehlT.h"
+#include "interpreter/Ebenenform.h"
+#include "interpreter/Eingabetext.h"
+#include "platform/Aufzeichner.h"
+#include "ui/main_window/HauptF.h"
+
+namespace quarnel {
+namespace {
+
+TEST(Eingabetext, NumberRule) {
+  const std::vector<std::pair<const char*, double>> faelle = {
+      {"3,5", 3.5},  {"3.5", 3.5},    {"-3,5", -3.5},      {"5/7", 5.0 / 7},   {"0,5/0,25", 2},
+      {"7+1/5", 7.2}, {"1/2+1/4", 0.75}, {"1+2+3", 6},      {"-7+1/5", -7 + 1.0 / 5}, {"-7+-1/5", -7 + -1.0 / 5},
+      {"+3", 3},     {"3+", 3},       {"1/0", 1},          {"-1/0", -1},       {"1/", 1},
+      {"/2", 0},     {"", 0},         {"abc", 0},          {"x = 3", 3},       {"2 1/2", 10.5},
+      {"1e5", 15},   {"12 345", 12345}, {"+", 0},          {"1++", 1},         {"1/2/4", 0.5}};
+  for (const auto& [s, w] : faelle) EXPECT_EQ(myval(s), w) << s;
+  EXPECT_EQ(myval("1+1/3"), 1 + 1.0 / 3);
+  EXPECT_EQ(LiesWinkel("22,5"), 22.5);
+  // A long sum is read without deep recursion.
+  std::string summe;
+  for (int i = 0; i < 200000; ++i) summe += "1+";
+  EXPECT_EQ(myval(summe), 200000);
+}
+
+TEST(Eingabetext, NamesNotesAndMemberLists) {
+  EXPECT_EQ(Kommafrei("P 1,2"), "P12");
+  EXPECT_EQ(Kommafrei(", ,"), "");
+  EXPECT_EQ(Kommafrei("a\tb"), "a\tb");
+
+  std::string n = "Zeile 1\r\nZeile 2\tEnde";
+  Filtern(n);
+  EXPECT_EQ(n, "Zeile 1  Zeile 2 Ende");
+  std::string u = "Größe º";
+  Filtern(u);
+  EXPECT_EQ(u, "Größe º");
+
+  std::string a, b = "alt";
+  TeileBeimKomma("A,B,C", a, b);
+  EXPECT_EQ(a, "A");
+  EXPECT_EQ(b, "B,C");
+  TeileBeimKomma(b, a, b);
+  EXPECT_EQ(a, "B");
+  EXPECT_EQ(b, "C");
+  TeileBeimKomma(b, a, b);
+  EXPECT_EQ(a, "C");
+  EXPECT_EQ(b, "C");
+  TeileBeimKomma("A,,B", a, b);
+  EXPECT_EQ(b, ",B");
+  TeileBeimKomma(",A", a, b);
+  EXPECT_EQ(a, "");
+  EXPECT_EQ(b, "A");
+}
+
+TEST(Ebenenform, RecordsThePlaneWithItsExactEquation) {
+  Aufzeichner ui;
+  HauptF h(ui);
+  h.form.aF.text = "0";
+  h.form.bF.text = "0";
+  h.form.cF.text = "1";
+  h.form.dF.text = "2";
+  h.destruktiv = true;
+  DefiniereEbene(h, false);
+  EXPECT_FALSE(h.destruktiv);
+  ASSERT_EQ(h.befehle.size(), 1u);
+  const BefehlT& e = *h.befehle.begin();
+  EXPECT_EQ(e.Kennung, NumEbene);
+  EXPECT_EQ(e.NeuG, "G_1");
+  EXPECT_EQ(e.AltG1, "0x + 0y + 1z = 2");
+  EXPECT_TRUE(h.objekte.ExistiertQuarnel("G_1"));
+
+  // Fractions are kept exactly, not rounded to the decimals shown.
+  h.ausgabe.Dezimalen = 2;
+  h.form.GnameF.text = "F, 1";
+  h.form.aF.text = "1/3";
+  h.form.dF.text = "-2,5";
+  DefiniereEbene(h, true);
+  ASSERT_EQ(h.befehle.size(), 2u);
+  const BefehlT& f = *h.befehle.Nr(2);
+  EXPECT_EQ(f.Kennung, VariableEbene);
+  EXPECT_EQ(f.NeuG, "F1");
+  EXPECT_EQ(f.Gleichung[1], 1.0 / 3);
+  EXPECT_EQ(f.AltG1, "0.3333333333333333x + 0y + 1z = -2.5");
+
+  // All coefficients zero: refused with the message, nothing recorded.
+  h.form.GnameF.text = "";
+  h.form.aF.text = h.form.bF.text = h.form.cF.text = "0";
+  ui.Leeren();
+  DefiniereEbene(h, false);
+  EXPECT_EQ(h.befehle.size(), 2u);
+  EXPECT_EQ(ui.Meldungen(), std::vector<std::string>{"Die Koeffizienten von x, y, z dürfen nicht alle den Wert null haben"});
+}
+
+}  // namespace
+}  // namespace quarnel

@@ -1,0 +1,341 @@
+// Command sentences, their recognition, the protocol line parser and the
+// text of protocol files.
+#include <array>
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "interpreter/BefehlT.h"
+#include "interpreter/Protokolldatei.h"
+#include "interpreter/Saetze.h"
+#include "interpreter/Schluessel.h"
+#include "interpreter/Zeilenparser.h"
+#include "platform/Text.h"
+
+namespace quarnel {
+namespace {
+
+BefehlT Befehl(std::int32_t k, std::string neu, std::string a1 = "", std::string a2 = "", std::string a3 = "") {
+  BefehlT b;
+  b.Kennung = k;
+  b.NeuG = std::move(neu);
+  b.AltG1 = std::move(a1);
+  b.AltG2 = std::move(a2);
+  b.AltG3 = std::move(a3);
+  return b;
+}
+
+// One command of every kind that has a sentence, fields filled as the
+// interpreter records them.
+std::vector<BefehlT> JedeArt() {
+  std::vector<BefehlT> v;
+  BefehlT p = Befehl(VariablerPunkt, "V", "(1|-2.5|3)");
+  p.Vektor = VektorT(1, -2.5, 3);
+  v.push_back(p);
+  BefehlT e = Befehl(VariableEbene, "W", "1x + -2y + 0.5z = 4");
+  e.Gleichung = {0, 1, -2, 0.5, 4};
+  v.push_back(e);
+  p.Kennung = NumPunkt;
+  p.NeuG = "P";
+  v.push_back(p);
+  e.Kennung = NumEbene;
+  e.NeuG = "E";
+  v.push_back(e);
+  for (std::int32_t k : {11, 12, 14, 16, 17, 18, 19, 20, 23, 24}) v.push_back(Befehl(k, "N" + Str(k), "A", "B_2"));
+  for (std::int32_t k : {13, 15, 22, 25}) v.push_back(Befehl(k, "N" + Str(k), "A", "B", "C"));
+  v.push_back(Befehl(GErzeugeDrehen, "S", "M", "22.5", "a"));
+  v.push_back(Befehl(GErzeugeKlonen, "K", "A"));
+  v.push_back(Befehl(QuarnelSammlung, "M", "P,Q,g"));
+  v.push_back(Befehl(LoescheQuarnel, "", "A"));
+  v.push_back(Befehl(AusgabeZeige, "", "A"));
+  v.push_back(Befehl(BerechneWinkel, "", "g", "E"));
+  v.push_back(Befehl(BerechneAbstand, "", "A", "E"));
+  v.push_back(Befehl(AusgabeBeschreibe, "", "T"));
+  v.push_back(Befehl(FileHInweis, "", "", "Eine Notiz: mit Doppelpunkt, Drehung und > Zeichen"));
+  return v;
+}
+
+void ErwarteGleich(const BefehlT& a, const BefehlT& b) {
+  EXPECT_EQ(a.Kennung, b.Kennung);
+  EXPECT_EQ(a.NeuG, b.NeuG) << a.Kennung;
+  EXPECT_EQ(a.AltG1, b.AltG1) << a.Kennung;
+  EXPECT_EQ(a.AltG2, b.AltG2) << a.Kennung;
+  EXPECT_EQ(a.AltG3, b.AltG3) << a.Kennung;
+  for (int i = 1; i <= 4; ++i) {
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(a.Gleichung[i]), std::bit_cast<std::uint64_t>(b.Gleichung[i]))
+        << a.Kennung;
+  }
+  if (a.Kennung == NumPunkt || a.Kennung == VariablerPunkt) {
+    for (int i = 1; i <= 3; ++i)
+      EXPECT_EQ(std::bit_cast<std::uint64_t>(a.Vektor.kp[i]), std::bit_cast<std::uint64_t>(b.Vektor.kp[i]));
+  }
+}
+
+TEST(Schluessel, TableAndTheCoarseKeywordScan) {
+  EXPECT_EQ(BefehlsSchluessel(0), "");
+  for (int k : {1, 2, 3, 8, 26, 29, 32, 39, 46, 50}) EXPECT_EQ(BefehlsSchluessel(k), "nicht verwendet");
+  EXPECT_EQ(BefehlsSchluessel(9), "der Punkt mit");
+  EXPECT_EQ(BefehlsSchluessel(45), "Hinweis:");
+  EXPECT_EQ(BefehlsSchluessel(51), "");
+  EXPECT_EQ(BefehlsSchluessel(-1), "");
+  // Every sentence of kinds 9 to 45 holds its own keyword and no higher one.
+  for (const BefehlT& b : JedeArt()) {
+    if (b.Kennung < 9 || b.Kennung == FileHInweis) continue;
+    EXPECT_EQ(KennungNachSchluessel(BText(b), 0), b.Kennung) << BText(b);
+  }
+  EXPECT_EQ(KennungNachSchluessel("ohne", 7), 7);
+}
+
+TEST(Saetze, WordingOfTheSentences) {
+  EXPECT_EQ(BText(NumPunkt, "P", "(1|2|3)", "", ""), "P ist der Punkt mit dem Koordinatentripel: (1|2|3) ");
+  EXPECT_EQ(BText(GErzeugeSpiegelbild, "s", "A", "E", ""),
+            "s wird definiert als Ergebnis der Spiegelung von:  A an: E ");
+  EXPECT_EQ(BText(BerechneAbstand, "", "A", "B", ""), "Bestimme den Abstand, den: A von: B hat ");
+  EXPECT_EQ(BText(LoescheQuarnel, "x", "", "", ""), "Loesche das Quarnel:  ");
+  EXPECT_EQ(BText(GErzeugeKlonen, "K", "A", "", ""), "K ist definiert als als Klon von: A ");
+  EXPECT_EQ(BText(QuarnelHuelle, "H", "A", "B", "C"), "H ist die Huelle von: A ,: B und: C ");
+  EXPECT_EQ(BText(FileHInweis, "", "x", "Notiz", ""), "Hinweis: Notiz ");
+  for (int k : {0, 3, 26, 32, 46, 99, -5}) EXPECT_EQ(BText(k, "N", "A", "B", "C"), " ");
+}
+
+TEST(Saetze, EveryKindIsWrittenRecognisedAndReadBack) {
+  for (const BefehlT& b : JedeArt()) {
+    const std::string satz = BText(b);
+    ASSERT_EQ(ErkenneKennung(satz), b.Kennung) << satz;
+    BefehlT gelesen;
+    ASSERT_TRUE(Zeile2Befehl(gelesen, satz, b.Kennung)) << satz;
+    ErwarteGleich(gelesen, b);
+    // Written again, the sentence is the same: nothing grows.
+    EXPECT_EQ(BText(gelesen), satz);
+  }
+}
+
+TEST(Saetze, RecognitionGoesByTheWholeWording) {
+  // Names and notes that hold keywords of other kinds.
+  EXPECT_EQ(ErkenneKennung("Klon1 ist der Punkt mit dem Koordinatentripel: (1|1|1) "), NumPunkt);
+  EXPECT_EQ(ErkenneKennung("Daten ist der Punkt mit dem Koordinatentripel: (1|1|1) "), NumPunkt);
+  EXPECT_EQ(ErkenneKennung("g wird definiert als Gerade durch die Punkte: Schnitt und: B "), GGeradePP);
+  EXPECT_EQ(ErkenneKennung("s wird definiert als Schnitt der Quarnel: Dreieck1 und: E "), GErzeugeSchnitt);
+  EXPECT_EQ(ErkenneKennung("Hinweis: nicht verwendet "), FileHInweis);
+  EXPECT_EQ(ErkenneKennung("Hinweis: Drehung um die Achse a "), FileHInweis);
+  // Kinds that share the start of their sentence.
+  EXPECT_EQ(ErkenneKennung("e wird definiert als Ebene durch den Punkt: A mit den Richtungen: r und: s "), GEbenePRR);
+  EXPECT_EQ(ErkenneKennung("e wird definiert als Ebene durch den Punkt: A mit dem Normalenvektor: n "), GEbenePN);
+  // The closing blank may be missing.
+  EXPECT_EQ(ErkenneKennung("g wird definiert als Gerade durch die Punkte: A und: B"), GGeradePP);
+  // No sentence: wrong words, missing or extra operands, blank names.
+  for (const char* s : {"", " ", "A ist der Punkt mit dem aktuellen Koordinatentripel: (1|1|1) ",
+                        "g wird definiert als Gerade durch die Punkte: A und: ",
+                        "g wird definiert als Gerade durch die Punkte: A und: B C ",
+                        " wird definiert als Gerade durch die Punkte: A und: B ",
+                        "g wird definiert als Gerade durch die Punkte: A: und: B ",
+                        "Hinweis:", "nicht verwendet", "Bestimme den Abstand, den: A von: B "})
+    EXPECT_EQ(ErkenneKennung(s), 0) << s;
+}
+
+TEST(Zeilenparser, FieldRulesOfTheKinds) {
+  BefehlT b;
+  ASSERT_TRUE(Zeile2Befehl(b, "A ist der Punkt mit dem aktuellen Koordinatentripel: (1|1|1) ", NumPunkt));
+  EXPECT_EQ(b.NeuG, "A");
+  EXPECT_EQ(b.AltG1, "(1|1|1)");
+  EXPECT_EQ(b.Vektor, VektorT(1, 1, 1));
+
+  ASSERT_TRUE(Zeile2Befehl(b, "g wird definiert als Fusspunktquarnel der Lote von: g2 auf: e ", 17));
+  EXPECT_EQ(b.AltG1, "g2");
+  EXPECT_EQ(b.AltG2, "e");
+  EXPECT_EQ(b.Vektor, VektorT(1, 1, 1));  // a non-point line keeps the vector
+
+  ASSERT_TRUE(Zeile2Befehl(b, "Bestimme den Abstand, den: A von: B hat ", BerechneAbstand));
+  EXPECT_EQ(b.NeuG, "");
+  EXPECT_EQ(b.AltG1, "A");
+  EXPECT_EQ(b.AltG2, "B");
+
+  ASSERT_TRUE(Zeile2Befehl(b, "S wird definiert als Ergebnis der Drehung von: M um den Winkel: 4 5 Grad mit der "
+                              "Drehachse: a ", GErzeugeDrehen));
+  EXPECT_EQ(b.AltG2, "4");
+  EXPECT_EQ(b.AltG3, "a");
+  ASSERT_TRUE(Zeile2Befehl(b, "x hat: y ", 0));  // no kind: only the name
+  EXPECT_EQ(b.Kennung, 0);
+  EXPECT_EQ(b.NeuG, "x");
+
+  // Failures leave the record exactly as it was.
+  const BefehlT vorher = b;
+  for (const auto& [s, k] : std::vector<std::pair<std::string, int>>{
+           {"s wird definiert als Schnitt der Quarnel: A und B ", 16},
+           {"s wird definiert als Schnitt der Quarnel: Dreieck1 und: E ", 22},
+           {"Hinweis:    ", 45},
+           {"ohneblank", 9},
+           {":A ist", 41},
+           {"P ist der Punkt mit dem Koordinatentripel: (1|2) ", 9},
+           {"E ist die Ebene mit der Gleichung: x + y + z = 1 ", 10}}) {
+    EXPECT_FALSE(Zeile2Befehl(b, s, k)) << s;
+    ErwarteGleich(b, vorher);
+  }
+}
+
+TEST(Zeilenparser, PointAndEquationTexts) {
+  VektorT v(7, 7, 7);
+  bool ok = true;
+  Zeile2Vektor("(1|2)", v, ok);
+  EXPECT_FALSE(ok);
+  Zeile2Vektor("(|2|3)", v, ok);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(v, VektorT(7, 7, 7));
+  Zeile2Vektor("P (1|2|3) rest", v, ok);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(v, VektorT(1, 2, 3));
+  Zeile2Vektor("( -1.5 | 2 | 0.25 )", v, ok);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(v, VektorT(-1.5, 2, 0.25));
+
+  std::array<double, 5> A{};
+  Gleichung2GleichungsFeld("2x + 3y + 4z = 5", A, ok);
+  EXPECT_TRUE(ok);
+  EXPECT_EQ(A, (std::array<double, 5>{0, 2, 3, 4, 5}));
+  Gleichung2GleichungsFeld("1x + -2y + 0.5z = 4", A, ok);
+  EXPECT_EQ(A, (std::array<double, 5>{0, 1, -2, 0.5, 4}));
+  Gleichung2GleichungsFeld("x + y + z = 1", A, ok);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(Ausschnitt("abcdef", 2, 4), "bcd");
+  EXPECT_EQ(Ausschnitt("abcdef", 4, 2), "");
+}
+
+TEST(Protokolldatei, ExampleFileReadsToItsCommands) {
+  const std::string datei =
+      "<1>    A ist der Punkt mit dem Koordinatentripel: (1|2|3) \r"
+      "<2>    B ist der Punkt mit dem Koordinatentripel: (4|6|3) \r"
+      "<3>    g wird definiert als Gerade durch die Punkte: A und: B \r"
+      "<4>    E ist die Ebene mit der Gleichung: 0x + 0y + 1z = 0 \r"
+      "<5>    Bestimme den Abstand, den: A von: B hat \r"
+      "<6>    Bestimme den Abstand, den: A von: E hat \r"
+      "<7>    Berechne den Winkel zwischen den Quarneln: g und: E \r"
+      "<8>    M ist die Sammlung der Quarnel: A,B \r"
+      "<9>    S wird definiert als Ergebnis der Drehung von: M um den Winkel: 90 Grad mit der Drehachse: g \r"
+      "<10>    Hinweis: Drehung um die Achse a \r"
+      "\n";
+  ASSERT_TRUE(IstQuarnelDatei(datei));
+  Befehlsliste l;
+  const Einlesebericht r = Befehlslisteeinlesen(l, datei);
+  EXPECT_TRUE(r.verworfen.empty());
+  ASSERT_EQ(r.angehaengt, 10u);
+  const std::vector<int> arten = {9, 9, 11, 10, 43, 43, 42, 31, 21, 45};
+  int i = 0;
+  for (const BefehlT& b : l) EXPECT_EQ(b.Kennung, arten[i++]);
+  EXPECT_EQ(l.Nr(1)->Vektor, VektorT(1, 2, 3));
+  EXPECT_EQ(l.Nr(4)->AltG1, "0x + 0y + 1z = 0");
+  EXPECT_EQ(l.Nr(4)->Gleichung, (std::array<double, 5>{0, 0, 0, 1, 0}));
+  EXPECT_EQ(l.Nr(6)->AltG2, "E");
+  EXPECT_EQ(l.Nr(8)->AltG1, "A,B");
+  EXPECT_EQ(l.Nr(9)->AltG2, "90");
+  EXPECT_EQ(l.Nr(10)->AltG2, "Drehung um die Achse a");
+  // Saved again, the file is the same, byte for byte.
+  EXPECT_EQ(Dateiinhalt(l), datei);
+}
+
+TEST(Protokolldatei, LineEndsOfEveryKind) {
+  const std::string z1 = "<1>    A ist der Punkt mit dem Koordinatentripel: (1|2|3) ";
+  const std::string z2 = "<2>    Zeige die wesentlichen Daten von: A ";
+  for (const std::string& datei : {z1 + "\r" + z2 + "\r", z1 + "\n" + z2 + "\n", z1 + "\r\n" + z2 + "\r\n",
+                                   z1 + "\r" + z2, z1 + "\n" + z2, "\xEF\xBB\xBF" + z1 + "\r\n" + z2}) {
+    ASSERT_TRUE(IstQuarnelDatei(datei));
+    Befehlsliste l;
+    const Einlesebericht r = Befehlslisteeinlesen(l, datei);
+    EXPECT_EQ(r.angehaengt, 2u);
+    EXPECT_TRUE(r.verworfen.empty());
+    ASSERT_EQ(l.size(), 2u);
+    EXPECT_EQ(l.Nr(1)->NeuG, "A");
+    EXPECT_EQ(l.Nr(2)->AltG1, "A");
+  }
+  // An empty line between commands is reported, the rest still read.
+  Befehlsliste l;
+  const Einlesebericht r = Befehlslisteeinlesen(l, z1 + "\r\r" + z2 + "\r");
+  EXPECT_EQ(r.angehaengt, 2u);
+  EXPECT_EQ(r.verworfen, std::vector<std::size_t>{2});
+}
+
+TEST(Protokolldatei, NamesAndNotesHoldingKeywordsLoadAsWhatTheyAre) {
+  const std::string datei =
+      "<1>    Klon1 ist der Punkt mit dem Koordinatentripel: (1|1|1) \r"
+      "<2>    Daten ist der Punkt mit dem Koordinatentripel: (2|2|2) \r"
+      "<3>    Schnitt wird definiert als Gerade durch die Punkte: Klon1 und: Daten \r"
+      "<4>    Dreieck1 wird definiert als Schnitt der Quarnel: Schnitt und: Schnitt \r"
+      "<5>    Hinweis: nicht verwendet \r"
+      "<6>    nicht verwendet \r"
+      "<7>    Sammlung ist die Sammlung der Quarnel: Klon1,Daten \r";
+  Befehlsliste l;
+  const Einlesebericht r = Befehlslisteeinlesen(l, datei);
+  EXPECT_EQ(r.verworfen, std::vector<std::size_t>{6});
+  ASSERT_EQ(l.size(), 6u);
+  const std::vector<int> arten = {9, 9, 11, 16, 45, 31};
+  int i = 0;
+  for (const BefehlT& b : l) EXPECT_EQ(b.Kennung, arten[i++]);
+  EXPECT_EQ(l.Nr(1)->NeuG, "Klon1");
+  EXPECT_EQ(l.Nr(4)->NeuG, "Dreieck1");
+  EXPECT_EQ(l.Nr(5)->AltG2, "nicht verwendet");
+}
+
+TEST(Protokolldatei, NumbersSurviveSaveAndLoadExactly) {
+  Befehlsliste l;
+  const std::vector<double> zahlen = {1.0 / 3, -2.0 / 7, 0.1, 1e-300, 123456789.123456789, -1e22, 5e-324,
+                                      std::nextafter(1.0, 2.0), 0.0};
+  for (std::size_t i = 0; i + 2 < zahlen.size(); ++i) {
+    BefehlT p;
+    p.Kennung = NumPunkt;
+    p.NeuG = "P" + Str(static_cast<int>(i));
+    p.Vektor = VektorT(zahlen[i], zahlen[i + 1], zahlen[i + 2]);
+    p.AltG1 = Koordinatentext(p.Vektor);
+    l.Anhaengen(p);
+    BefehlT e;
+    e.Kennung = NumEbene;
+    e.NeuG = "E" + Str(static_cast<int>(i));
+    e.Gleichung = {0, zahlen[i + 2], zahlen[i + 1], zahlen[i], -zahlen[i]};
+    e.AltG1 = Gleichungstext(e.Gleichung[1], e.Gleichung[2], e.Gleichung[3], e.Gleichung[4]);
+    l.Anhaengen(e);
+  }
+  BefehlT notiz;
+  notiz.Kennung = FileHInweis;
+  notiz.AltG2 = "Leerzeichen am Ende ";
+  l.Anhaengen(notiz);
+
+  std::string text = Dateiinhalt(l);
+  for (int runde = 0; runde < 3; ++runde) {
+    Befehlsliste geladen;
+    const Einlesebericht r = Befehlslisteeinlesen(geladen, text);
+    ASSERT_TRUE(r.verworfen.empty());
+    ASSERT_EQ(geladen.size(), l.size());
+    auto a = l.begin();
+    for (const BefehlT& b : geladen) ErwarteGleich(b, *a++);
+    // No blank is added by a save and load.
+    EXPECT_EQ(Dateiinhalt(geladen), text);
+    text = Dateiinhalt(geladen);
+  }
+}
+
+TEST(Protokolldatei, RefusedAndMalformedTextsNeverCrash) {
+  for (const char* s : {"", "\n", "Hallo\r", " <1>    A ", "<2>    A ist ", "<1"}) EXPECT_FALSE(IstQuarnelDatei(s));
+  EXPECT_TRUE(IstQuarnelDatei("<1>"));
+
+  std::vector<std::string> texte = {"<1>", "<1>\r", "<1>>>>>", ">", "<1>    \r\r\r>", "\r\n\r\n>\n"};
+  std::string junk;
+  for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 7919 + 13) % 256);
+  texte.push_back("<1>" + junk);
+  texte.push_back(std::string("<1>    A ist der Punkt mit dem Koordinatentripel: (\0|\0|\0) \r", 63));
+  std::string riesig = "<1>    A ist der Punkt mit dem Koordinatentripel: (";
+  riesig += std::string(2000000, '9') + "|1|1) ";
+  texte.push_back(riesig);
+  texte.push_back("<1>    Hinweis: " + std::string(1000000, 'x') + "\r");
+  texte.push_back("<1>    " + std::string(500000, '>'));
+  for (const std::string& t : texte) {
+    Befehlsliste l;
+    const Einlesebericht r = Befehlslisteeinlesen(l, t);
+    EXPECT_EQ(r.angehaengt + r.verworfen.size(), Dateizeilen(t).size());
+    for (const BefehlT& b : l) EXPECT_NE(ErkenneKennung(BText(b)), 0);
+  }
+}
+
+}  // namespace
+}  // namespace quarnel
