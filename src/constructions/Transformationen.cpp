@@ -237,8 +237,10 @@ void DrehungumGerade(HauptF& h, const QuarnelT& g, double winkel, const QuarnelT
   }
   // Two planes through the axis that enclose half the angle; mirroring in
   // the first and then in the second turns by the whole angle.
+  // Whole turns are taken off first (exactly), so that a huge angle cannot
+  // overflow on its way to radians.
   VektorT n1, n2;
-  D.DrehachsenRichtungen(winkel / 2.0, n1, n2);
+  D.DrehachsenRichtungen(std::fmod(winkel, 360.0) / 2.0, n1, n2);
   QuarnelT E1, E2, T;
   E1.Typ = Ebene;
   E1.v1 = achse.v1;

@@ -28,6 +28,14 @@ std::int64_t Objektliste::AutoNummer(std::string_view name) {
 }
 
 void Objektliste::Einlisten(QuarnelT obj) {
+  if (!obj.name.empty() && obj.name == kopf_.name) {
+    // An object named like the head (the origin "O" after a restart) takes
+    // the head's place, so that it is not hidden behind it.
+    if (std::int64_t n = AutoNummer(obj.name); n >= 1) verbraucht_.insert(n);
+    if (beschreibe_) beschreibe_(obj);
+    kopf_ = std::move(obj);
+    return;
+  }
   if (ExistiertQuarnel(obj.name)) LoescheQuarnel(obj.name);
   if (std::int64_t n = AutoNummer(obj.name); n >= 1) verbraucht_.insert(n);
   if (beschreibe_) beschreibe_(obj);

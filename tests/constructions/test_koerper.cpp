@@ -19,79 +19,56 @@ struct KoerperTest : ::testing::Test {
   }
 };
 
-TEST_F(KoerperTest, TriangleKeepsItsCornerNames) {
+TEST_F(KoerperTest, TriangleAndTetrahedronKeepTheirCornerNames) {
   QuarnelT d = b.Dreieck("D", "A1", "A2", "A3");  // collinear corners are allowed
-  ASSERT_TRUE(b.ok);
   EXPECT_EQ(d.Typ, Dreieck);
-  EXPECT_EQ(d.Ecken[1], "A1");
-  EXPECT_EQ(d.Ecken[2], "A2");
-  EXPECT_EQ(d.Ecken[3], "A3");
+  EXPECT_EQ((std::array<std::string, 5>{"", "A1", "A2", "A3", ""}), d.Ecken);
   EXPECT_EQ(b.Satz(), "D ist das Dreieck mit den Ecken A1, A2 und A3");
-  EXPECT_TRUE(b.Meldungen().empty());
-}
-
-TEST_F(KoerperTest, TriangleRefusals) {
-  // Repeated or missing corners, and corners that are no points: two empty
-  // objects and a point multiply to 1 like three points do.
-  for (auto [a, c, e] : {std::tuple{"A1", "A2", "A1"}, {"A1", "A1", "A2"}, {"A2", "A3", "A3"}, {"A1", "A2", "fehlt"},
-                         {"L", "M", "A1"}, {"A1", "A2", "g"}}) {
-    b.ui.Leeren();
-    b.Dreieck("D", a, c, e);
-    EXPECT_FALSE(b.ok) << a << c << e;
-    EXPECT_FALSE(b.Gibt("D"));
-    EXPECT_EQ(b.Meldungen(), std::vector<std::string>{"Fehler beim Erzeugen eines Dreiecks"});
-  }
-  // A cleared flag on entry: silently nothing.
-  b.ui.Leeren();
-  QuarnelT G;
-  G.name = "D";
-  bool ok = false;
-  ErzeugeDreieck(b.h, "A1", "A2", "S", G, ok);
-  EXPECT_FALSE(b.Gibt("D"));
-  EXPECT_TRUE(b.Meldungen().empty());
-}
-
-TEST_F(KoerperTest, TetrahedronOverATriangle) {
-  b.Dreieck("D", "A1", "A2", "S");
-  QuarnelT t = b.Tetraeder("T", "D", "A3");  // apex in the base plane: allowed
-  ASSERT_TRUE(b.ok);
+  b.Dreieck("E", "A1", "A2", "S");
+  QuarnelT t = b.Tetraeder("T", "E", "A3");  // the apex may lie in the base plane
   EXPECT_EQ(t.Typ, Tetraeder);
   EXPECT_EQ((std::array<std::string, 5>{"", "A1", "A2", "S", "A3"}), t.Ecken);
   EXPECT_EQ(b.Satz(), "T ist das Tetraeder mit den Ecken A1, A2, S und A3");
   EXPECT_TRUE(b.Meldungen().empty());
 }
 
+TEST_F(KoerperTest, TriangleRefusals) {
+  // Repeated or missing corners, and corners that are no points (two empty
+  // objects and a point multiply to 1 like three points do).
+  for (auto [a, c, e] : {std::tuple{"A1", "A2", "A1"}, {"A2", "A3", "A3"}, {"A1", "A2", "fehlt"},
+                         {"L", "M", "A1"}, {"A1", "A2", "g"}}) {
+    b.Dreieck("D", a, c, e);
+    EXPECT_FALSE(b.ok) << a << c << e;
+  }
+  QuarnelT G;
+  G.name = "D";
+  bool ok = false;  // cleared on entry: silently nothing
+  ErzeugeDreieck(b.h, "A1", "A2", "S", G, ok);
+  EXPECT_FALSE(b.Gibt("D"));
+  EXPECT_EQ(b.Meldungen(), std::vector<std::string>(5, "Fehler beim Erzeugen eines Dreiecks"));
+}
+
 TEST_F(KoerperTest, TetrahedronRefusals) {
   b.Dreieck("D", "A1", "A2", "S");
   b.Tetraeder("T", "D", "A1");  // the apex is a base corner
   EXPECT_FALSE(b.ok);
-  b.Tetraeder("T", "D", "fehlt");
+  b.Tetraeder("T", "D", "L");   // the apex is no point
   EXPECT_FALSE(b.ok);
-  b.Tetraeder("T", "D", "L");  // the apex is no point
-  EXPECT_FALSE(b.ok);
-  // Base corners redefined or deleted since the triangle was made.
-  b.Dreieck("E", "A1", "A2", "A3");
+  // Base corners redefined or deleted since the triangle was made; two empty
+  // corners with two points multiply to 1 like four points do.
   b.Objekt("A1", LeeresQuarnel);
-  b.Objekt("A2", LeeresQuarnel);  // with A3 and S: four codes multiplying to 1
-  b.Tetraeder("T", "E", "S");
-  EXPECT_FALSE(b.ok);
-  b.Objekt("A1", Gerade, {0, 0, 0}, {1, 0, 0});
-  b.Tetraeder("T", "E", "S");
+  b.Objekt("A2", LeeresQuarnel);
+  b.Tetraeder("T", "D", "A3");
   EXPECT_FALSE(b.ok);
   b.h.objekte.LoescheQuarnel("A1");
-  b.Tetraeder("T", "E", "S");
+  b.Tetraeder("T", "D", "A3");
   EXPECT_FALSE(b.ok);
-  EXPECT_FALSE(b.Gibt("T"));
-  EXPECT_EQ(b.Meldungen(), std::vector<std::string>(6, "Fehler beim Erzeugen eines Tetraeders"));
-
-  // Even a flag cleared on entry shows the message.
-  b.ui.Leeren();
   QuarnelT G;
   G.name = "T";
-  bool ok = false;
+  bool ok = false;  // even a flag cleared on entry shows the message
   ErzeugeTetraeder(b.h, "D", "A3", G, ok);
   EXPECT_FALSE(b.Gibt("T"));
-  EXPECT_EQ(b.Meldungen(), std::vector<std::string>{"Fehler beim Erzeugen eines Tetraeders"});
+  EXPECT_EQ(b.Meldungen(), std::vector<std::string>(5, "Fehler beim Erzeugen eines Tetraeders"));
 }
 
 TEST_F(KoerperTest, PerpendicularBisectorPlane) {

@@ -323,7 +323,8 @@ TEST(Protokolldatei, RefusedAndMalformedTextsNeverCrash) {
   std::string junk;
   for (int i = 0; i < 5000; ++i) junk += static_cast<char>((i * 7919 + 13) % 256);
   texte.push_back("<1>" + junk);
-  texte.push_back(std::string("<1>    A ist der Punkt mit dem Koordinatentripel: (\0|\0|\0) \r", 63));
+  constexpr char mitNull[] = "<1>    A ist der Punkt mit dem Koordinatentripel: (\0|\0|\0) \r";
+  texte.push_back(std::string(mitNull, sizeof mitNull - 1));
   std::string riesig = "<1>    A ist der Punkt mit dem Koordinatentripel: (";
   riesig += std::string(2000000, '9') + "|1|1) ";
   texte.push_back(riesig);

@@ -61,7 +61,7 @@ TEST(Ausfuehrung, CommandOnNamedObjectsIsRunAndRecordedOnce) {
   // Operands of the wrong types: nothing happens, silently.
   const auto meldungen = s.Meldungen().size();
   s.Form(GGeradePP, "h", "A", "g");
-  s.Form(GEbenePRR, "e", "A", "B", "O");  // a point as a direction is fine ...
+  s.Form(GEbenePRR, "e", "A", "B", "g");  // a point or a line as a direction is fine ...
   EXPECT_EQ(s.Typ("e"), Ebene);
   s.Punkt("E0", "0", "0", "0");
   s.Ebene("F", "0", "0", "1", "0");
@@ -76,7 +76,7 @@ TEST(Ausfuehrung, CommandOnNamedObjectsIsRunAndRecordedOnce) {
   s.Form(GErzeugeSchnitt, "", "g", "F");
   EXPECT_EQ(s.Meldungen().back(), "Der Quarnelname " + kNameMeldung);
   s.Form(KeineKennung, "x");  // no form chosen: nothing
-  EXPECT_EQ(s.Befehle(), 7u);
+  EXPECT_EQ(s.Befehle(), 6u);
 }
 
 TEST(Ausfuehrung, DirectCallsGetAutomaticNamesOnlyForObjectsMade) {

@@ -75,6 +75,11 @@ TEST(Objektliste, ErsetzenLoeschenUndVektoren) {
   l.HoleVektor(1, "Q", v);
   l.LoescheQuarnel("P");
   EXPECT_FALSE(l.ExistiertQuarnel("P"));
+  // An object named like the head replaces it in place instead of hiding behind it.
+  l.Einlisten(Obj("O", Ebene, {0, 0, 5}));
+  EXPECT_EQ(l.QuarnelTypNr("O"), Ebene);
+  EXPECT_EQ(l.Kopf().v1, VektorT(0, 0, 5));
+  EXPECT_EQ(l.Anzahl(), 1u);
   l.LoescheQuarnel("O");  // the head is never removed
   EXPECT_TRUE(l.ExistiertQuarnel("O"));
   EXPECT_EQ(ui.Meldungen(), (std::vector<std::string>{"Fehler beim Suchen nach Q", "Fehler beim Loeschen"}));

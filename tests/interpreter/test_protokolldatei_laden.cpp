@@ -1,0 +1,283 @@
+// Saving and loading protocol files through the dialogs: round trips, the
+// refusals, damaged files, and the headless loader program.
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include "interpreter/Bearbeitung.h"
+#include "interpreter/Sitzung.h"
+#include "interpreter/Wiedergabe.h"
+
+namespace quarnel::test {
+namespace {
+
+using Abbild = std::tuple<std::string, std::int32_t, std::array<double, 3>, std::array<double, 3>, std::string, std::string>;
+
+// Every object with every stored number, for comparisons bit for bit.
+std::vector<Abbild> Objekte(const HauptF& h) {
+  std::vector<Abbild> v;
+  h.objekte.FuerAlle([&](const QuarnelT& g) {
+    v.emplace_back(g.name, g.Typ, std::array<double, 3>{g.v1.x(), g.v1.y(), g.v1.z()},
+                   std::array<double, 3>{g.v2.x(), g.v2.y(), g.v2.z()}, g.Ecken[1], g.Ecken[4]);
+  });
+  return v;
+}
+
+bool Lade(Sitzung& s, const std::string& pfad) {
+  s.ui.dateien.push_back(pfad);
+  return LadeFile(s.h);
+}
+bool Speichere(Sitzung& s, const std::string& pfad) {
+  s.ui.dateien.push_back(pfad);
+  return SpeichereProtokoll(s.h);
+}
+
+// A construction that uses every kind of command, with numbers that have no
+// short decimal form.
+void Baue(Sitzung& s) {
+  s.Punkt("A", "1/3", "2/7", "-5/9");
+  s.Punkt("B", "1", "0,1", "2");
+  s.Punkt("C", "-3", "1/11", "0");
+  s.Punkt("D", "0", "0", "1/13");
+  s.Ebene("E", "1/3", "1", "-2/7", "5/11");
+  s.Form(GGeradePP, "g", "A", "B");
+  s.Form(GGeradePR, "h", "C", "g");
+  s.Form(GEbenePPP, "e", "A", "B", "C");
+  s.Form(GEbenePN, "n", "D", "A");
+  s.Form(GEbenePRR, "r", "D", "A", "g");
+  s.Form(GErzeugeSchnitt, "s", "g", "E");
+  s.Form(GErzeugeLotfusspunktG, "f", "D", "e");
+  s.Form(GErzeugeSpiegelbild, "m", "h", "E");
+  s.Form(GErzeugeOrthogonale, "o", "g", "D");
+  s.Form(GErzeugeVerschieben, "v", "e", "D");
+  s.Form(GErzeugeDrehen, "d", "E", "1/3", "g");
+  s.Form(QuarnelDreieck, "T", "A", "B", "C");
+  s.Form(QuarnelTetraeder, "K", "T", "D");
+  s.Form(GErzeugeMittelsenkrechte, "M", "A", "D");
+  s.Form(QuarnelHuelle, "H", "A", "g", "D");
+  s.Form(GErzeugeKlonen, "k", "h");
+  s.h.form.AktuelleSammlung = ",A,g,e";
+  s.Form(QuarnelSammlung, "S");
+  s.Form(GErzeugeDrehen, "R", "S", "-37,5", "h");
+  s.Form(AusgabeZeige, "", "S");
+  s.Form(BerechneWinkel, "", "g", "e");
+  s.Form(BerechneAbstand, "", "C", "e");
+  s.Form(AusgabeBeschreibe, "", "K");
+  s.h.form.AktuelleKennung = FileHInweis;
+  s.h.form.HinweisF.text = "Drehung der Sammlung: ein Beispiel";
+  TuEs(s.h);
+}
+
+TEST(LadenSpeichern, SaveLoadSaveGivesTheSameFileAndTheSameObjects) {
+  Ordner o;
+  Sitzung a;
+  Baue(a);
+  ASSERT_EQ(a.Befehle(), 28u);
+  ASSERT_TRUE(a.Meldungen().empty()) << a.Meldungen().front();
+  ASSERT_TRUE(Speichere(a, o.Datei("eins.txt")));
+  const std::string eins = Ordner::Lies(o.Datei("eins.txt"));
+  EXPECT_EQ(eins, a.h.befehle.Protokoll + "\n");
+
+  Sitzung b;
+  ASSERT_TRUE(Lade(b, o.Datei("eins.txt")));
+  EXPECT_TRUE(b.Meldungen().empty());
+  EXPECT_EQ(b.ui.Beeps(), 0);
+  ASSERT_TRUE(Speichere(b, o.Datei("zwei.txt")));
+  EXPECT_EQ(Ordner::Lies(o.Datei("zwei.txt")), eins);
+  EXPECT_EQ(Objekte(b.h), Objekte(a.h));
+  // Executing the list again changes nothing either.
+  AnweisungslisteAusfuehren(b.h);
+  auto nachher = Objekte(b.h);
+  auto vorher = Objekte(a.h);
+  std::erase_if(nachher, [](const Abbild& x) { return std::get<0>(x).empty(); });  // the blank head
+  std::sort(nachher.begin(), nachher.end());
+  std::sort(vorher.begin(), vorher.end());
+  EXPECT_EQ(nachher, vorher);
+}
+
+TEST(LadenSpeichern, CancelAndRefusedFilesChangeNothing) {
+  Ordner o;
+  Sitzung s;
+  s.Punkt("A", "1", "2", "3");
+  s.Form(AusgabeZeige, "", "A");
+  const auto objekte = Objekte(s.h);
+  const std::string protokoll = s.h.befehle.Protokoll;
+  const std::string info = s.h.ausgabe.InfoFenster();
+  s.h.form.AktuelleKennung = GGeradePP;
+  s.h.form.G1ListB.sichtbar = true;
+  auto unveraendert = [&] {
+    EXPECT_EQ(Objekte(s.h), objekte);
+    EXPECT_EQ(s.h.befehle.Protokoll, protokoll);
+    EXPECT_EQ(s.h.ausgabe.InfoFenster(), info);
+    EXPECT_TRUE(s.h.form.G1ListB.sichtbar);
+  };
+
+  // Cancel: no message, no change.
+  EXPECT_FALSE(LadeFile(s.h));
+  EXPECT_TRUE(s.Meldungen().empty());
+  unveraendert();
+  // Not a protocol file.
+  for (const std::string text : {"", "Hallo\r", " <1>    A ist der Punkt mit dem Koordinatentripel: (1|1|1) \r",
+                                 "<2>    A ist der Punkt mit dem Koordinatentripel: (1|1|1) \r", "\n"}) {
+    s.ui.Leeren();
+    EXPECT_FALSE(Lade(s, o.Schreibe("fremd.txt", text)));
+    EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Das ist keine Quarnel-Datei"}));
+    unveraendert();
+  }
+  // A file that cannot be read.
+  s.ui.Leeren();
+  EXPECT_FALSE(Lade(s, o.Datei("gibt_es_nicht.txt")));
+  EXPECT_FALSE(Lade(s, o.Datei("")));  // the folder itself
+  EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Die Datei konnte nicht gelesen werden",
+                                                      "Die Datei konnte nicht gelesen werden"}));
+  unveraendert();
+}
+
+TEST(LadenSpeichern, SaveReportsFailureAndCancelWritesNothing) {
+  Ordner o;
+  Sitzung s;
+  s.Punkt("A", "1", "2", "3");
+  EXPECT_FALSE(SpeichereProtokoll(s.h));  // cancelled
+  EXPECT_TRUE(s.Meldungen().empty());
+  EXPECT_FALSE(Speichere(s, o.Datei("fehlt/datei.txt")));
+  EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Die Datei konnte nicht gespeichert werden"}));
+  EXPECT_FALSE(std::filesystem::exists(o.Datei("fehlt")));
+  s.h.form.aF.sichtbar = true;
+  EXPECT_TRUE(Speichere(s, o.Datei("gut.txt")));
+  EXPECT_FALSE(s.h.form.aF.sichtbar);  // saving clears the form's rows
+  // An empty list gives a file that is no protocol file.
+  Sitzung leer;
+  ASSERT_TRUE(Speichere(leer, o.Datei("leer.txt")));
+  EXPECT_EQ(Ordner::Lies(o.Datei("leer.txt")), "\n");
+  EXPECT_FALSE(Lade(leer, o.Datei("leer.txt")));
+}
+
+TEST(LadenSpeichern, LinesThatAreNoCommandBeepAndLoadingGoesOn) {
+  Ordner o;
+  Sitzung s;
+  const std::string text = Sitzung::Datei({
+      "A ist der Punkt mit dem Koordinatentripel: (1|2|3)",
+      "Das ist kein Satz",
+      "B ist der Punkt mit dem Koordinatentripel: (1|2)",
+      "",
+      "B ist der Punkt mit dem Koordinatentripel: (4|6|3)",
+      "g wird definiert als Gerade durch die Punkte: A und: B",
+  });
+  ASSERT_TRUE(Lade(s, o.Schreibe("teils.txt", text)));
+  EXPECT_EQ(s.ui.Beeps(), 3);
+  EXPECT_TRUE(s.Meldungen().empty());
+  EXPECT_EQ(s.Befehle(), 3u);
+  EXPECT_EQ(s.Typ("g"), Gerade);
+  // Line ends of another system load as well.
+  Sitzung t;
+  std::string lf = text;
+  for (char& c : lf)
+    if (c == '\r') c = '\n';
+  ASSERT_TRUE(Lade(t, o.Schreibe("lf.txt", lf)));
+  EXPECT_EQ(t.Befehle(), 3u);
+}
+
+TEST(LadenSpeichern, DamagedFilesNeverCrashAndKeepTheConstructionWhenRefused) {
+  Ordner o;
+  std::mt19937 zufall(4711);
+  std::vector<std::string> dateien;
+  for (int i = 0; i < 20; ++i) {
+    std::string junk(1 + zufall() % 3000, '\0');
+    for (char& c : junk) c = static_cast<char>(zufall());
+    dateien.push_back(junk);
+    dateien.push_back("<1>" + junk);
+    dateien.push_back("<1>    " + junk.substr(0, junk.size() / 2) + " ist der Punkt mit dem Koordinatentripel: (" +
+                      junk.substr(junk.size() / 2) + ") \r");
+  }
+  dateien.push_back("");
+  dateien.push_back("<1>");
+  dateien.push_back("<1>>>>>");
+  dateien.push_back("<1>\r\r\r\n\n");
+  dateien.push_back("<1>    " + std::string(1 << 20, 'A') + " ist der Punkt mit dem Koordinatentripel: (1|1|1) \r");
+  dateien.push_back("<1>    " + std::string(1 << 20, '>'));
+  dateien.push_back("<1>    P ist der Punkt mit dem Koordinatentripel: (1e308|-1e308|1e400) \r");
+  dateien.push_back("<1>    E ist die Ebene mit der Gleichung: 0x + 0y + 0z = 1 \r");
+  dateien.push_back("<1>    S ist die Sammlung der Quarnel: S \r<2>    T wird definiert als Schnitt der Quarnel: S und: S \r");
+  dateien.push_back("<1>    S ist die Sammlung der Quarnel: ,,, \r<2>    T wird definiert als Schnitt der Quarnel: S und: O \r");
+
+  for (const std::string& text : dateien) {
+    Sitzung s;
+    s.Punkt("Vorher", "1", "1", "1");
+    const auto vorher = Objekte(s.h);
+    const bool geladen = Lade(s, o.Schreibe("kaputt.txt", text));
+    if (!geladen) {
+      EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Das ist keine Quarnel-Datei"}));
+      EXPECT_EQ(Objekte(s.h), vorher);
+      EXPECT_EQ(s.Befehle(), 1u);
+    } else {
+      EXPECT_TRUE(s.h.objekte.ExistiertQuarnel("Vorher"));
+      EXPECT_FALSE(s.h.destruktiv);
+    }
+  }
+}
+
+// ---- the headless loader program ---------------------------------------------
+
+std::string Programm() {
+  std::error_code ec;
+  const auto ich = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (ec) return {};
+  const auto p = ich.parent_path() / "quarnel_replay";
+  return std::filesystem::exists(p) ? p.string() : std::string();
+}
+
+// Runs the program; its exit status, stdout and stderr.
+struct Lauf {
+  int status = -1;
+  std::string aus, fehler;
+};
+Lauf Starte(const Ordner& o, const std::string& argumente) {
+  const std::string befehl = Programm() + " " + argumente + " >" + o.Datei("aus") + " 2>" + o.Datei("fehler");
+  Lauf l;
+  const int r = std::system(befehl.c_str());
+  l.status = WIFEXITED(r) ? WEXITSTATUS(r) : -1;
+  l.aus = Ordner::Lies(o.Datei("aus"));
+  l.fehler = Ordner::Lies(o.Datei("fehler"));
+  return l;
+}
+
+TEST(Ladeprogramm, PrintsTheDescriptionAndSavesLikeTheMenu) {
+  if (Programm().empty()) GTEST_SKIP() << "quarnel_replay was not built";
+  Ordner o;
+  const std::string beispiel = std::string(QUARNEL_TEST_DATA) + "/protokolle/beispiel1_punkte.txt";
+  Lauf l = Starte(o, "--save " + o.Datei("neu.txt") + " " + beispiel);
+  EXPECT_EQ(l.status, 0);
+  EXPECT_EQ(l.fehler, "");
+  EXPECT_EQ(l.aus.rfind("\nDer Winkel zwischen g und E beträgt 0º\n\nDer Abstand von A und E beträgt 3\n", 0), 0u);
+  EXPECT_NE(l.aus.find("\nA ist der Punkt mit dem Koordinatentripel (1 | 2 | 3)\n"), std::string::npos);
+  EXPECT_EQ(l.aus.find('\r'), std::string::npos);
+  EXPECT_EQ(Ordner::Lies(o.Datei("neu.txt")), Ordner::Lies(beispiel));
+
+  // Decimals, messages and beeps.
+  o.Schreibe("drittel.txt", Sitzung::Datei({"A ist der Punkt mit dem Koordinatentripel: (0.333333333|0|0)", "kaputt",
+                                            "A ist der Punkt mit dem Koordinatentripel: (1|1|1)"}));
+  l = Starte(o, "--decimals 2 " + o.Datei("drittel.txt"));
+  EXPECT_EQ(l.status, 0);
+  EXPECT_NE(l.aus.find("A ist der Punkt mit dem Koordinatentripel (0.33 | 0 | 0)"), std::string::npos);
+  EXPECT_EQ(l.fehler, "Beep\nMeldung: Der verwendete Quarnelname A  ist unerlaubt oder existiert bereits\n");
+
+  o.Schreibe("fremd.txt", "Hallo");
+  l = Starte(o, o.Datei("fremd.txt"));
+  EXPECT_EQ(l.status, 1);
+  EXPECT_EQ(l.fehler, "Meldung: Das ist keine Quarnel-Datei\n");
+  EXPECT_EQ(Starte(o, "").status, 2);
+  EXPECT_EQ(Starte(o, "--decimals 9 " + beispiel).status, 2);
+  EXPECT_EQ(Starte(o, "--bunt " + beispiel).status, 2);
+}
+
+}  // namespace
+}  // namespace quarnel::test
