@@ -26,9 +26,23 @@ cmake --build "$ASAN" -j"$JOBS"
 (cd "$ASAN" && ctest --output-on-failure -j"$JOBS")
 
 # ---------------------------------------------------------------------------
-# FUZZING (to be filled in): when clang is present, configure a build dir with
-# -DQUARNEL_FUZZ=ON (CC=clang CXX=clang++), build the libFuzzer target and run
-# it for a bounded time here, failing on any crash.
+# Fuzzing: when clang is present, the libFuzzer target of the protocol loader
+# runs for 60 seconds on a copy of the example protocol files. A crash, a hang
+# (one input over 10 s) or any sanitizer report stops it with a non-zero exit.
 # ---------------------------------------------------------------------------
+FUZZ="${QUARNEL_FUZZ_DIR:-build-fuzz}"
+if command -v clang++ >/dev/null 2>&1 && command -v clang >/dev/null 2>&1; then
+  echo "== Fuzz the protocol loader ($FUZZ/) =="
+  CC=clang CXX=clang++ cmake -S . -B "$FUZZ" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DQUARNEL_FUZZ=ON -DQUARNEL_BUILD_QT=OFF -DQUARNEL_BUILD_TESTS=OFF -DQUARNEL_BUILD_BENCH=OFF
+  cmake --build "$FUZZ" -j"$JOBS" --target fuzz_protokoll
+  CORPUS="$(mktemp -d)"
+  trap 'rm -rf "$CORPUS"' EXIT
+  cp tests/data/protokolle/* "$CORPUS"/
+  "$FUZZ/fuzz/fuzz_protokoll" -max_total_time=60 -timeout=10 -rss_limit_mb=2048 \
+    -artifact_prefix="$FUZZ/" "$CORPUS"
+else
+  echo "== clang not found: fuzzing skipped =="
+fi
 
 echo "All tests passed."

@@ -61,6 +61,10 @@ bool LadeFile(HauptF& h) {
     h.ui.MsgBox("Die Datei konnte nicht gelesen werden");
     return false;
   }
+  return LadeText(h, text);
+}
+
+bool LadeText(HauptF& h, std::string_view text) {
   if (!IstQuarnelDatei(text)) {
     h.ui.MsgBox("Das ist keine Quarnel-Datei");
     return false;

@@ -45,6 +45,8 @@ void BefehlszeileDoppelklick(HauptF& h, std::string_view zeile);
 // for every line that is no command sentence) and the whole list is
 // executed. True when a file was loaded.
 bool LadeFile(HauptF& h);
+// The part of LadeFile after the file was read: `text` is the file's content.
+bool LadeText(HauptF& h, std::string_view text);
 
 // "Speichern": asks for a place (proposed name "QuarnelDaten") and writes the
 // protocol text with one line end. Cancel writes nothing; a failed write

@@ -147,25 +147,22 @@ void VektorT::DrehachsenRichtungen(double alpha, VektorT& n1, VektorT& n2) const
   // The rotation about a line is made of two mirror images in planes through
   // the line; their normals are D × n1 and D × n2. n1 is perpendicular to the
   // axis D; n2 is n1 turned by alpha in the negative sense about the axis, so
-  // that the two mirror images turn by 2·alpha. The sense refers to D itself
-  // when its x component is zero or positive and to −D otherwise: an axis
-  // entered with either orientation of a direction (x, y, z) with x ≠ 0 turns
-  // the same way.
+  // that the two mirror images turn by 2·alpha. The sense always refers to
+  // the stored direction D: seen from the tip of D, a positive angle turns
+  // clockwise, whatever the signs of D's components.
   const double x = kp[1], y = kp[2];
   const double bogen = ((alpha * 4.0) * std::atan(1.0)) / 180.0;
   const double c = std::cos(bogen);
   const double s = std::sin(bogen);
-  VektorT achse = *this;
   if (IstNull(x)) {
     n1.Vektor(1.0, 0.0, 0.0);
   } else {
     n1.Vektor(y, -x, 0.0);
-    if (x < 0.0) achse = mal(-1.0);
   }
   // n2 = |D|·cos(alpha)·n1 − sin(alpha)·(D × n1): sine and cosine both enter,
   // so every angle has its own pair, and a half angle of 0 or 180 degrees
   // gives n2 parallel to n1 (one mirror plane twice, the identity).
-  n2 = n1.LinKomb(Norm() * c, achse.kreuz(n1), -s);
+  n2 = n1.LinKomb(Norm() * c, kreuz(n1), -s);
 }
 
 double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung) {

@@ -20,9 +20,9 @@ const Achse kAchsen[] = {
     {"a", {1, -1, 2}, {2, 1, -3}}, {"b", {-2, 0, 1}, {-1, 2, 0.5}}, {"c", {3, 1, 0}, {0, 1, 2}},
 };
 
-// A positive angle turns clockwise seen from the tip of the axis direction,
-// the direction taken with a positive x component whenever it has one.
-VektorT Bezug(const VektorT& d) { return (IstNull(d.x()) || d.x() > 0.0) ? d : d.mal(-1.0); }
+// A positive angle turns clockwise seen from the tip of the stored axis
+// direction, so the two orientations of one line turn in opposite senses.
+VektorT Bezug(const VektorT& d) { return d; }
 
 struct DrehungTest : ::testing::Test {
   BauT b;

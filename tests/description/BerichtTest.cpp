@@ -1,5 +1,6 @@
 // The detailed reports of triangles and tetrahedra, and the solid
 // measurements behind them.
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -187,6 +188,25 @@ TEST(Tetraederbericht, Regulaer) {
                            "Mittelpunkt und Radius der Inkugel sind M= (0|0|0),    r = 0.57735"})));
 }
 
+TEST(Tetraederbericht, AllgemeineLage) {
+  Berichte b;
+  b.Tetra({{1.5, -2, 0.25}, {3, 1, -1}, {-2, 0.5, 2}, {0.75, 4, 3}});
+  EXPECT_EQ(Lesbar(b.Bericht("t")),
+            Lesbar(Zeilen({"Das Tetraeder t mit den Ecken A, B, C und D hat folgende Eigenschaften: ",
+                           "A = (1.5|-2|0.25),          B = (3|1|-1),   C = (-2|0.5|2),          D = (0.75|4|3)",
+                           "Die Kantenlängen des Tetraeders sind ",
+                           "L(A|B) = 3.579455,   L(B|C) = 5.85235,   L(C|A) = 4.643544",
+                           "L(D|A) = 6.642665,   L(D|B) = 5.482928,   L(D|C) = 4.562072",
+                           "Das Volumen des Tetraeders beträgt 7.234375",
+                           "Die Summe der sechs Kantenlängen beträgt 30.763014",
+                           "Der Inhalt der Oberfläche  beträgt 40.497596",
+                           "Die vier Höhen des Tetraeders sind (jeweils mit Angabe der zugehörigen Ecke):",
+                           "A:  1.839879,   B:  2.050744,   C:  2.212805,   D:  2.611493",
+                           "Mittelpunkt und Radius der Umkugel sind M= (1.309845|0.908027|1.87608),    r = 3.337202",
+                           "Mittelpunkt und Radius der Inkugel sind M= (0.890426|0.620719|0.911504),    "
+                           "r = 0.535911"})));
+}
+
 TEST(Tetraederbericht, FlachUndUnvollstaendig) {
   Berichte b;
   b.Tetra({{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {1, 1, 0}});
@@ -330,6 +350,20 @@ TEST(Tetraederbericht, KleineGrundflaeche) {
   EXPECT_NE(r.find("Mittelpunkt und Radius der Umkugel sind M= (0.005|0.005|0.5),    r = 0.50005"), std::string::npos)
       << Lesbar(r);
   EXPECT_NE(r.find("Mittelpunkt und Radius der Inkugel sind M= (0.00292|0.00292|0.00292),    r = 0.00292"), std::string::npos) << Lesbar(r);
+  EXPECT_TRUE(b.ui.Meldungen().empty());
+}
+
+TEST(Tetraederbericht, NurWasBerechnetWurde) {
+  // A sliver: its base corners almost on one line (no plane for the base
+  // face), its volume just big enough for a report. The circumsphere exists
+  // (a huge one); heights and insphere cannot be computed and are left out.
+  Berichte b;
+  b.Tetra({{0, 0, 0}, {100, 0, 0}, {50, 1e-12, 0}, {50, 0, 10000}});
+  const std::string r = b.Bericht("t");
+  EXPECT_EQ(std::count(r.begin(), r.end(), CR), 8) << Lesbar(r);
+  EXPECT_EQ(r.substr(r.rfind(CR) + 1, 54), "Mittelpunkt und Radius der Umkugel sind M= (50|-125000") << Lesbar(r);
+  EXPECT_EQ(r.find("Höhen"), std::string::npos);
+  EXPECT_EQ(r.find("Inkugel"), std::string::npos);
   EXPECT_TRUE(b.ui.Meldungen().empty());
 }
 

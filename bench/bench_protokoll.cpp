@@ -1,0 +1,97 @@
+// Time to load a protocol file and to execute its command list again, for
+// 10,000 and 40,000 mixed commands (points, planes, lines, intersections,
+// feet, mirror images, rotations, triangles, distances and reports). The time
+// per command ("s_pro_Befehl") should stay flat: reading, recording and
+// replaying are linear in the number of commands, and nothing rebuilds the
+// name lists or the protocol text for every command.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "interpreter/Bearbeitung.h"
+#include "interpreter/Wiedergabe.h"
+#include "platform/Plattform.h"
+#include "ui/main_window/HauptF.h"
+
+namespace {
+
+using namespace quarnel;
+
+class Stumm : public Plattform {
+public:
+  long meldungen = 0;
+  void MsgBox(const std::string&) override { ++meldungen; }
+  Antwort Frage(const std::string&, FrageArt) override { return Antwort::Abbrechen; }
+  void Beep() override { ++meldungen; }
+  std::optional<std::string> OeffnenDialog() override { return std::nullopt; }
+  std::optional<std::string> SpeichernDialog(const std::string&) override { return std::nullopt; }
+  void Zwischenablage(const std::string&) override {}
+  bool ShiftGedrueckt() override { return false; }
+};
+
+// A protocol file of about n commands, built in blocks of 14 around three
+// points that span a triangle.
+std::string Protokoll(long n) {
+  std::string text;
+  long nr = 0;
+  auto Zeile = [&](const std::string& satz) {
+    text += "<" + std::to_string(++nr) + ">    " + satz + " \r";
+  };
+  for (long i = 0; nr < n; ++i) {
+    const std::string s = std::to_string(i);
+    const std::string a = "A" + s, b = "B" + s, c = "C" + s, g = "g" + s, E = "E" + s, F = "F" + s, T = "T" + s;
+    Zeile(a + " ist der Punkt mit dem Koordinatentripel: (" + s + "|1|0)");
+    Zeile(b + " ist der Punkt mit dem Koordinatentripel: (" + std::to_string(i + 1) + "|2|1)");
+    Zeile(c + " ist der Punkt mit dem Koordinatentripel: (" + s + "|3|5)");
+    Zeile(g + " wird definiert als Gerade durch die Punkte: " + a + " und: " + b);
+    Zeile(E + " wird definiert als Ebene durch die Punkte: " + a + " ,: " + b + " und: " + c);
+    Zeile(F + " ist die Ebene mit der Gleichung: 1x + 2y + 3z = " + s);
+    Zeile("S" + s + " wird definiert als Schnitt der Quarnel: " + g + " und: " + F);
+    Zeile("L" + s + " wird definiert als Fusspunktquarnel der Lote von: " + c + " auf: " + g);
+    Zeile("M" + s + " wird definiert als Ergebnis der Spiegelung von:  " + c + " an: " + E);
+    Zeile("R" + s + " wird definiert als Ergebnis der Drehung von: " + c + " um den Winkel: 30 Grad mit der Drehachse: " + g);
+    Zeile(T + " ist das Dreieck mit den Ecken: " + a + " und: " + b + " und: " + c);
+    Zeile("Bestimme den Abstand, den: " + c + " von: " + g + " hat");
+    Zeile("Berechne den Winkel zwischen den Quarneln: " + g + " und: " + F);
+    Zeile("Gib eine ausfuehrliche Beschreibung von: " + T);
+  }
+  return text + "\n";
+}
+
+void BM_Laden(benchmark::State& state) {
+  const long n = state.range(0);
+  const std::string text = Protokoll(n);
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto ui = std::make_unique<Stumm>();
+    auto h = std::make_unique<HauptF>(*ui);
+    Neustart(*h);
+    state.ResumeTiming();
+    if (!LadeText(*h, text) || ui->meldungen != 0) state.SkipWithError("protocol did not load cleanly");
+    state.PauseTiming();
+    h.reset();  // freeing is not loading
+    state.ResumeTiming();
+  }
+  state.counters["s_pro_Befehl"] =
+      benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_Wiederholen(benchmark::State& state) {
+  const long n = state.range(0);
+  Stumm ui;
+  HauptF h(ui);
+  Neustart(h);
+  if (!LadeText(h, Protokoll(n))) state.SkipWithError("protocol did not load");
+  for (auto _ : state) AnweisungslisteAusfuehren(h);
+  state.counters["s_pro_Befehl"] =
+      benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+}  // namespace
+
+BENCHMARK(BM_Laden)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Wiederholen)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+BENCHMARK_MAIN();
