@@ -50,7 +50,7 @@ std::string Protokoll(long n) {
     Zeile(F + " ist die Ebene mit der Gleichung: 1x + 2y + 3z = " + s);
     Zeile("S" + s + " wird definiert als Schnitt der Quarnel: " + g + " und: " + F);
     Zeile("L" + s + " wird definiert als Fusspunktquarnel der Lote von: " + c + " auf: " + g);
-    Zeile("M" + s + " wird definiert als Ergebnis der Spiegelung von:  " + c + " an: " + E);
+    Zeile("M" + s + " wird definiert als Ergebnis der Spiegelung von:  " + c + " an: " + F);
     Zeile("R" + s + " wird definiert als Ergebnis der Drehung von: " + c + " um den Winkel: 30 Grad mit der Drehachse: " + g);
     Zeile(T + " ist das Dreieck mit den Ecken: " + a + " und: " + b + " und: " + c);
     Zeile("Bestimme den Abstand, den: " + c + " von: " + g + " hat");

@@ -77,17 +77,21 @@ VektorT EbenenPunkt(double a, double b, double c, double d) {
     }
   }
   if (gefunden) return p;
-  // Otherwise the point on the coordinate axis of the largest coefficient
-  // (the first on a tie). Dividing by the largest one keeps the point on the
-  // plane that is stored, also when the other coefficients are so small that
-  // the stored normal drops them.
-  const double aa = std::fabs(a), ab = std::fabs(b), ac = std::fabs(c);
-  if (aa >= ab && aa >= ac) {
+  // Otherwise the point on the coordinate axis of the first coefficient that
+  // does not count as zero. A coefficient below the tolerance is dropped from
+  // the stored normal, so dividing by it would put the point off the stored
+  // plane. The coefficient check guarantees that one of them is large enough.
+  if (!IstNull(a)) {
     p.Vektor(d / a, 0.0, 0.0);
-  } else if (ab >= ac) {
+  } else if (!IstNull(b)) {
     p.Vektor(0.0, d / b, 0.0);
-  } else {
+  } else if (!IstNull(c)) {
     p.Vektor(0.0, 0.0, d / c);
+  } else {
+    const double aa = std::fabs(a), ab = std::fabs(b), ac = std::fabs(c);
+    if (aa >= ab && aa >= ac && a != 0.0) p.Vektor(d / a, 0.0, 0.0);
+    else if (ab >= ac && b != 0.0) p.Vektor(0.0, d / b, 0.0);
+    else if (c != 0.0) p.Vektor(0.0, 0.0, d / c);
   }
   return p;
 }

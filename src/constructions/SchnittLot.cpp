@@ -10,6 +10,10 @@ namespace {
 // and the whole space.
 bool IstGeometrisch(std::int32_t t) { return t >= Punkt && t <= Raum; }
 
+// A line or plane whose direction or normal is a null vector is known only
+// by its point.
+bool OhneVektor(const QuarnelT& g) { return (g.Typ == Gerade || g.Typ == Ebene) && g.v2.IstNullvektor(); }
+
 // r becomes a copy of g's type and vectors (the vectors a point lacks are
 // left as r had them).
 void KopieVon(const QuarnelT& g, QuarnelT& r) {
@@ -162,8 +166,7 @@ bool LotfusspunktPG(HauptF& h, const VektorT& p, const QuarnelT& g, VektorT& f) 
     return true;
   }
   if (g.Typ != Gerade && g.Typ != Ebene) return false;
-  if (g.v2.IstNullvektor()) {
-    // Without a direction or normal the object is known only by its point.
+  if (OhneVektor(g)) {
     f = g.v1;
     return true;
   }
@@ -258,19 +261,15 @@ void ErzeugeLotfussfpunktG(HauptF& h, const std::string& a, const std::string& b
   } else if (B.Typ == Raum) {
     // Projected onto all of space, an object stays as it is.
     KopieVon(A, G);
-  } else if (A.Typ == Punkt) {
-    if (B.Typ == Punkt) {
-      h.ui.MsgBox("Warnung: Verschiebung Punkt auf Punkt");
-      punktVonB();
-    } else if (B.v2.IstNullvektor()) {
-      punktVonB();  // a flat without direction: its point is all we know
-    } else {
-      // Point onto line: the plane through the point across the line;
-      // point onto plane: the line through the point along the normal.
-      Schnitt(h, B, hilf(5 - B.Typ, A.v1, B.v2), G);
-    }
-  } else if (B.Typ == Punkt) {
+  } else if (A.Typ == Punkt && B.Typ == Punkt) {
+    h.ui.MsgBox("Warnung: Verschiebung Punkt auf Punkt");
     punktVonB();
+  } else if (B.Typ == Punkt || OhneVektor(B)) {
+    punktVonB();  // every foot on a point (or a flat known only by its point) is that point
+  } else if (A.Typ == Punkt || OhneVektor(A)) {
+    // Point onto line: the plane through the point across the line;
+    // point onto plane: the line through the point along the normal.
+    Schnitt(h, B, hilf(5 - B.Typ, A.v1, B.v2), G);
   } else if (A.Typ == Gerade && B.Typ == Gerade) {
     double s = A.v2.SkalProd(B.v2);
     if (IstNull(s)) {

@@ -20,6 +20,10 @@ double AbstandZumFusspunkt(HauptF& h, const VektorT& p, const QuarnelT& b) {
   OrthogonaleDurchP(h, b, p, H, ok);
   QuarnelT S;
   Schnitt(h, H, b, S);
+  // Simplifying drops components below the tolerance, so for a vector just
+  // above it the pair can count as parallel; the foot along b's own vector
+  // is the same point.
+  if (S.Typ != Punkt) LotfusspunktPG(h, p, b, S.v1);
   return p.dist(S.v1);
 }
 

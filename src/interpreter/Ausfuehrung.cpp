@@ -124,21 +124,19 @@ bool SammlungAktion(HauptF& h, std::int32_t k, const std::string& name, const st
   std::string rest = coll->Ecken[1];  // a copy: the loop may replace objects
   if (WirktAufGlieder(k)) {
     std::string ergebnisse;
-    // Walk the member list one comma at a time; empty names are skipped.
-    while (true) {
-      std::string m;
-      const std::size_t p = rest.find(',');
-      const bool letztes = p == std::string::npos;
-      m = letztes ? rest : rest.substr(0, p);
-      if (!m.empty()) {
-        const std::string r = name + "|" + m;
-        if (QuarnelAktionSingle(h, r, m, g2, g3, k, true)) {
-          ergebnisse += ',';
-          ergebnisse += r;
-        }
+    // Walk the member list from comma to comma; empty names are skipped.
+    std::size_t anfang = 0;
+    while (anfang <= rest.size()) {
+      std::size_t ende = rest.find(',', anfang);
+      if (ende == std::string::npos) ende = rest.size();
+      const std::string m = rest.substr(anfang, ende - anfang);
+      anfang = ende + 1;
+      if (m.empty()) continue;
+      const std::string r = name + "|" + m;
+      if (QuarnelAktionSingle(h, r, m, g2, g3, k, true)) {
+        ergebnisse += ',';
+        ergebnisse += r;
       }
-      if (letztes) break;
-      rest.erase(0, p + 1);
     }
     if (ergebnisse.empty()) return false;
     QuarnelT N;

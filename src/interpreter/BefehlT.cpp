@@ -58,15 +58,23 @@ bool Befehlsliste::VerschiebeLetztenHinter(std::int64_t n) {
   return true;
 }
 
+namespace {
+
+// A command that makes the object NeuG when it is executed. The variable
+// point and plane (kinds 1 and 2) carry a name but execute nothing.
+bool MachtQuarnel(const BefehlT& b) { return b.Kennung >= NumPunkt && DefiniertQuarnel(b.Kennung); }
+
+}  // namespace
+
 BefehlT* Befehlsliste::HoleBefehl(std::string_view s) {
   for (BefehlT& b : liste_)
-    if (DefiniertQuarnel(b.Kennung) && b.NeuG == s) return &b;
+    if (MachtQuarnel(b) && b.NeuG == s) return &b;
   return nullptr;
 }
 
 const BefehlT* Befehlsliste::HoleBefehl(std::string_view s) const {
   for (const BefehlT& b : liste_)
-    if (DefiniertQuarnel(b.Kennung) && b.NeuG == s) return &b;
+    if (MachtQuarnel(b) && b.NeuG == s) return &b;
   return nullptr;
 }
 

@@ -115,8 +115,8 @@ public:
   // The moved record stays the same record; the stack is not touched.
   bool VerschiebeLetztenHinter(std::int64_t n);
 
-  // The first command from the head that defines the name s (kinds that
-  // define an object only); nullptr when there is none.
+  // The first command from the head that defines the name s (kinds 9 to 31
+  // that make an object when executed); nullptr when there is none.
   BefehlT* HoleBefehl(std::string_view s);
   const BefehlT* HoleBefehl(std::string_view s) const;
 

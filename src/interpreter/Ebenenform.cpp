@@ -1,5 +1,7 @@
 #include "interpreter/Ebenenform.h"
 
+#include <cstdint>
+
 #include "constructions/Grundlagen.h"
 #include "interpreter/BefehlT.h"
 #include "interpreter/Eingabetext.h"
@@ -15,9 +17,15 @@ void DefiniereEbene(HauptF& h, bool variabel) {
   const double c = myval(h.form.cF.text);
   const double d = myval(h.form.dF.text);
   std::string name = Kommafrei(h.form.GnameF.text);
-  if (name.empty()) name = "G_" + Str(h.objekte.FreieNr());
+  std::int64_t autoNr = 0;
+  if (name.empty()) {
+    autoNr = h.objekte.FreieNr();
+    name = "G_" + Str(autoNr);
+  }
   bool ok = false;
   ErzeugeEbeneG(h, name, a, b, c, d, ok);
+  // An automatic number stays booked only for a plane that was made.
+  if (!ok && autoNr != 0 && !h.objekte.ExistiertQuarnel(name)) h.objekte.BefreieNr(autoNr);
   if (ok) {
     BefehlT befehl = h.befehle.ErschaffeB();
     befehl.Kennung = variabel ? VariableEbene : NumEbene;

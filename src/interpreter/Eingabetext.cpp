@@ -1,5 +1,6 @@
 #include "interpreter/Eingabetext.h"
 
+#include <cmath>
 #include <vector>
 
 #include "platform/Text.h"
@@ -8,8 +9,18 @@ namespace quarnel {
 
 namespace {
 
+// A number text as a double; a text whose value lies beyond the range of
+// doubles (400 digits, say) counts as no number, that is 0, so that no
+// infinite coordinate ever reaches the geometry.
+double Zahl(std::string_view t) {
+  const double z = Val(t);
+  return std::isfinite(z) ? z : 0.0;
+}
+
 // One term without "+": its number characters (a comma read as a point),
-// split at the first "/" into numerator and denominator.
+// split at the first "/" into numerator and denominator. A denominator of 0
+// is ignored, and so is one so small that the quotient would overflow: the
+// term is then its numerator.
 double Term(std::string_view s) {
   std::string t;
   for (char c : s) {
@@ -17,11 +28,12 @@ double Term(std::string_view s) {
     if ((c >= '0' && c <= '9') || c == '-' || c == '/' || c == '.') t += c;
   }
   const std::size_t q = t.find('/');
-  if (q == std::string::npos) return Val(t);
-  const double zaehler = Val(std::string_view(t).substr(0, q));
-  const double nenner = Val(std::string_view(t).substr(q + 1));
+  if (q == std::string::npos) return Zahl(t);
+  const double zaehler = Zahl(std::string_view(t).substr(0, q));
+  const double nenner = Zahl(std::string_view(t).substr(q + 1));
   if (nenner == 0.0) return zaehler;
-  return zaehler / nenner;
+  const double quotient = zaehler / nenner;
+  return std::isfinite(quotient) ? quotient : zaehler;
 }
 
 }  // namespace
@@ -42,7 +54,11 @@ double myval(std::string_view s) {
   }
   double summe = Term(terme.back());
   for (std::size_t i = terme.size() - 1; i-- > 0;) summe = Term(terme[i]) + summe;
-  return summe;
+  // A sum beyond the range of doubles counts as no number either. Adding 0
+  // turns -0 into 0: the coordinate text of a point writes both as "0", and
+  // the point must be the same after its protocol was saved and loaded.
+  if (!std::isfinite(summe)) return 0.0;
+  return summe + 0.0;
 }
 
 std::string Kommafrei(std::string_view s) {

@@ -9,6 +9,9 @@ namespace quarnel {
 // "a/b" is a fraction; terms joined by "+" are added, so a mixed number is
 // written 7+1/5. Characters that cannot belong to a number are dropped; a
 // zero or missing denominator is ignored; a text without digits gives 0.
+// The result is always a finite number and never -0: a number, quotient or
+// sum beyond the range of doubles counts as 0, a denominator so small that
+// the quotient would overflow is ignored like a zero one.
 double myval(std::string_view s);
 
 // The typed object name without its commas and blanks.

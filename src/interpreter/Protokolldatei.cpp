@@ -1,5 +1,7 @@
 #include "interpreter/Protokolldatei.h"
 
+#include <algorithm>
+
 #include "interpreter/BefehlT.h"
 #include "interpreter/Saetze.h"
 #include "interpreter/Zeilenparser.h"
@@ -22,16 +24,20 @@ std::string Dateiinhalt(const Befehlsliste& liste) { return Protokolltext(liste)
 
 bool IstQuarnelDatei(std::string_view text) { return OhneBOM(text).substr(0, 3) == "<1>"; }
 
-std::vector<std::string> Dateizeilen(std::string_view text) {
+namespace {
+
+// Calls f with each line of the file text that is read as a command, as a
+// view into the text, so that a file of millions of lines is walked without
+// copying it.
+template <class F> void FuerJedeZeile(std::string_view text, F&& f) {
   text = OhneBOM(text);
-  std::vector<std::string> zeilen;
-  std::size_t gelesen = 0;  // lines up to the last one that holds ">"
+  // Lines behind the last one that holds ">" are not read.
+  const std::size_t letztes = text.rfind('>');
+  if (letztes == std::string_view::npos) return;
   std::size_t i = 0;
-  while (i < text.size()) {
+  while (i <= letztes) {
     const std::size_t e = std::min(text.find_first_of("\r\n", i), text.size());
-    const std::string_view zeile = text.substr(i, e - i);
-    zeilen.emplace_back(zeile);
-    if (zeile.find('>') != std::string_view::npos) gelesen = zeilen.size();
+    f(text.substr(i, e - i));
     i = e;
     if (i < text.size()) {
       // CR LF is one line end; a lone CR or LF is one too.
@@ -39,7 +45,13 @@ std::vector<std::string> Dateizeilen(std::string_view text) {
       ++i;
     }
   }
-  zeilen.resize(gelesen);
+}
+
+}  // namespace
+
+std::vector<std::string> Dateizeilen(std::string_view text) {
+  std::vector<std::string> zeilen;
+  FuerJedeZeile(text, [&](std::string_view z) { zeilen.emplace_back(z); });
   return zeilen;
 }
 
@@ -51,23 +63,24 @@ std::string SatzDerZeile(std::string_view zeile) {
 
 Einlesebericht Befehlslisteeinlesen(Befehlsliste& liste, std::string_view text) {
   Einlesebericht bericht;
-  const std::vector<std::string> zeilen = Dateizeilen(text);
-  for (std::size_t n = 0; n < zeilen.size(); ++n) {
-    std::string satz = SatzDerZeile(zeilen[n]);
+  std::size_t n = 0;
+  FuerJedeZeile(text, [&](std::string_view zeile) {
+    ++n;
+    std::string satz = SatzDerZeile(zeile);
     // Every sentence ends in one blank; an editor may have cut it off.
     if (satz.empty() || satz.back() != ' ') satz += ' ';
     const std::int32_t k = ErkenneKennung(satz);
     BefehlT b;
     if (k == 0 || !Zeile2Befehl(b, satz, k)) {
-      bericht.verworfen.push_back(n + 1);
-      continue;
+      bericht.verworfen.push_back(n);
+      return;
     }
     // Only a command that is really appended uses up a record of the store.
     BefehlT neu = liste.ErschaffeB();
     neu = std::move(b);
     liste.Anhaengen(std::move(neu));
     ++bericht.angehaengt;
-  }
+  });
   return bericht;
 }
 

@@ -1,10 +1,12 @@
 #include "interpreter/Saetze.h"
 
+#include <algorithm>
 #include <array>
 #include <initializer_list>
 #include <vector>
 
 #include "interpreter/BefehlT.h"
+#include "model/Objektliste.h"
 #include "platform/Text.h"
 
 namespace quarnel {
@@ -69,9 +71,20 @@ const Satzform* FormVon(std::int32_t k) {
   return nullptr;
 }
 
-// Does the text s follow the sentence form f? Names and operands are runs
-// without blank and colon (the name rule forbids both, and the angle text and
-// the member list hold none); the rest texts take everything that follows.
+// An operand: a run without blank and colon that holds no control
+// character either. Object names hold none of them, nor do the angle text
+// and the member list; a member result's name ("S|P") is an operand too.
+bool IstOperand(std::string_view t) {
+  if (t.empty()) return false;
+  for (unsigned char c : t)
+    if (c == ' ' || c == ':' || c < 32 || c == 127) return false;
+  return true;
+}
+
+// Does the text s follow the sentence form f? The new name must keep the
+// name rule (a line naming something that can never be defined is no
+// command), every operand is a run as above; the rest texts take everything
+// that follows.
 bool Passt(const Satzform& f, std::string_view s) {
   std::size_t i = 0;
   for (const Stueck& st : f.stuecke) {
@@ -83,10 +96,13 @@ bool Passt(const Satzform& f, std::string_view s) {
       case A1Rest:
       case A2Rest:
         return true;
-      default: {
+      case Neu:
+      case A1:
+      case A2:
+      case A3: {
         const std::size_t e = std::min(s.find(' ', i), s.size());
-        if (e == i) return false;
-        if (s.substr(i, e - i).find(':') != std::string_view::npos) return false;
+        const std::string_view wort = s.substr(i, e - i);
+        if (st.feld == Neu ? !Objektliste::ErlaubterName(wort) : !IstOperand(wort)) return false;
         i = e;
         break;
       }

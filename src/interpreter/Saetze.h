@@ -25,9 +25,10 @@ std::string Protokollzeile(std::int64_t n, const BefehlT& b);
 std::string Protokolltext(const Befehlsliste& liste);
 
 // The kind whose sentence the text is, word for word: the fixed pieces of the
-// sentence must stand where they belong, every name and operand being a run
-// of characters without blank and colon; the point text, the equation text
-// and the note may be any rest of the line. The closing blank may be missing.
+// sentence must stand where they belong; the new name must keep the name rule
+// (Objektliste::ErlaubterName), every operand is a run of characters without
+// blank, colon and control characters; the point text, the equation text and
+// the note may be any rest of the line. The closing blank may be missing.
 // 0 when the text is no command sentence (also for the kinds that have none).
 std::int32_t ErkenneKennung(std::string_view satz);
 

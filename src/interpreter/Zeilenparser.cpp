@@ -1,6 +1,10 @@
 #include "interpreter/Zeilenparser.h"
 
+#include <cmath>
+
 #include "interpreter/BefehlT.h"
+#include "interpreter/Eingabetext.h"
+#include "interpreter/Saetze.h"
 #include "platform/Text.h"
 
 namespace quarnel {
@@ -50,15 +54,19 @@ bool Zeile2Befehl(BefehlT& b, std::string_view s, std::int32_t kennung) {
   ok = NachDoppelpunkt(s, r) && ok;
   if (ok) {
     switch (kennung) {
+      // The point and equation texts are written anew from the numbers read:
+      // for every text this program writes that is the same text again, and
+      // a text from elsewhere ("( 1 | 2 | 3 )", "(1,5|2|3)", stray bytes
+      // after the ")") then shows exactly the numbers that are executed.
       case VariablerPunkt:
       case NumPunkt:
         Zeile2Vektor(r, vektor, ok);
-        a1 = OhneSchlussblank(r);
+        if (ok) a1 = Koordinatentext(vektor);
         break;
       case VariableEbene:
       case NumEbene:
         Gleichung2GleichungsFeld(r, gleichung, ok);
-        a1 = OhneSchlussblank(r);
+        if (ok) a1 = Gleichungstext(gleichung[1], gleichung[2], gleichung[3], gleichung[4]);
         break;
       case GErzeugeKlonen:
       case QuarnelSammlung:
@@ -91,10 +99,18 @@ bool Zeile2Befehl(BefehlT& b, std::string_view s, std::int32_t kennung) {
         if (ok && drei) ok = NachDoppelpunkt(r2, r3) && BisBlank(r3, a3);
         break;
       }
-      case FileHInweis:
-        ok = Len(r) > 1;
-        a2 = OhneSchlussblank(r);
+      case FileHInweis: {
+        // The note is everything after "Hinweis: " but the closing blank, so
+        // a note that begins with blanks keeps them; a note of nothing but
+        // blanks is no note. A recorded note holds no control character; one
+        // from a damaged file becomes a blank, as in a note typed in.
+        std::string_view notiz = s.substr(s.find(':') + 1);
+        if (!notiz.empty() && notiz.front() == ' ') notiz.remove_prefix(1);
+        a2 = OhneSchlussblank(notiz);
+        Filtern(a2);
+        ok = a2.find_first_not_of(' ') != std::string::npos;
         break;
+      }
       default:
         break;  // no command of this kind: only the name is read
     }
@@ -127,8 +143,12 @@ void Zeile2Vektor(std::string_view s, VektorT& v, bool& ok) {
   const std::size_t d = s.find(')');
   if (d == std::string_view::npos || d == 0) return;
   const std::string_view z = s.substr(0, d);
+  // A number too large for a double ("1e999", 400 digits) is no coordinate.
+  // "-0" is read as 0, which is how the coordinate text writes it again.
+  const double vx = Val(x) + 0.0, vy = Val(y) + 0.0, vz = Val(z) + 0.0;
+  if (!std::isfinite(vx) || !std::isfinite(vy) || !std::isfinite(vz)) return;
   ok = true;
-  v.Vektor(Val(x), Val(y), Val(z));
+  v.Vektor(vx, vy, vz);
 }
 
 void Gleichung2GleichungsFeld(std::string_view s, std::array<double, 5>& A, bool& ok) {
@@ -136,22 +156,32 @@ void Gleichung2GleichungsFeld(std::string_view s, std::array<double, 5>& A, bool
     const std::size_t p = t.find('+');
     return p == std::string_view::npos ? t : t.substr(p + 1);
   };
+  // Each coefficient must be a finite number ("1e999" or 400 digits are not);
+  // "-0" is read as 0, which is how the equation text writes it again.
+  const auto lies = [&ok](std::string_view t, double& a) {
+    const double w = Val(t) + 0.0;
+    ok = std::isfinite(w);
+    if (ok) a = w;
+  };
   std::size_t p = s.find('x');
   ok = p != std::string_view::npos && p > 0;
   if (!ok) return;
-  A[1] = Val(s.substr(0, p));
+  lies(s.substr(0, p), A[1]);
+  if (!ok) return;
   const std::string_view t = nachPlus(s);
   p = t.find('y');
   ok = p != std::string_view::npos && p > 0;
   if (!ok) return;
-  A[2] = Val(t.substr(0, p));
+  lies(t.substr(0, p), A[2]);
+  if (!ok) return;
   const std::string_view u = nachPlus(t);
   p = u.find('z');
   ok = p != std::string_view::npos && p > 0;
   if (!ok) return;
-  A[3] = Val(u.substr(0, p));
+  lies(u.substr(0, p), A[3]);
+  if (!ok) return;
   const std::size_t g = u.find('=');
-  A[4] = Val(g == std::string_view::npos ? u : u.substr(g + 1));
+  lies(g == std::string_view::npos ? u : u.substr(g + 1), A[4]);
 }
 
 std::string Ausschnitt(std::string_view s, std::int64_t i, std::int64_t j) {

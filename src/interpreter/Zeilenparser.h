@@ -17,18 +17,24 @@ struct BefehlT;
 // text before the first blank (kinds below 40), each operand the text after a
 // colon, leading blanks dropped, up to the next blank; the point text (kinds
 // 1, 9), the equation text (2, 10) and the note (45) are the whole rest,
-// without the one closing blank that the sentence adds. Returns false and
-// leaves b exactly as it was when the sentence does not fit the kind's
-// layout; the caller then beeps and drops the line.
+// without the one closing blank that the sentence adds (the note also
+// without the one blank after "Hinweis:", so its own leading blanks stay;
+// a note of blanks only fails). The point and
+// equation texts are kept as written anew from the numbers read (the same
+// text for everything this program writes); control characters of a note
+// become blanks. Returns false and leaves b exactly as it was when the
+// sentence does not fit the kind's layout; the caller then beeps and drops
+// the line.
 bool Zeile2Befehl(BefehlT& b, std::string_view s, std::int32_t kennung);
 
 // Reads "(x|y|z)" (blanks around the numbers allowed, text before "(" and
 // after ")" ignored) into v. ok false and v unchanged when a delimiter is
-// missing or a number text is empty.
+// missing, a number text is empty or a number is too large for a double.
 void Zeile2Vektor(std::string_view s, VektorT& v, bool& ok);
 
 // Reads "a x + b y + c z = d" into A[1..4]. ok false when "x", "y" or "z" is
-// missing or stands first in its piece; coefficients read before that stay.
+// missing or stands first in its piece, or a coefficient is too large for a
+// double; coefficients read before that stay.
 void Gleichung2GleichungsFeld(std::string_view s, std::array<double, 5>& A, bool& ok);
 
 // The characters of s from position i to position j inclusive (from 1).

@@ -97,8 +97,10 @@ TEST(PunkteUndEbenenAusZahlen, GespeicherterPunktUndNormale) {
 
 TEST(PunkteUndEbenenAusZahlen, ErsatzpunktLiegtAufDerGespeichertenEbene) {
   // Without a small whole-number point, the point lies on the axis of the
-  // largest coefficient, so it is on the plane that is stored.
-  EXPECT_EQ(EbenenPunkt(1, 4, 0, 100), VektorT(0, 25, 0));
+  // first coefficient that does not count as zero, so it is on the plane
+  // that is stored.
+  EXPECT_EQ(EbenenPunkt(1, 4, 0, 100), VektorT(100, 0, 0));
+  EXPECT_EQ(EbenenPunkt(5e-8, 4, 0, 100), VektorT(0, 25, 0));
   Bau b;
   b.E("E", 1e-20, 0, 1, 50);  // the stored normal drops the tiny coefficient
   EXPECT_EQ(b.Q("E").v2, VektorT(0, 0, 1));

@@ -159,10 +159,14 @@ TEST_F(LotTest, FusspunktUndSpiegelbildEinesPunktes) {
     EXPECT_EQ(f, VektorT(7, 7, 7));
     EXPECT_EQ(r, VektorT(7, 7, 7));
   }
-  // A line without a direction is known only by its point.
+  // A line without a direction is known only by its point: every foot on it
+  // is that point, and projected it behaves like that point.
   b.GeradeDirekt("n", {3, 3, 3}, {0, 0, 0});
   ASSERT_TRUE(LotfusspunktPG(b.h, {1, 2, 3}, b.Q("n"), f));
   EXPECT_EQ(f, VektorT(3, 3, 3));
+  for (const char* n : {"A", "x", "z0"}) EXPECT_TRUE(IstPunktBei(b.Lot("F", n, "n"), {3, 3, 3})) << n;
+  EXPECT_TRUE(IstPunktBei(b.Lot("F", "n", "x"), {3, 0, 0}));
+  EXPECT_TRUE(IstPunktBei(b.Lot("F", "n", "z0"), {3, 3, 0}));
 }
 
 TEST_F(LotTest, IstPunktvon) {

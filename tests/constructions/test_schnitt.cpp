@@ -1,4 +1,7 @@
 // Intersection of points, lines, planes and the whole space.
+#include <cmath>
+#include <random>
+
 #include <gtest/gtest.h>
 
 #include "description/Abstand.h"
@@ -163,6 +166,62 @@ TEST_F(SchnittTest, NichtSchneidbareOperanden) {
     EXPECT_FALSE(b.ok) << x << " " << y;
     EXPECT_FALSE(b.Gibt("S"));
     EXPECT_EQ(b.Meldungen(), std::vector<std::string>{"Fehler bei den Operanden-Quarneln in ErzeugeSchnitt"});
+  }
+}
+
+TEST_F(SchnittTest, ZufaelligeLagenSindGeometrischWahr) {
+  // Random lines and planes, kept away from near-parallel positions: each
+  // intersection, foot and distance agrees with the geometry.
+  std::mt19937 zufall(4711);
+  std::uniform_real_distribution<double> z(-10.0, 10.0);
+  auto v = [&] { return VektorT(z(zufall), z(zufall), z(zufall)); };
+  // |sin| of the angle between u and v.
+  auto sinus = [](const VektorT& u, const VektorT& w) { return Laenge(u.kreuz(w)) / (Laenge(u) * Laenge(w)); };
+  const double eps = 1e-9;
+  for (int i = 0; i < 300; ++i) {
+    b.GeradeDirekt("g", v(), v());
+    b.GeradeDirekt("m", v(), v());
+    b.EbeneDirekt("e", v(), v());
+    b.EbeneDirekt("f", v(), v());
+    b.Flach("P", Punkt, v(), {});
+    const QuarnelT g = b.Q("g"), m = b.Q("m"), e = b.Q("e"), f = b.Q("f"), P = b.Q("P");
+    if (sinus(g.v2, m.v2) < 0.1 || sinus(e.v2, f.v2) < 0.1 || sinus(g.v2, e.v2) > 0.99) continue;
+    // Line and plane meet in a point of both; two planes in a line in both.
+    QuarnelT x = b.Schnitt("S", "g", "e");
+    EXPECT_TRUE(LiegtAufGerade(x.v1, g, eps));
+    EXPECT_TRUE(LiegtInEbene(x.v1, e, eps));
+    QuarnelT l = b.Schnitt("S", "f", "e");
+    for (double t : {-2.0, 3.0}) {
+      VektorT y = l.v1.LinKomb(1.0, l.v2, t);
+      EXPECT_TRUE(LiegtInEbene(y, e, eps * (1 + Laenge(y))));
+      EXPECT_TRUE(LiegtInEbene(y, f, eps * (1 + Laenge(y))));
+    }
+    // A line through a point of g meets g there.
+    VektorT y = g.v1.LinKomb(1.0, g.v2, z(zufall));
+    b.GeradeDirekt("k", y, m.v2);
+    EXPECT_TRUE(IstPunktBei(b.Schnitt("S", "g", "k"), y, eps));
+    // Feet: on the object, the offset across the line or along the normal,
+    // its length the distance.
+    VektorT fg, fe;
+    ASSERT_TRUE(LotfusspunktPG(b.h, P.v1, g, fg));
+    ASSERT_TRUE(LotfusspunktPG(b.h, P.v1, e, fe));
+    EXPECT_TRUE(LiegtAufGerade(fg, g, eps));
+    EXPECT_TRUE(LiegtInEbene(fe, e, eps));
+    EXPECT_TRUE(Senkrecht(P.v1.Richtung(fg), g.v2, eps));
+    EXPECT_NEAR(AbstandG(b.h, P, g), P.v1.dist(fg), eps);
+    EXPECT_NEAR(AbstandG(b.h, e, P), P.v1.dist(fe), eps);
+    EXPECT_TRUE(IstPunktBei(b.Lot("F", "P", "e"), fe, eps));
+    // Skew lines: the length of the common perpendicular.
+    VektorT n = g.v2.kreuz(m.v2);
+    EXPECT_NEAR(AbstandG(b.h, g, m), std::fabs(g.v1.Richtung(m.v1).SkalProd(n)) / Laenge(n), eps);
+    // The projection of g onto e holds the feet of g's points.
+    QuarnelT pr = b.Lot("F", "g", "e");
+    ASSERT_EQ(pr.Typ, Gerade);
+    for (double t : {-1.0, 2.0}) {
+      VektorT q;
+      LotfusspunktPG(b.h, g.v1.LinKomb(1.0, g.v2, t), e, q);
+      EXPECT_TRUE(LiegtAufGerade(q, pr, eps * (1 + Laenge(q))));
+    }
   }
 }
 

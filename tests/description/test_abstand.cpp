@@ -63,6 +63,16 @@ TEST_F(AbstandTest, GeradenUndEbenen) {
   EXPECT_NEAR(D("a", "c"), erwartet, 1e-12);
 }
 
+TEST_F(AbstandTest, RichtungKnappUeberDerToleranz) {
+  // The simplified direction drops the y component, and its product with
+  // the stored one counts as zero; the distance is still that to the foot.
+  const double a = std::sqrt(1e-7) * (1.0 - 1e-9);
+  b.GeradeDirekt("g", {0, 0, 0}, {a, 5e-8, 0});
+  ASSERT_FALSE(b.Q("g").v2.IstNullvektor());
+  b.P("A", 1, 0, 5);
+  EXPECT_NEAR(D("A", "g"), 5.0, 1e-6);
+}
+
 TEST_F(AbstandTest, RaumUndAndereObjekte) {
   b.P("A", 1, 2, 3);
   b.GeradeDirekt("g", {0, 0, 0}, {1, 1, 0});

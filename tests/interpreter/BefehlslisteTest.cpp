@@ -99,6 +99,9 @@ TEST(Befehlsliste, HoleBefehlFindsTheEarliestDefinition) {
   loesche.NeuG = "P";  // a stale name on a deletion defines nothing
   loesche.AltG1 = "P";
   l.Anhaengen(loesche);
+  BefehlT variabel = Punktbefehl("P");
+  variabel.Kennung = VariablerPunkt;  // names P but makes nothing
+  l.Anhaengen(variabel);
   BefehlT& erster = l.Anhaengen(Punktbefehl("P"));
   l.Anhaengen(Punktbefehl("P"));
   EXPECT_EQ(l.HoleBefehl("P"), &erster);

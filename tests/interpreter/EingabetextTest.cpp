@@ -1,9 +1,13 @@
 // The rules for typed numbers, names and notes, and the plane form.
+#include <cmath>
+#include <string>
+
 #include <gtest/gtest.h>
 
 #include "interpreter/BefehlT.h"
 #include "interpreter/Ebenenform.h"
 #include "interpreter/Eingabetext.h"
+#include "interpreter/Protokolldatei.h"
 #include "platform/Aufzeichner.h"
 #include "ui/main_window/HauptF.h"
 
@@ -19,6 +23,26 @@ TEST(Eingabetext, NumberRule) {
       {"1e5", 15},   {"12 345", 12345}, {"+", 0},          {"1++", 1},         {"1/2/4", 0.5}};
   for (const auto& [s, w] : faelle) EXPECT_EQ(myval(s), w) << s;
   EXPECT_EQ(myval("1+1/3"), 1 + 1.0 / 3);
+  // Mixed numbers need the "+"; a blank only joins the digits.
+  EXPECT_EQ(myval("1+3/4"), 1.75);
+  EXPECT_EQ(myval("-1+-3/4"), -1.75);
+  EXPECT_EQ(myval("1 3/4"), 3.25);
+  // Never infinite, never "not a number", never -0: a number beyond the
+  // doubles counts as none, a quotient that would overflow keeps its
+  // numerator, a sum that overflows gives 0.
+  const std::string riesig(400, '9'), winzig = "0." + std::string(320, '0') + "1";
+  for (const std::string& s : std::vector<std::string>{riesig, "-" + riesig, riesig + "/3", "1/" + winzig,
+                                                       riesig + "+-" + riesig,
+                                                       "1" + std::string(308, '0') + "+1" + std::string(308, '0'),
+                                                       "-0", "-0/5", "0/0"}) {
+    const double w = myval(s);
+    EXPECT_TRUE(std::isfinite(w)) << s;
+    EXPECT_FALSE(std::signbit(w) && w == 0.0) << s;
+  }
+  EXPECT_EQ(myval(riesig), 0);
+  EXPECT_EQ(myval("2+" + riesig), 2);
+  EXPECT_EQ(myval("1/" + winzig), 1);
+  EXPECT_EQ(myval("1e999"), 1999);
   EXPECT_EQ(LiesWinkel("22,5"), 22.5);
   // A long sum is read without deep recursion.
   std::string summe;
@@ -84,6 +108,13 @@ TEST(Ebenenform, RecordsThePlaneWithItsExactEquation) {
   EXPECT_EQ(f.NeuG, "F1");
   EXPECT_EQ(f.Gleichung[1], 1.0 / 3);
   EXPECT_EQ(f.AltG1, "0.3333333333333333x + 0y + 1z = -2.5");
+  // Saved and loaded, both planes have the very same coefficients.
+  Befehlsliste geladen;
+  Befehlslisteeinlesen(geladen, Dateiinhalt(h.befehle));
+  ASSERT_EQ(geladen.size(), 2u);
+  EXPECT_EQ(geladen.Nr(1)->Gleichung, e.Gleichung);
+  EXPECT_EQ(geladen.Nr(2)->Gleichung, f.Gleichung);
+  EXPECT_EQ(geladen.Nr(2)->AltG1, f.AltG1);
 
   // All coefficients zero: refused with the message, nothing recorded.
   h.form.GnameF.text = "";
@@ -92,6 +123,8 @@ TEST(Ebenenform, RecordsThePlaneWithItsExactEquation) {
   DefiniereEbene(h, false);
   EXPECT_EQ(h.befehle.size(), 2u);
   EXPECT_EQ(ui.Meldungen(), std::vector<std::string>{"Die Koeffizienten von x, y, z dürfen nicht alle den Wert null haben"});
+  // The automatic number taken for the refused plane is free again.
+  EXPECT_FALSE(h.objekte.NrVerbraucht(2));
 }
 
 }  // namespace

@@ -158,6 +158,10 @@ TEST(Zeilenparser, FieldRulesOfTheKinds) {
                               "Drehachse: a ", GErzeugeDrehen));
   EXPECT_EQ(b.AltG2, "4");
   EXPECT_EQ(b.AltG3, "a");
+  // A note keeps its own leading blanks.
+  ASSERT_TRUE(Zeile2Befehl(b, "Hinweis:   eingerückt ", FileHInweis));
+  EXPECT_EQ(b.AltG2, "  eingerückt");
+  EXPECT_EQ(BText(b), "Hinweis:   eingerückt ");
   ASSERT_TRUE(Zeile2Befehl(b, "x hat: y ", 0));  // no kind: only the name
   EXPECT_EQ(b.Kennung, 0);
   EXPECT_EQ(b.NeuG, "x");
@@ -336,6 +340,110 @@ TEST(Protokolldatei, RefusedAndMalformedTextsNeverCrash) {
     EXPECT_EQ(r.angehaengt + r.verworfen.size(), Dateizeilen(t).size());
     for (const BefehlT& b : l) EXPECT_NE(ErkenneKennung(BText(b)), 0);
   }
+}
+
+TEST(Protokolldatei, ExampleFilesWithReportsCollectionRotationAndNote) {
+  const std::string dreieck =
+      "<1>    A ist der Punkt mit dem Koordinatentripel: (0|0|0) \r"
+      "<2>    B ist der Punkt mit dem Koordinatentripel: (1|0|0) \r"
+      "<3>    C ist der Punkt mit dem Koordinatentripel: (0|1|0) \r"
+      "<4>    D ist der Punkt mit dem Koordinatentripel: (0|0|1) \r"
+      "<5>    T ist das Dreieck mit den Ecken: A und: B und: C \r"
+      "<6>    K ist das Tetraeder mit der Grundflaeche: T und der Spitze: D \r"
+      "<7>    Gib eine ausfuehrliche Beschreibung von: T \r"
+      "<8>    Gib eine ausfuehrliche Beschreibung von: K \r"
+      "\n";
+  const std::string drehung =
+      "<1>    P ist der Punkt mit dem Koordinatentripel: (1|0|0) \r"
+      "<2>    Q ist der Punkt mit dem Koordinatentripel: (2|0|0) \r"
+      "<3>    Z ist der Punkt mit dem Koordinatentripel: (0|0|1) \r"
+      "<4>    a wird definiert als Gerade durch die Punkte: Z und: O \r"
+      "<5>    M ist die Sammlung der Quarnel: P,Q \r"
+      "<6>    S wird definiert als Ergebnis der Drehung von: M um den Winkel: 90 Grad mit der Drehachse: a \r"
+      "<7>    Hinweis: Drehung um die Achse a \r"
+      "\n";
+  for (const auto& [datei, arten] : std::vector<std::pair<std::string, std::vector<int>>>{
+           {dreieck, {9, 9, 9, 9, 22, 23, 44, 44}}, {drehung, {9, 9, 9, 11, 31, 21, 45}}}) {
+    Befehlsliste l;
+    const Einlesebericht r = Befehlslisteeinlesen(l, datei);
+    EXPECT_TRUE(r.verworfen.empty());
+    std::vector<int> gelesen;
+    for (const BefehlT& b : l) gelesen.push_back(b.Kennung);
+    EXPECT_EQ(gelesen, arten);
+    EXPECT_EQ(Dateiinhalt(l), datei);
+  }
+}
+
+// Damaged and foreign files: what fits a sentence is read, every other line
+// is counted as skipped, and nothing else happens.
+TEST(Protokolldatei, DamagedFilesLoadWhatFitsAndSkipTheRest) {
+  using namespace std::string_literals;
+  const std::string p = "<1>    P ist der Punkt mit dem Koordinatentripel: ";
+  const std::string e = "<1>    E ist die Ebene mit der Gleichung: ";
+  const std::string g = "<1>    g wird definiert als Gerade durch die Punkte: ";
+  const std::string vierhundert(400, '7');
+  struct Fall {
+    std::string text;
+    std::size_t angehaengt, verworfen;
+  };
+  const std::vector<Fall> faelle = {
+      {"<1>", 0, 1},
+      {"<1>\r\r\r", 0, 1},
+      {"<1>\0\0\0>\0"s, 0, 1},
+      {"<1>>>>\n>", 0, 2},
+      {p + "(1e999|0|0) ", 0, 1},
+      {p + "(0|-" + vierhundert + "|0) ", 0, 1},
+      {p + "(1e308|0.000001|-0) \r", 1, 0},
+      {p + "(1|2|3 ", 0, 1},
+      {p + "(1|2) ", 0, 1},
+      {p + "", 0, 1},
+      {e + "1e999x + 0y + 0z = 1 ", 0, 1},
+      {e + "1x + 0y + 0z = " + vierhundert + " ", 0, 1},
+      {e + "1x + 0y = 1 ", 0, 1},
+      {g + "A und: ", 0, 1},
+      {g + "A und: B C ", 0, 1},
+      {g + "S|P und: B ", 1, 0},
+      {"<1>    Bestimme den Abstand, den: A von:  hat ", 0, 1},
+      {"<1>    Zeige die wesentlichen Daten von: ", 0, 1},
+      {"<1>    Hinweis:  ", 0, 1},
+      {"<1>    Hinweis: a", 1, 0},
+      {"<1>    a|b ist der Punkt mit dem Koordinatentripel: (1|2|3) ", 0, 1},
+      {"<1>    a,b ist der Punkt mit dem Koordinatentripel: (1|2|3) ", 0, 1},
+      {"<1>    a\tb ist der Punkt mit dem Koordinatentripel: (1|2|3) ", 0, 1},
+      {"<1>    a\0b ist der Punkt mit dem Koordinatentripel: (1|2|3) "s, 0, 1},
+      {"<1>    Zeige die wesentlichen Daten von: a\0 "s, 0, 1},
+      {"<1>    Gr\xC3\xB6\xC3\x9F" "e ist der Punkt mit dem Koordinatentripel: (1|2|3) ", 1, 0},
+      {"<1>    \xFF\xFE ist der Punkt mit dem Koordinatentripel: (1|2|3) ", 1, 0},
+      {"<1>    " + std::string(100000, 'N') + " ist der Punkt mit dem Koordinatentripel: (1|2|3) ", 1, 0},
+  };
+  for (const Fall& f : faelle) {
+    ASSERT_TRUE(IstQuarnelDatei(f.text)) << f.text;
+    Befehlsliste l;
+    const Einlesebericht r = Befehlslisteeinlesen(l, f.text);
+    EXPECT_EQ(r.angehaengt, f.angehaengt) << f.text;
+    EXPECT_EQ(r.verworfen.size(), f.verworfen) << f.text;
+    for (const BefehlT& b : l) {
+      // Whatever was read is a command that writes and reads back as itself.
+      BefehlT wieder;
+      ASSERT_TRUE(Zeile2Befehl(wieder, BText(b), ErkenneKennung(BText(b)))) << f.text;
+      ErwarteGleich(wieder, b);
+      for (int i = 1; i <= 3; ++i) EXPECT_TRUE(std::isfinite(b.Vektor.kp[i]));
+      for (int i = 1; i <= 4; ++i) EXPECT_TRUE(std::isfinite(b.Gleichung[i]));
+    }
+  }
+
+  // A point read from a foreign text shows the numbers it stands for.
+  Befehlsliste l;
+  Befehlslisteeinlesen(l, p + "( 1 | 2,5 | -0 )rest \r" + p + "(1e308|0.000001|-0) \r");
+  ASSERT_EQ(l.size(), 2u);
+  EXPECT_EQ(l.Nr(1)->AltG1, "(1|2|0)");
+  EXPECT_FALSE(std::signbit(l.Nr(1)->Vektor.z()));
+  EXPECT_EQ(l.Nr(2)->Vektor, VektorT(1e308, 0.000001, 0));
+  // A control character in a note becomes a blank, as in a typed note.
+  Befehlsliste n;
+  Befehlslisteeinlesen(n, "<1>    Hinweis: a\x01" "b\tc ");
+  ASSERT_EQ(n.size(), 1u);
+  EXPECT_EQ(n.Nr(1)->AltG2, "a b c");
 }
 
 }  // namespace
