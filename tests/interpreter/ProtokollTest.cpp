@@ -112,6 +112,20 @@ TEST(Saetze, EveryKindIsWrittenRecognisedAndReadBack) {
     // Written again, the sentence is the same: nothing grows.
     EXPECT_EQ(BText(gelesen), satz);
   }
+  // Odd but lawful names: umlauts, keywords of other kinds, "<" and ">", a
+  // member result as operand.
+  for (BefehlT b : JedeArt()) {
+    if (!b.NeuG.empty()) b.NeuG = "Größe<9>Klon";
+    if (b.Kennung > NumEbene) {
+      for (std::string* a : {&b.AltG1, &b.AltG2, &b.AltG3})
+        if (!a->empty() && b.Kennung != FileHInweis) *a = "S|Dreieck" + *a;
+    }
+    const std::string satz = BText(b);
+    ASSERT_EQ(ErkenneKennung(satz), b.Kennung) << satz;
+    BefehlT gelesen;
+    ASSERT_TRUE(Zeile2Befehl(gelesen, satz, b.Kennung)) << satz;
+    ErwarteGleich(gelesen, b);
+  }
 }
 
 TEST(Saetze, RecognitionGoesByTheWholeWording) {
