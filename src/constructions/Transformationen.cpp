@@ -14,13 +14,14 @@ bool IstFlach(std::int32_t typ) { return typ >= Punkt && typ <= Ebene; }
 // The normal of a mirrored plane is the cross product of two edges whose
 // lengths follow the original normal, so its length is about the square of
 // the original's. Mirrored again and again (a plane rotated step by step)
-// the length would soon fall below the tolerance, where the plane counts as
-// having no normal, or overflow. A normal whose squared length leaves the
-// range 1e-07 to 1e+07 is therefore scaled by a power of two, which is
-// exact, to a length from 1 to 2; its direction stays as computed.
+// a short normal soon becomes so short that the tolerance, which is absolute,
+// takes planes at several degrees to each other for parallel; a long one
+// would overflow. A normal shorter than 1 or with a squared length above
+// 1e+07 is therefore scaled by a power of two, which is exact, to a length
+// from 1 to 2; its direction stays as computed.
 void HalteLaenge(VektorT& n) {
   const double q = n.SkalProd(n);
-  if (!(q > 0.0) || !std::isfinite(q) || (q >= NullToleranz && q <= 1.0 / NullToleranz)) return;
+  if (!(q > 0.0) || !std::isfinite(q) || (q >= 1.0 && q <= 1.0 / NullToleranz)) return;
   int exponent = 0;
   std::frexp(std::sqrt(q), &exponent);  // |n| = m·2^exponent with 0.5 ≤ m < 1
   for (int i = 1; i <= 3; ++i) n.kp[i] = std::ldexp(n.kp[i], 1 - exponent);
@@ -228,13 +229,16 @@ void DrehungumGerade(HauptF& h, const QuarnelT& g, double winkel, const QuarnelT
                      bool& ok) {
   ok = ok && achse.Typ == Gerade;
   if (!ok) return;
-  const VektorT D = achse.v2;
   // A direction that counts as null fixes no axis, and an angle that is no
   // number turns nothing.
-  if (D.IstNullvektor() || !std::isfinite(winkel)) {
+  if (achse.v2.IstNullvektor() || !std::isfinite(winkel)) {
     ok = false;
     return;
   }
+  // The mirror planes are built from the unit direction: from a short one
+  // (an axis through two close points) their normals would be so short that
+  // the feet of the perpendiculars on them count as not existing.
+  const VektorT D = achse.v2.mal(1.0 / achse.v2.Norm());
   // Two planes through the axis that enclose half the angle; mirroring in
   // the first and then in the second turns by the whole angle.
   // Whole turns are taken off first (exactly), so that a huge angle cannot

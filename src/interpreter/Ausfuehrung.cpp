@@ -1,5 +1,6 @@
 #include "interpreter/Ausfuehrung.h"
 
+#include <set>
 #include <utility>
 
 #include "constructions/Grundlagen.h"
@@ -83,11 +84,20 @@ bool ErsterOperandIstObjekt(std::int32_t k) {
 // Commands of these kinds define no object and carry no name.
 bool OhneName(std::int32_t k) { return k >= LoescheQuarnel; }
 
-}  // namespace
+// The number of the next automatic name "G_<n>" that no object bears, now
+// booked. A number can be free while its name is taken, when the user typed
+// a name the list reads as the same number ("G_01"); such numbers are passed
+// over and stay booked, since their name is in use.
+std::int64_t FreieAutoNr(HauptF& h) {
+  std::int64_t n = h.objekte.FreieNr();
+  while (h.objekte.ExistiertQuarnel(Objektliste::AutoName(n))) n = h.objekte.FreieNr();
+  return n;
+}
 
-bool Ausfuehren(HauptF& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
-                const std::string& a3) {
-  bool ok = true;
+// Ausfuehren with the success flag as the guard left it: a construction that
+// is asked with the flag cleared makes nothing.
+bool Konstruiere(HauptF& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
+                 const std::string& a3, bool ok) {
   QuarnelT G;
   G.name = name;
   switch (k) {
@@ -117,6 +127,13 @@ bool Ausfuehren(HauptF& h, std::int32_t k, const std::string& name, const std::s
   return ok && h.objekte.ExistiertQuarnel(name);
 }
 
+}  // namespace
+
+bool Ausfuehren(HauptF& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
+                const std::string& a3) {
+  return Konstruiere(h, k, name, a1, a2, a3, true);
+}
+
 bool SammlungAktion(HauptF& h, std::int32_t k, const std::string& name, const std::string& g1,
                     const std::string& g2, const std::string& g3) {
   const QuarnelT* coll = h.objekte.HoleQuarnel(g1);
@@ -124,14 +141,17 @@ bool SammlungAktion(HauptF& h, std::int32_t k, const std::string& name, const st
   std::string rest = coll->Ecken[1];  // a copy: the loop may replace objects
   if (WirktAufGlieder(k)) {
     std::string ergebnisse;
-    // Walk the member list from comma to comma; empty names are skipped.
+    // Walk the member list from comma to comma; empty names are skipped, and
+    // so is a member named twice: its result is made once, without the name
+    // warnings a second result of the same name would bring.
+    std::set<std::string, std::less<>> erledigt;
     std::size_t anfang = 0;
     while (anfang <= rest.size()) {
       std::size_t ende = rest.find(',', anfang);
       if (ende == std::string::npos) ende = rest.size();
       const std::string m = rest.substr(anfang, ende - anfang);
       anfang = ende + 1;
-      if (m.empty()) continue;
+      if (m.empty() || !erledigt.insert(m).second) continue;
       const std::string r = name + "|" + m;
       if (QuarnelAktionSingle(h, r, m, g2, g3, k, true)) {
         ergebnisse += ',';
@@ -184,7 +204,7 @@ bool QuarnelAktionSingle(HauptF& h, const std::string& NeuG, const std::string& 
   std::string name = OhneName(k) ? std::string() : NeuG;
   std::int64_t autoNr = 0;
   if (definiert && name.empty()) {
-    autoNr = h.objekte.FreieNr();
+    autoNr = FreieAutoNr(h);
     name = Objektliste::AutoName(autoNr);
   }
   auto NummerZurueck = [&] {
@@ -214,9 +234,10 @@ bool QuarnelAktionSingle(HauptF& h, const std::string& NeuG, const std::string& 
     }
   } else if (k == FileHInweis) {
     // The note is only recorded here; it is written to the description area
-    // when the command list is executed.
-    if (!a2.empty()) {
-      Filtern(a2);
+    // when the command list is executed. A note of nothing but blanks (line
+    // breaks become blanks) says nothing and would not read back from a file.
+    Filtern(a2);
+    if (a2.find_first_not_of(' ') != std::string::npos) {
       a1.clear();
       a3.clear();
       h.form.HinweisF.text.clear();
@@ -224,6 +245,10 @@ bool QuarnelAktionSingle(HauptF& h, const std::string& NeuG, const std::string& 
     }
   } else if (Waechter(k, t1, t2, t3)) {
     gemacht = Ausfuehren(h, k, name, a1, a2, a3);
+  } else if (k == GGeradePR || k == GErzeugeDrehen || k == QuarnelDreieck || k == QuarnelTetraeder) {
+    // These constructions are asked with the flag cleared when the operands
+    // do not fit; they make nothing then, and only the tetrahedron's says so.
+    Konstruiere(h, k, name, a1, a2, a3, false);
   }
 
   if (!gemacht) {
@@ -283,7 +308,7 @@ void DefinierePunkt(HauptF& h, bool variabel) {
   std::string name = Kommafrei(h.form.GnameF.text);
   std::int64_t autoNr = 0;
   if (name.empty()) {
-    autoNr = h.objekte.FreieNr();
+    autoNr = FreieAutoNr(h);
     name = Objektliste::AutoName(autoNr);
   }
   const double x = myval(h.form.aF.text);

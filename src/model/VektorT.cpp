@@ -37,7 +37,8 @@ std::string z2s(double z, int dezimalen) {
     if (dezimalen > 6) dezimalen = 6;
     static constexpr double zehner[7] = {1, 10, 100, 1000, 10000, 100000, 1000000};
     const double p = zehner[dezimalen];
-    w = Round(p * z) / p;
+    // A number too large to be scaled has no decimals to round anyway.
+    w = std::isfinite(p * z) ? Round(p * z) / p : z;
   }
   return Str(w);
 }
@@ -157,7 +158,10 @@ void VektorT::DrehachsenRichtungen(double alpha, VektorT& n1, VektorT& n2) const
   if (IstNull(x)) {
     n1.Vektor(1.0, 0.0, 0.0);
   } else {
+    // (y|−x|0) is as long as the part of D across the z-axis, nearly null
+    // for an axis close to it; only its direction matters.
     n1.Vektor(y, -x, 0.0);
+    n1 = n1.mal(1.0 / n1.Norm());
   }
   // n2 = |D|·cos(alpha)·n1 − sin(alpha)·(D × n1): sine and cosine both enter,
   // so every angle has its own pair, and a half angle of 0 or 180 degrees
@@ -172,6 +176,11 @@ double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung) {
   }
   double c = (a.SkalProd(b) / a.Norm()) / b.Norm();
   if (IstNull(1.0 - c)) return 0.0;
+  // Antiparallel vectors within the same tolerance enclose 180 degrees; near
+  // -1 the arc cosine would turn the last bit of rounding into a millionth
+  // of a degree, and the angle of two lines would depend on which way their
+  // stored directions point.
+  if (IstNull(1.0 + c)) return 180.0;
   // Rounding can put the cosine of (anti)parallel vectors just outside [-1, 1].
   if (c < -1.0) c = -1.0;
   if (c > 1.0) c = 1.0;

@@ -76,6 +76,9 @@ TEST(Ausfuehrung, CommandOnNamedObjectsIsRunAndRecordedOnce) {
   EXPECT_EQ(s.Typ("h"), 0);
   EXPECT_EQ(s.Typ("e2"), 0);
   EXPECT_EQ(s.Meldungen().size(), meldungen);
+  // The tetrahedron's construction is asked all the same, and says so.
+  s.Form(QuarnelTetraeder, "K", "A", "B");
+  EXPECT_EQ(s.Meldungen().back(), "Fehler beim Erzeugen eines Tetraeders");
 
   // The name test: a name in use, or an empty one, is refused before anything runs.
   s.Form(GErzeugeSchnitt, "g", "g", "F");
@@ -104,8 +107,15 @@ TEST(Ausfuehrung, DirectCallsGetAutomaticNamesOnlyForObjectsMade) {
   EXPECT_EQ(s.Letzter().NeuG, "");
   EXPECT_FALSE(s.h.objekte.NrVerbraucht(2));
   EXPECT_EQ(s.h.objekte.FreieNr(), 2);
-  // A refused name shows both warnings.
+  // An automatic name is never one in use, even when its number was free
+  // because a typed name read as the same number was deleted.
   s.ui.Leeren();
+  s.Punkt("G_01", "0", "0", "1");
+  s.h.objekte.LoescheQuarnel("G_01");
+  s.Punkt("", "0", "0", "2");
+  EXPECT_EQ(s.Letzter().NeuG, "G_3");  // G_1 is the line, 2 was booked above
+  EXPECT_TRUE(s.Meldungen().empty());
+  // A refused name shows both warnings.
   EXPECT_FALSE(QuarnelAktionSingle(s.h, "A", "A", "B", "", GGeradePP));
   EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Der Quarnelname A" + kNameMeldung,
                                                       "Diese Warnung wendet sich gegen A"}));
@@ -152,7 +162,10 @@ TEST(Ausfuehrung, NoteIsRecordedOnOneLine) {
   EXPECT_EQ(s.h.form.HinweisF.text, "");
   EXPECT_TRUE(s.h.form.HinweisF.nurLesen);
   EXPECT_EQ(s.h.befehle.Protokoll, "<1>    Hinweis: erste Zeile zweite Zeile \r");
-  // An empty note is nothing.
+  // An empty note is nothing, and so is one of line breaks and blanks only:
+  // it would not read back from a saved file.
+  TuEs(s.h);
+  s.h.form.HinweisF.text = "\r\t ";
   TuEs(s.h);
   EXPECT_EQ(s.Befehle(), 1u);
 }
@@ -203,6 +216,13 @@ TEST(Ausfuehrung, CollectionRecordsItsMembersAndActsOnEachMember) {
   s.Form(GErzeugeVerschieben, "V", "M", "Z");
   EXPECT_EQ(s.Q("V")->Ecken[1], "V|A,V|E");
   EXPECT_EQ(s.Typ("V|nix"), 0);
+  // A member named twice is acted on once, without name warnings.
+  s.h.form.AktuelleSammlung = ",A,A";
+  s.Form(QuarnelSammlung, "AA");
+  s.ui.Leeren();
+  s.Form(GErzeugeVerschieben, "X", "AA", "Z");
+  EXPECT_EQ(s.Q("X")->Ecken[1], "X|A");
+  EXPECT_TRUE(s.Meldungen().empty());
   s.h.form.AktuelleSammlung = ",nix";
   s.Form(QuarnelSammlung, "N");
   const auto n = s.Befehle();

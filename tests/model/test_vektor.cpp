@@ -4,6 +4,7 @@
 
 #include "model/VektorT.h"
 #include "platform/Aufzeichner.h"
+#include "platform/Text.h"
 
 using namespace quarnel;
 
@@ -114,6 +115,8 @@ TEST(Zahltext, RundungUndNull) {
   EXPECT_EQ(z2s(1.0 / 3.0, 6), "0.333333");
   EXPECT_EQ(z2s(0.04, 1), "0");
   EXPECT_EQ(z2s(1e12, 6), "1000000000000");
+  // Too large to be scaled by 10^6: written whole, not as 0.
+  EXPECT_EQ(z2s(-1e308, 6), Str(-1e308));
   EXPECT_EQ(VektorT(1, 4, 9).Vektor2String(6), "(1|4|9)");
   EXPECT_EQ(VektorT(1e-09, -2, 3).Vektor2String(6), "(0|-2|3)");
 }
