@@ -72,10 +72,6 @@ struct BefehlT {
   std::array<double, 5> Gleichung{};
   // Point coordinates (kind 9).
   VektorT Vektor;
-  // The command stands for one member of a collection operation: it is run
-  // with the member's result name (new name, "|", member) but never recorded.
-  // Set explicitly by whoever expands the collection; the name is not tested.
-  bool Gliedergebnis = false;
 };
 
 // The command list with its stack of deleted commands. Records keep their

@@ -23,8 +23,16 @@ void Objektliste::NeuerKopf(QuarnelT kopf) {
 }
 
 std::int64_t Objektliste::AutoNummer(std::string_view name) {
-  if (name.size() < 2 || name.substr(0, 2) != "G_") return 0;
-  return CInt32(Val(name.substr(2)));
+  // Only the exact form an automatic name has ("G_" and the number's digits,
+  // no sign, no leading zero) books its number: "G_01" or "G_1.0" name other
+  // objects than "G_1" and must not free its number when they are deleted.
+  if (name.size() < 3 || name.size() > 20 || name.substr(0, 2) != "G_" || name[2] == '0') return 0;
+  std::int64_t n = 0;
+  for (char c : name.substr(2)) {
+    if (c < '0' || c > '9') return 0;
+    n = n * 10 + (c - '0');
+  }
+  return n;
 }
 
 void Objektliste::Einlisten(QuarnelT obj) {

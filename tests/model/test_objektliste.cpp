@@ -104,10 +104,17 @@ TEST(Objektliste, AutomatischeNamen) {
   // Deleting frees the number; the lowest free one comes next.
   l.LoescheQuarnel("G_3");
   EXPECT_EQ(l.FreieNr(), 3);
-  // Names with 0, letters or no number book nothing.
+  // Names with 0, letters or no number book nothing; neither do other
+  // spellings of a number, so deleting them cannot free a number in use.
   l.Einlisten(Obj("G_0", Punkt));
   l.Einlisten(Obj("G_x", Punkt));
   EXPECT_FALSE(l.NrVerbraucht(0));
+  l.Einlisten(Obj("G_5", Punkt));
+  l.Einlisten(Obj("G_05", Punkt));
+  l.Einlisten(Obj("G_5.0", Punkt));
+  l.LoescheQuarnel("G_05");
+  l.LoescheQuarnel("G_5.0");
+  EXPECT_TRUE(l.NrVerbraucht(5));
   // Numbers never run out and are never handed out twice.
   std::set<std::int64_t> gesehen;
   for (int i = 0; i < 1200; ++i) {
