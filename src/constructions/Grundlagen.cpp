@@ -1,6 +1,7 @@
 #include "constructions/Grundlagen.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "model/Objektliste.h"
 #include "ui/main_window/HauptF.h"
@@ -28,6 +29,16 @@ void NullTestUndEinlisten(HauptF& h, QuarnelT& G, const char* meldung) {
   h.objekte.Einlisten(G);
 }
 
+// Coordinates and coefficients are bounded so that every length, area,
+// volume and sphere computed from them stays a finite number.
+constexpr double kGroessteZahl = 1e50;
+bool ZahlenZuGross(std::initializer_list<double> zahlen) {
+  for (double z : zahlen)
+    if (!(std::fabs(z) <= kGroessteZahl)) return true;
+  return false;
+}
+constexpr const char* kZahlZuGross = "Die Zahlen dürfen dem Betrag nach nicht größer als 10^50 sein";
+
 constexpr const char* kRichtungNull = "Der Richtungsvektor darf nicht der Nullvektor sein";
 constexpr const char* kNormaleNull = "Der Normalenvektor darf nicht der Nullvektor sein";
 constexpr const char* kEbenenNormaleNull = "Der Normalenvektor einer Ebene kann nicht der Nullvektor sein";
@@ -38,6 +49,11 @@ void ErzeugePunkt(HauptF& h, const std::string& name, double x, double y, double
   Objektliste& l = h.objekte;
   if ((l.ExistiertQuarnel(name) && !h.destruktiv) || !Objektliste::ErlaubterName(name)) {
     h.ui.MsgBox("Der verwendete Quarnelname " + name + "  ist unerlaubt oder existiert bereits");
+    ok = false;
+    return;
+  }
+  if (ZahlenZuGross({x, y, z})) {
+    h.ui.MsgBox(kZahlZuGross);
     ok = false;
     return;
   }
@@ -100,6 +116,11 @@ void ErzeugeEbeneG(HauptF& h, const std::string& name, double a, double b, doubl
   Objektliste& l = h.objekte;
   if ((l.ExistiertQuarnel(name) && !h.destruktiv) || !Objektliste::ErlaubterName(name)) {
     h.ui.MsgBox("Der verwendete Quarnelname " + name + "  ist unerlaubt  oder existiert bereits");
+    ok = false;
+    return;
+  }
+  if (ZahlenZuGross({a, b, c, d})) {
+    h.ui.MsgBox(kZahlZuGross);
     ok = false;
     return;
   }

@@ -169,6 +169,46 @@ void VektorT::DrehachsenRichtungen(double alpha, VektorT& n1, VektorT& n2) const
   n2 = n1.LinKomb(Norm() * c, kreuz(n1), -s);
 }
 
+namespace {
+
+// v at length 1, or v itself when it counts as null. Divided by its largest
+// component first, so that the squared length of a long vector cannot
+// overflow.
+VektorT Einheit(const VektorT& v) {
+  if (v.IstNullvektor()) return v;
+  const double m = std::fmax(std::fmax(std::fabs(v.x()), std::fabs(v.y())), std::fabs(v.z()));
+  const VektorT w = v.mal(1.0 / m);
+  return w.mal(1.0 / w.Norm());
+}
+
+}  // namespace
+
+bool SindParallel(const VektorT& a, const VektorT& b) { return Einheit(a).kreuz(Einheit(b)).IstNullvektor(); }
+
+bool SindSenkrecht(const VektorT& a, const VektorT& b) { return IstNull(Einheit(a).SkalProd(Einheit(b))); }
+
+bool AufGerade(const VektorT& p, const VektorT& q, const VektorT& u) {
+  return p.Richtung(q).kreuz(Einheit(u)).IstNullvektor();
+}
+
+bool InEbene(const VektorT& p, const VektorT& q, const VektorT& n) {
+  return IstNull(p.Richtung(q).SkalProd(Einheit(n)));
+}
+
+VektorT Verlaengert(const VektorT& v) {
+  if (!v.IstNullvektor() || v == VektorT()) return v;
+  const double m = std::fmax(std::fmax(std::fabs(v.x()), std::fabs(v.y())), std::fabs(v.z()));
+  int exponent = 0;
+  std::frexp(m, &exponent);  // m = f·2^exponent with 0.5 ≤ f < 1
+  VektorT w = v;
+  for (int i = 1; i <= 3; ++i) w.kp[i] = std::ldexp(w.kp[i], 1 - exponent);
+  // The largest component now lies in [1, 2); the length is at most √3 times
+  // that, so one more halving may be needed.
+  if (w.SkalProd(w) >= 4.0)
+    for (int i = 1; i <= 3; ++i) w.kp[i] = std::ldexp(w.kp[i], -1);
+  return w;
+}
+
 double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung) {
   if (a.IstNullvektor() || b.IstNullvektor()) {
     if (meldung) meldung->MsgBox("Der Nullvektor bestimmt keinen Winkel zu einem anderen Vektor");

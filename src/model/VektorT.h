@@ -69,6 +69,27 @@ struct VektorT {
   }
 };
 
+// Geometric decisions that do not depend on the lengths of the stored
+// vectors. Directions and normals are stored at whatever length they were
+// computed, so the tolerance is applied to unit vectors: for vectors of
+// length 1 each test is the plain one. A vector that counts as null is used
+// as it is (it has no direction to scale).
+// a and b are parallel: |â × b̂|² counts as zero.
+bool SindParallel(const VektorT& a, const VektorT& b);
+// a and b are perpendicular: â · b̂ counts as zero.
+bool SindSenkrecht(const VektorT& a, const VektorT& b);
+// p lies on the line through q along u: its squared distance from the line
+// counts as zero, as for two equal points.
+bool AufGerade(const VektorT& p, const VektorT& q, const VektorT& u);
+// p lies in the plane through q with normal n: its distance from the plane
+// counts as zero.
+bool InEbene(const VektorT& p, const VektorT& q, const VektorT& n);
+// A cross product of short vectors can count as the null vector although the
+// vectors span a definite direction. Such a vector comes back scaled by a
+// power of two, which is exact, to a length from 1 to 2; any other vector,
+// the zero vector included, comes back as it is.
+VektorT Verlaengert(const VektorT& v);
+
 // Angle between two vectors in degrees (0 to 180), or kKeinWinkel when one of
 // them is a null vector. The message is shown through `meldung` when given.
 inline constexpr double kKeinWinkel = 666.0;

@@ -73,6 +73,21 @@ TEST(PunkteUndEbenenAusZahlen, KoeffizientenDuerfenNichtAlleNullSein) {
   EXPECT_TRUE(b.ok);
 }
 
+TEST(PunkteUndEbenenAusZahlen, ZuGrosseZahlenWerdenAbgewiesen) {
+  // Lengths and volumes computed from larger numbers would overflow.
+  Bau b;
+  bool ok = true;
+  ErzeugePunkt(b.h, "P", 1e200, 0, 0, ok);
+  EXPECT_FALSE(ok);
+  ok = true;
+  ErzeugeEbeneG(b.h, "E", 1, 0, 0, -1e51, ok);
+  EXPECT_FALSE(ok);
+  EXPECT_FALSE(b.Gibt("P") || b.Gibt("E"));
+  EXPECT_EQ(b.Meldungen(), std::vector<std::string>(2, "Die Zahlen dürfen dem Betrag nach nicht größer als 10^50 sein"));
+  b.P("Q", -1e50, 0, 0);
+  EXPECT_TRUE(b.ok);
+}
+
 TEST(PunkteUndEbenenAusZahlen, GespeicherterPunktUndNormale) {
   struct Fall {
     double a, b, c, d;
