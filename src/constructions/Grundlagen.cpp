@@ -21,8 +21,8 @@ bool LiesVektor(HauptF& h, std::int32_t selector, const std::string& name, Vekto
 // Last step of every line or plane construction: a null direction or normal
 // turns the result into the empty object (keeping its vectors) after the
 // message; the flag stays set, so the command is kept and repeats the outcome.
-void NullTestUndEinlisten(HauptF& h, QuarnelT& G, const char* meldung) {
-  if (G.v2.IstNullvektor()) {
+void NullTestUndEinlisten(HauptF& h, QuarnelT& G, const char* meldung, bool ausgeartet = false) {
+  if (ausgeartet || G.v2.IstNullvektor()) {
     G.Typ = LeeresQuarnel;
     h.ui.MsgBox(meldung);
   }
@@ -38,6 +38,12 @@ bool ZahlenZuGross(std::initializer_list<double> zahlen) {
   return false;
 }
 constexpr const char* kZahlZuGross = "Die Zahlen dürfen dem Betrag nach nicht größer als 10^50 sein";
+
+// u and w span no plane when one of them counts as null or they are
+// parallel; the test is on their directions, not on the length of u × w.
+bool SpannenKeineEbene(const VektorT& u, const VektorT& w) {
+  return u.IstNullvektor() || w.IstNullvektor() || SindParallel(u, w);
+}
 
 constexpr const char* kRichtungNull = "Der Richtungsvektor darf nicht der Nullvektor sein";
 constexpr const char* kNormaleNull = "Der Normalenvektor darf nicht der Nullvektor sein";
@@ -201,12 +207,14 @@ void ErzeugeEbenePPP(HauptF& h, const std::string& p1, const std::string& p2, co
   }
   VektorT u = a1.Richtung(a2);
   VektorT w = a1.Richtung(a3);
+  const bool ausgeartet = SpannenKeineEbene(u, w);
   VektorT n = u.kreuz(w);
+  if (!ausgeartet) n = Verlaengert(n);
   n.VereinfacheRichtung();
   G.v1 = a1;
   G.v2 = n;
   G.Typ = Ebene;
-  NullTestUndEinlisten(h, G, kEbenenNormaleNull);
+  NullTestUndEinlisten(h, G, kEbenenNormaleNull, ausgeartet);
 }
 
 void ErzeugeEbenePN(HauptF& h, const std::string& p, const std::string& n, QuarnelT& G, bool& ok) {
@@ -239,12 +247,14 @@ void ErzeugeEbenePRR(HauptF& h, const std::string& p, const std::string& r1, con
     ok = false;
     return;
   }
+  const bool ausgeartet = SpannenKeineEbene(u, w);
   VektorT n = u.kreuz(w);
+  if (!ausgeartet) n = Verlaengert(n);
   G.v1 = a;
   n.VereinfacheRichtung();
   G.v2 = n;
   G.Typ = Ebene;
-  NullTestUndEinlisten(h, G, kNormaleNull);
+  NullTestUndEinlisten(h, G, kNormaleNull, ausgeartet);
 }
 
 VektorT PP2G(const VektorT& v1, const VektorT& v2) { return v1.Richtung(v2); }

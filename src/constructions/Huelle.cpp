@@ -68,9 +68,9 @@ void Huelle2(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& res, boo
   } else if (tU == Ebene) {
     bool liegtDrin = false;
     if (tL == Ebene) {
-      liegtDrin = vL.kreuz(vU).IstNullvektor() && treffen();
+      liegtDrin = SindParallel(vL, vU) && treffen();
     } else if (tL == Gerade) {
-      liegtDrin = IstNull(vL.SkalProd(vU)) && treffen();
+      liegtDrin = SindSenkrecht(vL, vU) && treffen();
     } else if (tL == Punkt) {
       liegtDrin = treffen();
     } else {
@@ -78,18 +78,19 @@ void Huelle2(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& res, boo
     }
     if (liegtDrin) kopieVonU(); else raum();
   } else if (tU == Gerade) {
+    // A normal made from short vectors is lengthened (exactly), lest the
+    // plane count as having none.
     if (tL == Gerade) {
-      const VektorT K = vL.kreuz(vU);
-      if (!K.IstNullvektor()) {
+      if (!SindParallel(vL, vU)) {
         // Crossing directions: the lines span a plane only when they meet.
-        if (treffen()) flach(Ebene, K); else raum();
+        if (treffen()) flach(Ebene, Verlaengert(vL.kreuz(vU))); else raum();
       } else if (treffen()) {
         kopieVonU();  // one line
       } else {
-        flach(Ebene, vL.kreuz(D));  // two parallel lines
+        flach(Ebene, Verlaengert(vL.kreuz(D)));  // two parallel lines
       }
     } else if (tL == Punkt) {
-      if (treffen()) kopieVonU(); else flach(Ebene, vU.kreuz(D));
+      if (treffen()) kopieVonU(); else flach(Ebene, Verlaengert(vU.kreuz(D)));
     }
   } else if (tU == Punkt) {
     if (D.IstNullvektor()) {

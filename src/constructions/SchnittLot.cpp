@@ -39,18 +39,14 @@ void SchnittFlach(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) 
       r.Typ = LeeresQuarnel;
     }
   } else if (tS == Punkt && tT == Gerade) {
-    // The point lies on the line when its offset from the line's point is
-    // parallel to the direction.
-    VektorT w = pS.Richtung(pT).kreuz(uT);
-    if (w.IstNullvektor()) {
+    if (AufGerade(pS, pT, uT)) {
       r.v1 = pS;
       r.Typ = Punkt;
     } else {
       r.Typ = LeeresQuarnel;
     }
   } else if (tS == Punkt && tT == Ebene) {
-    double delta = pS.SkalProd(uT) - pT.SkalProd(uT);
-    if (IstNull(delta)) {
+    if (InEbene(pS, pT, uT)) {
       r.v1 = pS;
       r.Typ = Punkt;
     } else {
@@ -58,13 +54,15 @@ void SchnittFlach(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) 
     }
   } else if (tS == Gerade && tT == Gerade) {
     VektorT k = uS.kreuz(uT);
-    if (!k.IstNullvektor()) {
+    if (!SindParallel(uS, uT)) {
       VektorT w = pT.LinKomb(1.0, pS, -1.0);
       if (w.IstNullvektor()) {
         r.v1 = pS;
         r.Typ = Punkt;
-      } else if (IstNull(k.SkalProd(w))) {
-        // Coplanar lines: pS + t·uS = pT + s·uT gives (pT − pS) × uT = t·k.
+      } else if (InEbene(pT, pS, Verlaengert(k))) {
+        // T's point lies in the plane through S spanned by both directions:
+        // the lines are less than the tolerance apart, so they meet.
+        // pS + t·uS = pT + s·uT gives (pT − pS) × uT = t·k.
         w = w.kreuz(uT);
         double t = w.SkalProd(k) / k.SkalProd(k);
         r.v1 = pS.LinKomb(1.0, uS, t);
@@ -73,8 +71,7 @@ void SchnittFlach(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) 
         r.Typ = LeeresQuarnel;  // skew lines
       }
     } else {
-      VektorT w = pS.Richtung(pT).kreuz(uS);
-      if (w.IstNullvektor()) {
+      if (AufGerade(pT, pS, uS)) {
         r.v1 = pS;
         r.v2 = uS;
         r.Typ = Gerade;
@@ -83,17 +80,16 @@ void SchnittFlach(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) 
       }
     }
   } else if (tS == Gerade && tT == Ebene) {
-    // A line counts as parallel to the plane with the same tolerance that the
+    // A line counts as parallel to the plane with the same test that the
     // distance uses, so a line lying in the plane meets it in the line.
-    double s = uS.SkalProd(uT);
-    if (!IstNull(s)) {
+    if (!SindSenkrecht(uS, uT)) {
+      double s = uS.SkalProd(uT);
       VektorT w = pT.LinKomb(1.0, pS, -1.0);
       double t = w.SkalProd(uT) / s;
       r.v1 = pS.LinKomb(1.0, uS, t);
       r.Typ = Punkt;
     } else {
-      double delta = pS.SkalProd(uT) - pT.SkalProd(uT);
-      if (IstNull(delta)) {
+      if (InEbene(pS, pT, uT)) {
         r.v1 = pS;
         r.v2 = uS;
         r.Typ = Gerade;
@@ -102,9 +98,11 @@ void SchnittFlach(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) 
       }
     }
   } else if (tS == Ebene && tT == Ebene) {
-    VektorT k = uS.kreuz(uT);
-    k.VereinfacheRichtung();
-    if (!k.IstNullvektor()) {
+    if (!SindParallel(uS, uT)) {
+      // Short normals give a short direction, which the simplification
+      // would round to nothing; it is lengthened first.
+      VektorT k = Verlaengert(uS.kreuz(uT));
+      k.VereinfacheRichtung();
       VektorT d;
       if (pS.istgleich(pT)) {
         d = pS;
@@ -115,8 +113,7 @@ void SchnittFlach(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) 
       r.v1 = d;
       r.Typ = Gerade;
     } else {
-      double delta = pS.SkalProd(uT) - pT.SkalProd(uT);
-      if (IstNull(delta)) {
+      if (InEbene(pS, pT, uT)) {
         r.v1 = pS;
         r.v2 = uS;
         r.Typ = Ebene;
@@ -271,31 +268,27 @@ void ErzeugeLotfussfpunktG(HauptF& h, const std::string& a, const std::string& b
     // point onto plane: the line through the point along the normal.
     Schnitt(h, B, hilf(5 - B.Typ, A.v1, B.v2), G);
   } else if (A.Typ == Gerade && B.Typ == Gerade) {
-    double s = A.v2.SkalProd(B.v2);
-    if (IstNull(s)) {
+    if (SindSenkrecht(A.v2, B.v2)) {
       // Perpendicular lines: every point of A drops onto one point of B.
       Schnitt(h, B, hilf(Ebene, A.v1, B.v2), G);
     } else {
       kopieVonB();
     }
   } else if (A.Typ == Gerade && B.Typ == Ebene) {
-    VektorT n = A.v2.kreuz(B.v2);
-    if (n.IstNullvektor()) {
+    if (SindParallel(A.v2, B.v2)) {
       Schnitt(h, A, B, G);  // A stands on B: its foot is where it meets B
     } else {
       // The plane through A perpendicular to B cuts B in the projected line.
-      Schnitt(h, B, hilf(Ebene, A.v1, n), G);
+      Schnitt(h, B, hilf(Ebene, A.v1, Verlaengert(A.v2.kreuz(B.v2))), G);
     }
   } else if (A.Typ == Ebene && B.Typ == Gerade) {
-    VektorT n = A.v2.kreuz(B.v2);
-    if (n.IstNullvektor()) {
+    if (SindParallel(A.v2, B.v2)) {
       Schnitt(h, A, B, G);
     } else {
       kopieVonB();
     }
   } else {  // two planes
-    double s = A.v2.SkalProd(B.v2);
-    if (IstNull(s)) {
+    if (SindSenkrecht(A.v2, B.v2)) {
       Schnitt(h, A, B, G);
     } else {
       kopieVonB();

@@ -45,14 +45,13 @@ double AbstandG(HauptF& h, const QuarnelT& g1, const QuarnelT& g2) {
       d = AbstandZumFusspunkt(h, A.v1, B);
       break;
     case 22: {
-      VektorT n = A.v2.kreuz(B.v2);
-      if (!n.IstNullvektor()) {
+      if (!SindParallel(A.v2, B.v2)) {
         // Skew or meeting lines: the distance of A from the plane through B
         // parallel to A, the length of the common perpendicular.
         QuarnelT H;
         H.Typ = Ebene;
         H.v1 = B.v1;
-        H.v2 = n;
+        H.v2 = Verlaengert(A.v2.kreuz(B.v2));
         d = AbstandG(h, A, H);
       } else {
         d = AbstandZumFusspunkt(h, A.v1, B);
@@ -60,13 +59,11 @@ double AbstandG(HauptF& h, const QuarnelT& g1, const QuarnelT& g2) {
       break;
     }
     case 23: {
-      double s = A.v2.SkalProd(B.v2);
-      if (IstNull(s)) d = AbstandZumFusspunkt(h, A.v1, B);  // parallel to the plane
+      if (SindSenkrecht(A.v2, B.v2)) d = AbstandZumFusspunkt(h, A.v1, B);  // parallel to the plane
       break;
     }
     case 33: {
-      VektorT n = A.v2.kreuz(B.v2);
-      if (n.IstNullvektor()) {
+      if (SindParallel(A.v2, B.v2)) {
         QuarnelT H;
         H.Typ = Punkt;
         H.v1 = A.v1;

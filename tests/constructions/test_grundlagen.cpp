@@ -192,6 +192,21 @@ TEST(GeradenUndEbenenDurchPunkte, NullvektorGibtDasLeereQuarnel) {
   EXPECT_EQ(b.Q("g2").v1, VektorT(1, 1, 1));
 }
 
+TEST(GeradenUndEbenenDurchPunkte, KleineDreieckeSpannenEineEbene) {
+  // Three points 0.01 apart span a plane, however short the cross product
+  // of their differences is; three collinear points far apart do not.
+  Bau b;
+  b.P("A", 1, 1, 1);
+  b.P("B", 1.01, 1, 1);
+  b.P("C", 1, 1.01, 1);
+  QuarnelT e = b.Ebene("e", "A", "B", "C");
+  EXPECT_TRUE(IstEbene(e, {1, 1, 1}, {0, 0, 1}));
+  b.P("D", 1000, 1000, 1000.0000000001);
+  b.P("F", 2000, 2000, 2000);
+  EXPECT_EQ(b.Ebene("f", "A", "D", "F").Typ, LeeresQuarnel);
+  EXPECT_EQ(b.Meldungen(), std::vector<std::string>{"Der Normalenvektor einer Ebene kann nicht der Nullvektor sein"});
+}
+
 TEST(GeradenUndEbenenDurchPunkte, GeradeDurchPunktMitRichtung) {
   Bau b;
   b.P("A", 1, 0, 0);

@@ -158,6 +158,18 @@ TEST_F(HuelleTest, EqualPlanesWithRoundingGiveThatPlane) {
   EXPECT_EQ(b.Huelle("r", "E1", "E3", "E1").Typ, Raum);
 }
 
+// Meeting and parallel are decided independent of the lengths of the
+// directions; a plane spanned by short lines gets a normal that is not null.
+TEST_F(HuelleTest, ShortDirectionsSpanAPlane) {
+  b.Ger("k", {1, 1, 1}, {0.02, 0, 0});
+  b.Ger("m", {1, 1, 1}, {0.02, 0.003, 0});
+  b.Ger("n", {1, 1, 1.001}, {0.02, 0.003, 0});
+  QuarnelT e = b.Huelle("e", "k", "m", "k");
+  EXPECT_TRUE(IstEbene(e, {1, 1, 1}, {0, 0, 1}));
+  EXPECT_FALSE(e.v2.IstNullvektor());
+  EXPECT_EQ(b.Huelle("r", "k", "n", "k").Typ, Raum);
+}
+
 TEST_F(HuelleTest, MissingOrUnsuitableOperandsMakeNothing) {
   b.Objekt("D", Dreieck);
   for (auto [x, y, z] : {std::tuple{"P1", "P2", "fehlt"}, {"fehlt", "P1", "P2"}, {"D", "P1", "P2"}}) {

@@ -225,6 +225,34 @@ TEST_F(SchnittTest, ZufaelligeLagenSindGeometrischWahr) {
   }
 }
 
+TEST_F(SchnittTest, LaengeDerVektorenEntscheidetNicht) {
+  // Long vectors: the plane's normal R × S is about 1e6 long, so the product
+  // with the direction R is rounding noise of about 1e-9, not 0; the line
+  // still is parallel to the plane, 0.674 away.
+  b.P("P", 1, 2, 3);
+  b.P("Q", 1, 2, 4);
+  b.P("R", -941.99, -68.755, 886.713);
+  b.P("S", 297.949, 801.801, -773.588);
+  b.EbenePRR("E", "P", "R", "S");
+  b.GeradePR("g", "Q", "R");
+  EXPECT_EQ(Beide("g", "E").Typ, LeeresQuarnel);
+  // Short vectors: lines through points 0.02 apart meeting at 8.5 degrees.
+  b.P("A", 1, 1, 1);
+  b.P("B", 1.02, 1, 1);
+  b.P("C", 1.02, 1.003, 1);
+  b.Gerade("k", "B", "A");
+  b.Gerade("m", "C", "A");
+  EXPECT_TRUE(IstPunktBei(Beide("k", "m"), {1, 1, 1}));
+  // Short normals: the planes x = 5 and y = 5 meet in a line; a line that
+  // is not perpendicular to a plane projects onto a line.
+  b.E("e1", 0.01, 0, 0, 0.05);
+  b.E("e2", 0, 0.02, 0, 0.1);
+  EXPECT_TRUE(IstGerade(Beide("e1", "e2"), {5, 5, 0}, {0, 0, 1}));
+  b.E("f", 0.1, 0.2, 0, 0.3);
+  b.GeradeDirekt("d", {0, 0, 0}, {1, 2, 0.002});
+  EXPECT_TRUE(IstGerade(b.Lot("L", "d", "f"), {0.6, 1.2, 0}, {0, 0, 1}));
+}
+
 TEST_F(SchnittTest, GemeinsamerEbenenpunktNurFuerEbenen) {
   b.EbeneDirekt("e", {0, 0, 3}, {0, 0, 1});
   b.GeradeDirekt("g", {0, 0, 0}, {1, 2, 3});

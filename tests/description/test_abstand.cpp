@@ -73,6 +73,25 @@ TEST_F(AbstandTest, RichtungKnappUeberDerToleranz) {
   EXPECT_NEAR(D("A", "g"), 5.0, 1e-6);
 }
 
+TEST_F(AbstandTest, LaengeDerVektorenEntscheidetNicht) {
+  // A line parallel to a plane whose normal is about 1e6 long.
+  b.P("R", -941.99, -68.755, 886.713);
+  b.P("S", 297.949, 801.801, -773.588);
+  b.EbeneDirekt("E", {1, 2, 3}, b.Q("R").v1.kreuz(b.Q("S").v1));
+  b.GeradeDirekt("g", {1, 2, 4}, b.Q("R").v1);
+  EXPECT_NEAR(D("g", "E"), 0.674050358309441, 1e-9);
+  // Planes with short normals that meet; short lines that meet, and that
+  // are skew 0.001 apart.
+  b.E("e1", 0.01, 0, 0, 0.05);
+  b.E("e2", 0, 0.02, 0, 0.1);
+  EXPECT_EQ(D("e1", "e2"), 0.0);
+  b.GeradeDirekt("k", {1, 1, 1}, {0.02, 0, 0});
+  b.GeradeDirekt("m", {1, 1, 1}, {0.02, 0.003, 0});
+  b.GeradeDirekt("n", {1, 1, 1.001}, {0.02, 0.003, 0});
+  EXPECT_EQ(D("k", "m"), 0.0);
+  EXPECT_NEAR(D("k", "n"), 0.001, 1e-12);
+}
+
 TEST_F(AbstandTest, RaumUndAndereObjekte) {
   b.P("A", 1, 2, 3);
   b.GeradeDirekt("g", {0, 0, 0}, {1, 1, 0});
