@@ -1,5 +1,6 @@
 #include "constructions/Transformationen.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "constructions/SchnittLot.h"
@@ -25,6 +26,74 @@ void HalteLaenge(VektorT& n) {
   int exponent = 0;
   std::frexp(std::sqrt(q), &exponent);  // |n| = m·2^exponent with 0.5 ≤ m < 1
   for (int i = 1; i <= 3; ++i) n.kp[i] = std::ldexp(n.kp[i], 1 - exponent);
+}
+
+// A power of two, 1 or more, that makes u at least as long as P's distance
+// from the origin (and at least 1). P + u keeps only the leading digits of a
+// u much shorter than P, so a direction taken from the images of P and P + u
+// would come out turned. Taken that many times, u reaches a point far enough
+// from P, and dividing the power of two out again is exact.
+double Streckung(const VektorT& u, const VektorT& P) {
+  const double r = std::fmax(1.0, P.Norm());
+  const double l = u.Norm();
+  if (!(l > 0.0) || l >= r || !std::isfinite(r)) return 1.0;
+  int exponent = 0;
+  std::frexp(r / l, &exponent);  // r/l = m·2^exponent with 0.5 ≤ m < 1
+  return std::ldexp(1.0, std::min(exponent, 500));
+}
+
+// Three points of the plane E that are not on one line: A1 its stored point,
+// A2 and A3 that point moved along two directions u of the plane, when
+// `strecken` is set each lengthened by Streckung. `faktor` is the product of
+// the two lengthenings, the factor by which the cross product of the edges
+// from A1 is too long.
+void DreiEbenenpunkte(const QuarnelT& E, VektorT& A1, VektorT& A2, VektorT& A3, bool& ok, bool strecken,
+                      double& faktor) {
+  faktor = 1.0;
+  if (!ok) return;
+  ok = E.Typ == Ebene;
+  if (!ok) return;
+  const VektorT n = E.v2;
+  // The cross products of the unit axes with the normal lie in the plane:
+  // u1 = (0|−n3|n2), u2 = (n3|0|−n1), u3 = (−n2|n1|0).
+  const VektorT u[4] = {VektorT(), VektorT(1.0, 0.0, 0.0).kreuz(n), VektorT(0.0, 1.0, 0.0).kreuz(n),
+                        VektorT(0.0, 0.0, 1.0).kreuz(n)};
+  int a = 1, b = 2;
+  if (u[1].IstNullvektor()) {
+    a = 2;
+    b = 3;
+  } else if (u[2].IstNullvektor()) {
+    a = 1;
+    b = 3;
+  }
+  // Two of them are parallel when the normal's component that pairs them is
+  // zero (u1 × u2 = n3·n, u1 × u3 = −n2·n, u2 × u3 = n1·n); the three points
+  // would then lie on one line, as for every plane like x + y = 3. Take u1
+  // and u3 then, and if these are parallel too, leave out the u of the
+  // normal's largest component: the other two span the plane best. Parallel
+  // is judged on the directions alone: for a normal like (5|300|0.000001)
+  // the three points would lie so nearly on one line that the rounding of
+  // their images would tilt the image plane.
+  if (SindParallel(u[a], u[b]) && a == 1 && b == 2) b = 3;
+  if (SindParallel(u[a], u[b])) {
+    const double b1 = std::fabs(n.x()), b2 = std::fabs(n.y()), b3 = std::fabs(n.z());
+    if (b1 >= b2 && b1 >= b3) {
+      a = 2;
+      b = 3;
+    } else if (b2 >= b3) {
+      a = 1;
+      b = 3;
+    } else {
+      a = 1;
+      b = 2;
+    }
+  }
+  const VektorT P1 = E.v1;
+  const double fa = strecken ? Streckung(u[a], P1) : 1.0, fb = strecken ? Streckung(u[b], P1) : 1.0;
+  A1 = P1;
+  A2 = u[a].mal(fa).LinKomb(1.0, P1, 1.0);
+  A3 = u[b].mal(fb).LinKomb(1.0, P1, 1.0);
+  faktor = fa * fb;
 }
 
 }  // namespace
@@ -131,12 +200,14 @@ void Spiegele(HauptF& h, const QuarnelT& g, const QuarnelT& m, QuarnelT& res, bo
     case 7: {  // line in plane
       // Two points of the line are mirrored; the image runs from Q' to P',
       // the negated image of d with the length of d.
-      const VektorT Q = P.LinKomb(1.0, d, 1.0);
+      // Q is taken far enough along d that the images keep the digits of d.
+      const double f = Streckung(d, P);
+      const VektorT Q = P.LinKomb(1.0, d, f);
       VektorT P_, Q_;
       SpiegelePG(h, P, m, P_);
       SpiegelePG(h, Q, m, Q_);
       res.v1 = P_;
-      res.v2 = P_.Richtung(Q_);
+      res.v2 = P_.Richtung(Q_).mal(1.0 / f);
       break;
     }
     case 10:  // plane in point: the normal stays
@@ -148,14 +219,15 @@ void Spiegele(HauptF& h, const QuarnelT& g, const QuarnelT& m, QuarnelT& res, bo
       // Three points of the plane are mirrored; the image plane passes
       // through the images, its normal is the cross product of two edges.
       VektorT A1, A2, A3;
-      Finde3Ebenenpunkte(h, g, A1, A2, A3, ok);
+      double faktor = 1.0;
+      DreiEbenenpunkte(g, A1, A2, A3, ok, true, faktor);
       VektorT A1_, A2_, A3_;
       SpiegelePG(h, A1, m, A1_);
       SpiegelePG(h, A2, m, A2_);
       SpiegelePG(h, A3, m, A3_);
       A2 = A1_.Richtung(A2_);
       A3 = A1_.Richtung(A3_);
-      A3_ = A2.kreuz(A3);
+      A3_ = A2.kreuz(A3).mal(1.0 / faktor);
       HalteLaenge(A3_);
       res.v1 = A1_;
       res.v2 = A3_;
@@ -183,46 +255,8 @@ void ErzeugeSpiegelbild(HauptF& h, const std::string& g, const std::string& m, Q
 // ---- rotation ----------------------------------------------------------------
 
 void Finde3Ebenenpunkte(HauptF&, const QuarnelT& E, VektorT& A1, VektorT& A2, VektorT& A3, bool& ok) {
-  if (!ok) return;
-  ok = E.Typ == Ebene;
-  if (!ok) return;
-  const VektorT n = E.v2;
-  // The cross products of the unit axes with the normal lie in the plane:
-  // u1 = (0|−n3|n2), u2 = (n3|0|−n1), u3 = (−n2|n1|0).
-  const VektorT u[4] = {VektorT(), VektorT(1.0, 0.0, 0.0).kreuz(n), VektorT(0.0, 1.0, 0.0).kreuz(n),
-                        VektorT(0.0, 0.0, 1.0).kreuz(n)};
-  int a = 1, b = 2;
-  if (u[1].IstNullvektor()) {
-    a = 2;
-    b = 3;
-  } else if (u[2].IstNullvektor()) {
-    a = 1;
-    b = 3;
-  }
-  // Two of them are parallel when the normal's component that pairs them is
-  // zero (u1 × u2 = n3·n, u1 × u3 = −n2·n, u2 × u3 = n1·n); the three points
-  // would then lie on one line, as for every plane like x + y = 3. Take u1
-  // and u3 then, and if these are parallel too (a very short normal), leave
-  // out the u of the normal's largest component: the other two span the
-  // plane best.
-  if (u[a].kreuz(u[b]).IstNullvektor() && a == 1 && b == 2) b = 3;
-  if (u[a].kreuz(u[b]).IstNullvektor()) {
-    const double b1 = std::fabs(n.x()), b2 = std::fabs(n.y()), b3 = std::fabs(n.z());
-    if (b1 >= b2 && b1 >= b3) {
-      a = 2;
-      b = 3;
-    } else if (b2 >= b3) {
-      a = 1;
-      b = 3;
-    } else {
-      a = 1;
-      b = 2;
-    }
-  }
-  const VektorT P1 = E.v1;
-  A1 = P1;
-  A2 = u[a].LinKomb(1.0, P1, 1.0);
-  A3 = u[b].LinKomb(1.0, P1, 1.0);
+  double faktor = 1.0;
+  DreiEbenenpunkte(E, A1, A2, A3, ok, false, faktor);
 }
 
 void DrehungumGerade(HauptF& h, const QuarnelT& g, double winkel, const QuarnelT& achse, QuarnelT& res,

@@ -209,12 +209,36 @@ VektorT Verlaengert(const VektorT& v) {
   return w;
 }
 
+namespace {
+
+// v scaled by a power of two, which is exact, so that its largest
+// component lies in [1, 2).
+VektorT Zweierskaliert(const VektorT& v) {
+  const double m = std::fmax(std::fmax(std::fabs(v.x()), std::fabs(v.y())), std::fabs(v.z()));
+  if (!(m > 0.0) || !std::isfinite(m)) return v;
+  int exponent = 0;
+  std::frexp(m, &exponent);
+  VektorT w = v;
+  for (int i = 1; i <= 3; ++i) w.kp[i] = std::ldexp(w.kp[i], 1 - exponent);
+  return w;
+}
+
+}  // namespace
+
 double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung) {
   if (a.IstNullvektor() || b.IstNullvektor()) {
     if (meldung) meldung->MsgBox("Der Nullvektor bestimmt keinen Winkel zu einem anderen Vektor");
     return kKeinWinkel;
   }
-  double c = (a.SkalProd(b) / a.Norm()) / b.Norm();
+  // The cosine does not depend on the lengths. The squared length of a very
+  // long vector (a cross product of long normals) overflows, so such vectors
+  // are scaled first; for all others the cosine is computed as it stands.
+  VektorT p = a, q = b;
+  if (!std::isfinite(p.SkalProd(p)) || !std::isfinite(q.SkalProd(q))) {
+    p = Zweierskaliert(a);
+    q = Zweierskaliert(b);
+  }
+  double c = (p.SkalProd(q) / p.Norm()) / q.Norm();
   if (IstNull(1.0 - c)) return 0.0;
   // Antiparallel vectors within the same tolerance enclose 180 degrees; near
   // -1 the arc cosine would turn the last bit of rounding into a millionth

@@ -60,8 +60,9 @@ struct VektorT {
   // points determine no plane.
   bool Hesseform(const VektorT& p2, const VektorT& p3, VektorT& n, double& d) const;
   // Two directions n1, n2 perpendicular to the axis self, turned from n1 to
-  // n2 by the angle alpha (degrees) in the negative sense about the axis
-  // (about −self when its x component is negative and not near zero).
+  // n2 by the angle alpha (degrees) in the negative sense about self:
+  // clockwise seen from the tip of self, whatever the signs of its
+  // components. n1 has length 1, n2 about the length of self.
   void DrehachsenRichtungen(double alpha, VektorT& n1, VektorT& n2) const;
 
   bool operator==(const VektorT& o) const {

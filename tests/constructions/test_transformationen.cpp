@@ -149,6 +149,24 @@ TEST(Spiegelbild, OfPlanesWithoutZComponent) {
   EXPECT_EQ(t.v2, VektorT(1, 1, 0));
 }
 
+// Far from the origin, a short direction or a normal whose directions in the
+// plane are nearly parallel must not turn the image by rounding.
+TEST(Spiegelbild, FarFromTheOriginKeepsItsDirections) {
+  BauT b;
+  b.Ebe("F", {0, 0, 2}, {0, 0, 1});  // z = 2: (x|y|z) → (x|y|4 − z)
+  b.Ger("g", {600, 700, 500}, {0.001, 0.0005, 0.0007});
+  EXPECT_TRUE(Nah(b.Spiegelbild("s", "g", "F").v2, {-0.001, -0.0005, 0.0007}, 1e-15));
+  const VektorT k(1, 2, 2);
+  b.Ebe("K", {0, 0, 0}, k);  // x → x − 2/9·(k·x)·k
+  for (VektorT n : {VektorT(-5.46, -341.8, -1.2e-6), VektorT(0.067, -0.0057, -1.9e-6)}) {
+    b.Ebe("E", {600, 700, 500}, n);
+    const QuarnelT t = b.Spiegelbild("t", "E", "K");
+    const VektorT w = n.kreuz({0, 0, 1});
+    const VektorT x = b.Q("E").v1.LinKomb(1.0, w, 1000.0 / Laenge(w));  // a point of E 1000 away
+    EXPECT_TRUE(LiegtInEbene(x.LinKomb(1.0, k, -2.0 / 9.0 * k.SkalProd(x)), t, 1e-9)) << n.Vektor2String(6);
+  }
+}
+
 TEST(Spiegelbild, ThreePointsOfAPlane) {
   BauT b;
   struct Fall { VektorT n, a2, a3; };

@@ -99,6 +99,9 @@ TEST(Algebra, WinkelZwischenVektoren) {
   EXPECT_NEAR(Winkel(VektorT(1, 0, 0), VektorT(1, 0.001, 0), &ui), 0.0573, 1e-4);
   // Antiparallel vectors whose cosine rounds below -1 still give 180, not NaN.
   EXPECT_DOUBLE_EQ(Winkel(VektorT(-4, -3, -2), VektorT(4, 3, 2), &ui), 180.0);
+  // Vectors whose squared length overflows (cross products of long normals).
+  EXPECT_NEAR(Winkel(VektorT(1e200, 0, 0), VektorT(1e200, 1e200, 0), &ui), 45.0, 1e-12);
+  EXPECT_EQ(Winkel(VektorT(1e200, 0, 0), VektorT(1, 0, 0), &ui), 0.0);
   EXPECT_TRUE(ui.Meldungen().empty());
   EXPECT_EQ(Winkel(VektorT(0.0001, 0, 0), VektorT(1, 2, 3), &ui), kKeinWinkel);
   ASSERT_EQ(ui.Meldungen().size(), 1u);
