@@ -32,15 +32,17 @@ bool Waechter(std::int32_t k, std::int32_t t1, std::int32_t t2, std::int32_t t3)
     case QuarnelSammlung:
     case FileHInweis:
       return true;  // no operand objects
+    // Points are asked for by name: two empty objects (code −1 each) also
+    // multiply to 1, but they have no point to pass through.
     case GGeradePP:
     case GEbenePN:
     case GErzeugeMittelsenkrechte:
-      return p12 == 1;
+      return t1 == Punkt && t2 == Punkt;
     case GGeradePR:
       return t1 == Punkt && RichtungOderPunkt(t2);
     case GEbenePPP:
     case QuarnelDreieck:
-      return p123 == 1;
+      return t1 == Punkt && t2 == Punkt && t3 == Punkt;
     case GEbenePRR:
       return t1 == Punkt && RichtungOderPunkt(t2) && RichtungOderPunkt(t3);
     case GErzeugeSchnitt:

@@ -261,5 +261,36 @@ TEST(Ausfuehrung, GuardTableIsSharedWithTheReplay) {
   EXPECT_EQ(s.Q("V")->v1, VektorT(4, 5, 6));
 }
 
+TEST(Ausfuehrung, EmptyObjectsAreNoPointsToPassThrough) {
+  Sitzung s;
+  s.Punkt("A", "1", "0", "0");
+  s.Punkt("B", "2", "0", "0");
+  s.Punkt("C", "3", "0", "0");
+  s.Punkt("D", "0", "5", "0");
+  s.Punkt("F", "0", "6", "0");
+  s.Punkt("G", "0", "7", "0");
+  s.Punkt("Z", "0", "0", "9");
+  // Planes through collinear points are empty objects; their codes multiply
+  // to 1 like those of two points.
+  s.Form(GEbenePPP, "X", "A", "B", "C");
+  s.Form(GEbenePPP, "Y", "D", "F", "G");
+  ASSERT_EQ(s.Typ("X"), LeeresQuarnel);
+  const std::size_t n = s.Befehle();
+  s.Form(GGeradePP, "g", "X", "Y");
+  s.Form(GEbenePPP, "W", "X", "Y", "Z");
+  s.Form(GEbenePN, "N", "X", "Y");
+  s.Form(QuarnelDreieck, "T", "X", "Y", "Z");
+  EXPECT_EQ(s.Befehle(), n);
+  EXPECT_EQ(s.Namen().size(), 10u);
+  // The same on replay, where a protocol file may name them.
+  BefehlT b;
+  b.Kennung = GGeradePP;
+  b.NeuG = "h";
+  b.AltG1 = "X";
+  b.AltG2 = "Y";
+  BefehlAusfuehren(s.h, b);
+  EXPECT_EQ(s.Typ("h"), 0);
+}
+
 }  // namespace
 }  // namespace quarnel::test
