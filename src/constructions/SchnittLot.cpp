@@ -31,22 +31,12 @@ void SchnittFlach(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) 
   const std::int32_t tS = S.Typ, tT = T.Typ;
   const VektorT pS = S.v1, uS = S.v2, pT = T.v1, uT = T.v2;
 
-  if (tS == Punkt && tT == Punkt) {
-    if (pS.istgleich(pT)) {
-      r.v1 = pS;
-      r.Typ = Punkt;
-    } else {
-      r.Typ = LeeresQuarnel;
-    }
-  } else if (tS == Punkt && tT == Gerade) {
-    if (AufGerade(pS, pT, uT)) {
-      r.v1 = pS;
-      r.Typ = Punkt;
-    } else {
-      r.Typ = LeeresQuarnel;
-    }
-  } else if (tS == Punkt && tT == Ebene) {
-    if (InEbene(pS, pT, uT)) {
+  if (tS == Punkt && (tT == Punkt || tT == Gerade || tT == Ebene)) {
+    // A point meets a flat in itself when it lies on it.
+    const bool liegtDarauf = tT == Punkt    ? pS.istgleich(pT)
+                             : tT == Gerade ? AufGerade(pS, pT, uT)
+                                            : InEbene(pS, pT, uT);
+    if (liegtDarauf) {
       r.v1 = pS;
       r.Typ = Punkt;
     } else {

@@ -85,7 +85,6 @@ void Ausgaben::InfoAktualisieren() {
   zeigtAlteBloecke_ = false;
   alteBloecke_.clear();
   angezeigt_ = bloecke_.size();
-  ++infoFStand_;
 }
 
 void Ausgaben::HinweisAusgabe(const std::string& s) {

@@ -2,7 +2,6 @@
 // Output texts and their settings: the description text (newest block
 // first), the short-result field, the description mode and the decimals.
 #include <cstddef>
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -56,9 +55,6 @@ public:
   // The text of the description area as last refreshed.
   std::string InfoF() const;
   std::size_t AnzahlBloecke() const { return bloecke_.size(); }
-  // Counts the changes of the description area, so that a view redraws the
-  // area only when its text changed.
-  std::uint64_t InfoFStand() const { return infoFStand_; }
 
 private:
   static std::string Verkette(const std::vector<std::string>& bloecke, std::size_t anzahl);
@@ -72,7 +68,6 @@ private:
   // blocks it showed at that time.
   bool zeigtAlteBloecke_ = false;
   std::vector<std::string> alteBloecke_;
-  std::uint64_t infoFStand_ = 0;
 };
 
 }  // namespace quarnel

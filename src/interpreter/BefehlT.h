@@ -49,9 +49,6 @@ enum BefehlsKennung : std::int32_t {
   FileHInweis = 45,
 };
 
-// Highest index of the keyword table and of the kind numbers.
-inline constexpr std::int32_t MaxKennung = 50;
-
 // True for the kinds that define an object named NeuG (1, 2, 9 to 25, 30, 31).
 bool DefiniertQuarnel(std::int32_t kennung);
 

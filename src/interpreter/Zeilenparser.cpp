@@ -163,25 +163,20 @@ void Gleichung2GleichungsFeld(std::string_view s, std::array<double, 5>& A, bool
     ok = std::isfinite(w);
     if (ok) a = w;
   };
-  std::size_t p = s.find('x');
-  ok = p != std::string_view::npos && p > 0;
-  if (!ok) return;
-  lies(s.substr(0, p), A[1]);
-  if (!ok) return;
-  const std::string_view t = nachPlus(s);
-  p = t.find('y');
-  ok = p != std::string_view::npos && p > 0;
-  if (!ok) return;
-  lies(t.substr(0, p), A[2]);
-  if (!ok) return;
-  const std::string_view u = nachPlus(t);
-  p = u.find('z');
-  ok = p != std::string_view::npos && p > 0;
-  if (!ok) return;
-  lies(u.substr(0, p), A[3]);
-  if (!ok) return;
-  const std::size_t g = u.find('=');
-  lies(g == std::string_view::npos ? u : u.substr(g + 1), A[4]);
+  // The coefficient of x stands before the x; those of y and z stand before
+  // their letter in the text after the previous "+".
+  std::string_view t = s;
+  constexpr char kAchse[] = {'x', 'y', 'z'};
+  for (int i = 1; i <= 3; ++i) {
+    if (i > 1) t = nachPlus(t);
+    const std::size_t p = t.find(kAchse[i - 1]);
+    ok = p != std::string_view::npos && p > 0;
+    if (!ok) return;
+    lies(t.substr(0, p), A[i]);
+    if (!ok) return;
+  }
+  const std::size_t g = t.find('=');
+  lies(g == std::string_view::npos ? t : t.substr(g + 1), A[4]);
 }
 
 std::string Ausschnitt(std::string_view s, std::int64_t i, std::int64_t j) {

@@ -47,7 +47,7 @@ struct VektorT {
   // "(x|y|z)" with each component written by z2s.
   std::string Vektor2String(int dezimalen) const;
 
-  // Geometric helpers on points given as vectors.
+  // Geometry on points given as vectors.
   // Point reflection of self at the centre z: 2·z − self.
   VektorT SpiegelePP(const VektorT& z) const;
   // Foot of the perpendicular from self onto the line through a and b;

@@ -1,6 +1,6 @@
 #pragma once
 // A main window on a recording platform, started as the program starts, with
-// helpers that fill in the input form the way a user does and a scratch
+// functions that fill in the input form the way a user does and a scratch
 // folder for protocol files.
 #include <atomic>
 #include <cstdint>
