@@ -29,6 +29,7 @@ public:
   std::optional<std::string> SpeichernDialog(const std::string&) override { return std::nullopt; }
   void Zwischenablage(const std::string&) override {}
   bool ShiftGedrueckt() override { return false; }
+  void Beenden(int) override {}
 };
 
 // A protocol file of about n commands, built in blocks of 14 around three

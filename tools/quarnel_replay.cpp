@@ -34,6 +34,7 @@ public:
   std::optional<std::string> SpeichernDialog(const std::string&) override { return Naechste(); }
   void Zwischenablage(const std::string&) override {}
   bool ShiftGedrueckt() override { return false; }
+  void Beenden(int) override {}
 
   // The program separates lines with CR; the console wants LF.
   static std::string Zeilen(std::string s) {

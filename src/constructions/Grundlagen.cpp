@@ -29,15 +29,6 @@ void NullTestUndEinlisten(HauptF& h, QuarnelT& G, const char* meldung, bool ausg
   h.objekte.Einlisten(G);
 }
 
-// Coordinates and coefficients are bounded so that every length, area,
-// volume and sphere computed from them stays a finite number.
-constexpr double kGroessteZahl = 1e50;
-bool ZahlenZuGross(std::initializer_list<double> zahlen) {
-  for (double z : zahlen)
-    if (!(std::fabs(z) <= kGroessteZahl)) return true;
-  return false;
-}
-constexpr const char* kZahlZuGross = "Die Zahlen dürfen dem Betrag nach nicht größer als 10^50 sein";
 
 // u and w span no plane when one of them counts as null or they are
 // parallel; the test is on their directions, not on the length of u × w.
@@ -50,6 +41,18 @@ constexpr const char* kNormaleNull = "Der Normalenvektor darf nicht der Nullvekt
 constexpr const char* kEbenenNormaleNull = "Der Normalenvektor einer Ebene kann nicht der Nullvektor sein";
 
 }  // namespace
+
+// Coordinates and coefficients are bounded so that every length, area,
+// volume and sphere computed from them stays a finite number.
+constexpr double kGroessteZahl = 1e50;
+bool ZahlenZuGross(std::initializer_list<double> zahlen) {
+  for (double z : zahlen)
+    if (!(std::fabs(z) <= kGroessteZahl)) return true;
+  return false;
+}
+const char* const kZahlZuGross = "Die Zahlen dürfen dem Betrag nach nicht größer als 10^50 sein";
+
+bool KoeffizientenNull(double a, double b, double c) { return IstNull((a * a + b * b) + c * c); }
 
 void ErzeugePunkt(HauptF& h, const std::string& name, double x, double y, double z, bool& ok) {
   Objektliste& l = h.objekte;
@@ -130,7 +133,7 @@ void ErzeugeEbeneG(HauptF& h, const std::string& name, double a, double b, doubl
     ok = false;
     return;
   }
-  if (IstNull((a * a + b * b) + c * c)) {
+  if (KoeffizientenNull(a, b, c)) {
     h.ui.MsgBox("Die Koeffizienten von x, y, z dürfen nicht alle den Wert null haben");
     ok = false;
     return;

@@ -1,6 +1,7 @@
 #pragma once
 // Points and planes from numbers; lines and planes through points and
 // directions.
+#include <initializer_list>
 #include <string>
 
 #include "model/QuarnelT.h"
@@ -17,6 +18,12 @@ void ErzeugePunkt(HauptF& h, const std::string& name, double x, double y, double
 // The plane a·x + b·y + c·z = d under `name`. ok becomes true on success and
 // false on a refused name or when a, b, c are all (near) zero.
 void ErzeugeEbeneG(HauptF& h, const std::string& name, double a, double b, double c, double d, bool& ok);
+// Whether a coordinate or coefficient lies beyond the bound that keeps every
+// length, area and volume finite; the message that refuses such numbers.
+bool ZahlenZuGross(std::initializer_list<double> zahlen);
+extern const char* const kZahlZuGross;
+// Whether the coefficients a, b, c of a plane equation count as all zero.
+bool KoeffizientenNull(double a, double b, double c);
 // A point of the plane a·x + b·y + c·z = d (a, b, c not all zero).
 VektorT EbenenPunkt(double a, double b, double c, double d);
 

@@ -12,7 +12,7 @@ namespace quarnel {
 class Aufzeichner : public Plattform {
 public:
   struct Eintrag {
-    enum Art { Meldung, Frage, Beep, Zwischenablage } art;
+    enum Art { Meldung, Frage, Beep, Zwischenablage, Beenden } art;
     std::string text;
   };
   std::vector<Eintrag> protokoll;        // everything shown, in order
@@ -37,6 +37,11 @@ public:
     protokoll.push_back({Eintrag::Zwischenablage, text});
   }
   bool ShiftGedrueckt() override { return shift; }
+  void Beenden(int code) override {
+    beendet = code;
+    protokoll.push_back({Eintrag::Beenden, std::to_string(code)});
+  }
+  int beendet = -1;  // the exit code asked for; -1 while the program runs
 
   // The texts of all message boxes shown so far.
   std::vector<std::string> Meldungen() const {

@@ -24,6 +24,8 @@ public:
   virtual bool ShiftGedrueckt() = 0;
   // Gives the event loop a turn inside long loops; a no-op where there is none.
   virtual void Ereignisse() {}
+  // Ends the program with this exit code once the current event is handled.
+  virtual void Beenden(int code) = 0;
 };
 
 }  // namespace quarnel

@@ -68,3 +68,9 @@ void QtPlattform::Ereignisse() {
 }
 
 }  // namespace quarnel
+
+namespace quarnel {
+
+void QtPlattform::Beenden(int code) { QCoreApplication::exit(code); }
+
+}  // namespace quarnel

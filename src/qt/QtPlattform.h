@@ -22,6 +22,7 @@ public:
   void Zwischenablage(const std::string& text) override;
   bool ShiftGedrueckt() override;
   void Ereignisse() override;
+  void Beenden(int code) override;
 
   // Program text (UTF-8, lines separated by CR) as shown by Qt widgets.
   static QString Anzeigetext(const std::string& text);

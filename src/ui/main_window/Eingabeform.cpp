@@ -7,6 +7,7 @@ namespace quarnel {
 void Auswahlliste::Laden(std::string_view text) {
   zeilen.clear();
   auswahl = -1;
+  ++stand;
   std::size_t anfang = 0;
   while (anfang < text.size()) {
     std::size_t ende = text.find(CR, anfang);

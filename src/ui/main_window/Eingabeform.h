@@ -1,8 +1,10 @@
 #pragma once
-// The input form along the top of the main window, without pixels: the name
-// field, the number row, the operand row, the angle and note fields, and the
-// form kind the menus chose last. The Qt layer copies the user's typing and
-// list selections into it before an event and draws it afterwards.
+// The controls of the main window, without pixels: the input form along the
+// top (the name field, the number row, the operand row, the angle and note
+// fields and the form kind the menus chose last), the object and command
+// lists, the two drop fields, the decimals popup and the mode label. The Qt
+// layer writes the user's typing and list selections into these models as
+// they happen and draws them after every event.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,6 +30,8 @@ struct Auswahlliste {
   std::vector<std::string> zeilen;
   int auswahl = -1;  // index of the selected row, -1 when none is selected
   bool sichtbar = true;
+  // Counts the loads, so that a view redraws the rows only when they changed.
+  std::uint64_t stand = 0;
 
   // Replaces the rows by the lines of the text (no empty row after the last
   // CR); the selection is dropped.
@@ -49,6 +53,18 @@ public:
   Beschriftung EingabeText;      // the prompt of the operand row
   Beschriftung durch2T, undT;    // connectors between the operand lists
   Auswahlliste G1ListB, G2ListB, G3ListB;  // the operands
+
+  Auswahlliste QuarnelLB;    // one row per object: name, blank(s), type word
+  Auswahlliste ProtokollBox; // one row per command: "<n>", four blanks, sentence
+  // The delete and collect fields: a dropped row's text lands here and is
+  // acted on when the mouse leaves the field.
+  Textfeld LoeschF, SammelF;
+  Beschriftung ProtoInfoT{"Beschreibungsfenster aktiv"};  // the description mode
+  int PopupMenu1 = 0;        // index of the decimals popup's entry shown
+
+  // Return-key gate: the window's Return has just run the form; cleared by
+  // another key in the name field, a mouse movement or a confirmed edit window.
+  bool IgnoreReturn = false;
 
   // The command kind of the form now shown; 0 while none is chosen.
   std::int32_t AktuelleKennung = 0;

@@ -1,6 +1,31 @@
 #include "ui/main_window/HauptF.h"
 
+#include "interpreter/Ausfuehrung.h"
+#include "interpreter/Bearbeitung.h"
+#include "interpreter/Wiedergabe.h"
+#include "platform/Text.h"
+#include "ui/main_window/Steuerelemente.h"
+
 namespace quarnel {
+
+namespace {
+
+constexpr std::string_view kReturn = "\r";
+constexpr const char* kModusAn = "Beschreibungsfenster aktiv";
+constexpr const char* kModusAus = "Beschreibungsenfenster inaktiv";
+
+}  // namespace
+
+std::string NameDerZeile(std::string_view zeile) {
+  return std::string(zeile.substr(0, zeile.find(' ')));
+}
+
+bool IstBefehlszeile(std::string_view zeile) {
+  if (zeile.size() < 3 || zeile[0] != '<') return false;
+  std::size_t i = 1;
+  while (i < zeile.size() && zeile[i] >= '0' && zeile[i] <= '9') ++i;
+  return i > 1 && i < zeile.size() && zeile[i] == '>';
+}
 
 HauptF::HauptF(Plattform& ui_)
     : ui(ui_), ausgabe(ui_), objekte(ui_, [this](const QuarnelT& g) { ausgabe.Ausgabe(g); }) {
@@ -20,6 +45,191 @@ void HauptF::AlleQuarnelZeigen() {
     if (g.Typ != Zahl) ausgabe.Ausgabe(g);
     ui.Ereignisse();
   });
+}
+
+void HauptF::ListboxenAbgleichen() {
+  const std::string& objektzeilen = objekte.Listen().ErwNListe;
+  if (objektzeilen != quarnelLBText_) {
+    quarnelLBText_ = objektzeilen;
+    form.QuarnelLB.Laden(quarnelLBText_);
+  }
+  if (befehle.Protokoll != protokollBoxText_) {
+    protokollBoxText_ = befehle.Protokoll;
+    form.ProtokollBox.Laden(protokollBoxText_);
+  }
+  // A restart switches the description mode on; the label says so too.
+  form.ProtoInfoT.text = ausgabe.ProtokollAn ? kModusAn : kModusAus;
+}
+
+void HauptF::Open() {
+  ausgabe.Dezimalen = 6;
+  Neustart(*this);
+  ListboxenAbgleichen();
+}
+
+void HauptF::MouseMove() { form.IgnoreReturn = false; }
+
+bool HauptF::KeyDown(std::string_view taste) {
+  if (form.AufHinweisWarten || form.IgnoreReturn || EditierfensterWarten()) return false;
+  if (taste == kReturn) {
+    form.IgnoreReturn = true;
+    TuEs(*this);
+    ListboxenAbgleichen();
+  }
+  return false;
+}
+
+bool HauptF::GnameF_KeyDown(std::string_view taste) {
+  if (taste != kReturn) {
+    form.IgnoreReturn = false;
+    return false;
+  }
+  TuEsButton_Action();
+  return false;
+}
+
+void HauptF::TuEsButton_Action() {
+  if (form.IgnoreReturn || EditierfensterWarten()) return;
+  TuEs(*this);
+  ListboxenAbgleichen();
+}
+
+void HauptF::G2ListB_Change() { form.GradF.sichtbar = false; }
+
+void HauptF::QuarnelLB_DoubleClick() {
+  const std::string name = NameDerZeile(form.QuarnelLB.Text());
+  if (name.empty()) return;
+  ausgabe.doppelklick = true;
+  if (!ui.ShiftGedrueckt()) {
+    ZeigeQuarnel(name);
+  } else {
+    // The window edits the earliest command that defines the object; the
+    // command itself changes only when the window is confirmed.
+    const std::int32_t t = objekte.QuarnelTypNr(name);
+    BefehlT* b = befehle.HoleBefehl(name);
+    const QuarnelT* g = objekte.HoleQuarnel(name);
+    if (b != nullptr && g != nullptr && (t == Punkt || t == Ebene)) {
+      Editierfenster& f = t == Punkt ? KoordFenster : GlFenster;
+      f.AktuellerBefehl = b;
+      f.name = name;
+      if (t == Punkt) {
+        f.Titel.text = "Koordinaten des Punktes " + name;
+        f.xF.text = Str(g->v1.x());
+        f.yF.text = Str(g->v1.y());
+        f.zF.text = Str(g->v1.z());
+      } else {
+        // The normal as the plane stores it, and the constant that belongs to it.
+        f.Titel.text = "Koordinatengleichung der Ebene " + name;
+        f.xF.text = Str(g->v2.x());
+        f.yF.text = Str(g->v2.y());
+        f.zF.text = Str(g->v2.z());
+        f.dF.text = Str(g->v1.SkalProd(g->v2));
+      }
+      f.Warten = true;
+      f.sichtbar = true;
+      f.Fokus = "xF";
+    }
+  }
+  ausgabe.doppelklick = false;
+  ListboxenAbgleichen();
+}
+
+std::string HauptF::QuarnelLB_DragRow(int zeile) const {
+  if (zeile < 0 || static_cast<std::size_t>(zeile) >= form.QuarnelLB.zeilen.size()) return {};
+  return form.QuarnelLB.zeilen[static_cast<std::size_t>(zeile)];
+}
+
+void HauptF::BevelButton1_Action() {
+  ausgabe.InfoLeeren();
+  ausgabe.InfoAktualisieren();
+}
+
+void HauptF::ProtokollBox_DoubleClick() {
+  BefehlszeileDoppelklick(*this, form.ProtokollBox.Text());
+  ListboxenAbgleichen();
+}
+
+std::string HauptF::ProtokollBox_DragRow(int zeile) const {
+  if (zeile < 0 || static_cast<std::size_t>(zeile) >= form.ProtokollBox.zeilen.size()) return {};
+  return form.ProtokollBox.zeilen[static_cast<std::size_t>(zeile)];
+}
+
+void HauptF::KillLastOrder3_Action() {
+  LoescheLetztenBefehl(*this);
+  ListboxenAbgleichen();
+}
+
+void HauptF::Beschr2ClipbB_Action() { ui.Zwischenablage(std::string(1, CR) + ausgabe.InfoF()); }
+
+void HauptF::BefListe2ClipbB1_Action() { ui.Zwischenablage(std::string(1, CR) + befehle.Protokoll); }
+
+void HauptF::LoeschF_MouseExit() {
+  const std::string t = std::move(form.LoeschF.text);
+  form.LoeschF.text.clear();
+  if (t.empty()) return;
+  if (IstBefehlszeile(t)) {
+    // A command row: the command goes onto the stack of deleted commands,
+    // and every object is computed again without it.
+    LoescheBefehl(*this, t);
+    AnweisungslisteAusfuehren(*this);
+    ListboxenAbgleichen();
+    return;
+  }
+  const std::string name = NameDerZeile(t);
+  if (name == "O") {
+    ui.MsgBox("Der Ursprung O - er lebet ewiglich...");
+    return;
+  }
+  if (objekte.QuarnelTypNr(name) == 0) return;
+  // The object goes at once; the deletion is recorded so that the command
+  // list deletes it again at this point when it runs.
+  objekte.LoescheQuarnel(name);
+  BefehlT b = befehle.ErschaffeB();
+  b.AltG1 = name;
+  b.Kennung = LoescheQuarnel;
+  befehle.Anhaengen(std::move(b));
+  objekte.ErzeugeNamenListen();
+  befehle.ZeigeBefehlsliste();
+  ListboxenAbgleichen();
+}
+
+bool HauptF::LoeschF_KeyDown(std::string_view) {
+  // A typed letter must never delete the object of that name.
+  form.LoeschF.text.clear();
+  return true;
+}
+
+void HauptF::SammelF_MouseExit() {
+  const std::string t = std::move(form.SammelF.text);
+  form.SammelF.text.clear();
+  if (form.AktuelleKennung != QuarnelSammlung || t.empty()) return;
+  const std::string name = NameDerZeile(t);
+  // Points, lines, planes and the whole space can be members; each once.
+  const std::string mitglieder = form.AktuelleSammlung + ",";
+  if (mitglieder.find("," + name + ",") != std::string::npos || objekte.QuarnelTypNr(name) <= 0) return;
+  form.AktuelleSammlung += "," + name;
+  ausgabe.LastInfoF = "Sammelobjekte:" + std::string(1, CR) + form.AktuelleSammlung.substr(1);
+}
+
+bool HauptF::SammelF_KeyDown(std::string_view) {
+  form.SammelF.text.clear();
+  return true;
+}
+
+void HauptF::PopupMenu1_Change(int index) {
+  form.PopupMenu1 = index;
+  if (index > 0 && index < static_cast<int>(kDezimalenEintraege.size())) ausgabe.Dezimalen = index;
+}
+
+void HauptF::SprachInfoB_Action() {
+  const std::string cr(1, CR);
+  ui.MsgBox("Quarnel2 - Version 0.8" + cr + cr +
+            "Bitte senden Sie Fehlerberichte und Verbesserungsvorschläge." + cr +
+            "Kontakt: der Fehlermelder (Issue-Tracker) des Projekts");
+}
+
+int HauptF::YesNoAbfrage(const std::string& frage) {
+  return ui.Frage(frage, FrageArt::OKAbbrechen) == Antwort::OK ? 1 : 2;
 }
 
 }  // namespace quarnel

@@ -1,0 +1,33 @@
+#pragma once
+// The small windows beside the main window, without pixels: the windows that
+// change a point's coordinates or a plane's equation, and the help and
+// information windows. The main window opens them and waits for the edit
+// windows; what their buttons do lives with the menus.
+#include <string>
+
+#include "ui/main_window/Eingabeform.h"
+
+namespace quarnel {
+
+struct BefehlT;
+
+// The point window (x, y, z) or the plane window (a, b, c and d of
+// a·x + b·y + c·z = d). It edits the command that first defines the object
+// `name`; the command changes only when the window is confirmed.
+struct Editierfenster {
+  Beschriftung Titel;  // "Koordinaten des Punktes P" / "Koordinatengleichung der Ebene E"
+  Textfeld xF, yF, zF, dF;
+  bool sichtbar = false;
+  // Open for an edit: the main window's Return and "Ausführen" wait meanwhile.
+  bool Warten = false;
+  BefehlT* AktuellerBefehl = nullptr;
+  std::string name;
+  std::string Fokus;  // the field that takes the keyboard focus next ("" for none)
+};
+
+// A window that shows a fixed text.
+struct Textfenster {
+  bool sichtbar = false;
+};
+
+}  // namespace quarnel

@@ -1,0 +1,46 @@
+#pragma once
+// The menu bar: seven menus with their entries, submenus and separators, the
+// keyboard shortcuts, and what choosing each entry does. The Qt layer builds
+// its menu bar from this table once; both choose entries by their names.
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace quarnel {
+
+class HauptF;
+
+enum class Eintragsart { Titel, Untermenue, Trenner, Befehl };
+
+struct MenueEintrag {
+  std::string_view eltern;   // the menu or submenu it is appended to; "" for a title on the bar
+  std::string_view name;     // unique
+  std::string_view text;     // "-" for a separator
+  std::string_view kuerzel;  // "Cmd+" and one key; "" for none
+  Eintragsart art;
+  // Above 0: choosing the entry only shows the input form of this kind.
+  std::int32_t kennung = 0;
+};
+
+// In creation order: every parent stands before its entries, and within each
+// parent the entries stand in the order they are shown.
+extern const std::array<MenueEintrag, 54> kMenueleiste;
+
+// The entry of that name, nullptr when there is none.
+const MenueEintrag* FindeMenueEintrag(std::string_view name);
+
+// Does what choosing the entry does. False when no action belongs to the
+// name (titles, submenus, separators, unknown names); the title of the help
+// menu shows the help window.
+bool MenueGewaehlt(HauptF& h, std::string_view name);
+
+// The question before the program ends: "Vor dem Beenden Speichern?" with
+// Yes, No and Cancel. True when the program may end: after No, or after Yes
+// when the file was written. Cancel, a cancelled save dialog or a failed
+// write return to the program, so that no work is lost.
+bool BeendenErlaubt(HauptF& h);
+
+// Switches the description mode; the label under the buttons says which.
+void BeschreibungsmodusUmschalten(HauptF& h);
+
+}  // namespace quarnel
