@@ -85,6 +85,7 @@ void Ausgaben::InfoAktualisieren() {
   zeigtAlteBloecke_ = false;
   alteBloecke_.clear();
   angezeigt_ = bloecke_.size();
+  ++infoStand_;
 }
 
 void Ausgaben::HinweisAusgabe(const std::string& s) {

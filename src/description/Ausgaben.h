@@ -2,6 +2,7 @@
 // Output texts and their settings: the description text (newest block
 // first), the short-result field, the description mode and the decimals.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -55,6 +56,9 @@ public:
   // The text of the description area as last refreshed.
   std::string InfoF() const;
   std::size_t AnzahlBloecke() const { return bloecke_.size(); }
+  // Changes whenever the text of the description area may have changed, so
+  // that a view redraws it only then.
+  std::uint64_t InfoStand() const { return infoStand_; }
 
 private:
   static std::string Verkette(const std::vector<std::string>& bloecke, std::size_t anzahl);
@@ -68,6 +72,7 @@ private:
   // blocks it showed at that time.
   bool zeigtAlteBloecke_ = false;
   std::vector<std::string> alteBloecke_;
+  std::uint64_t infoStand_ = 0;
 };
 
 }  // namespace quarnel
