@@ -1,6 +1,7 @@
 // Loads a protocol file the way the menu command "Laden" does and prints the
 // description text; optionally saves the command list again the way
-// "Speichern" does. Messages and beeps go to stderr as they happen.
+// "Speichern" does. Messages and beeps go to stderr as they happen; a message
+// of several lines (the file's name, the reason) goes on over further lines.
 //
 //   quarnel_replay [--decimals N] [--save OUT] FILE
 //

@@ -1,10 +1,12 @@
 #include "interpreter/Bearbeitung.h"
 
+#include <new>
 #include <string>
 
 #include "interpreter/BefehlT.h"
 #include "interpreter/Protokolldatei.h"
 #include "interpreter/Wiedergabe.h"
+#include "platform/Datei.h"
 #include "platform/Text.h"
 #include "ui/main_window/HauptF.h"
 
@@ -53,42 +55,129 @@ void BefehlszeileDoppelklick(HauptF& h, std::string_view zeile) {
   AnweisungslisteAusfuehren(h);
 }
 
-bool LadeFile(HauptF& h) {
-  const auto pfad = h.ui.OeffnenDialog();
-  if (!pfad) return false;
-  std::string text;
-  if (!LiesTextdatei(*pfad, text)) {
-    h.ui.MsgBox("Die Datei konnte nicht gelesen werden");
-    return false;
+namespace {
+
+constexpr std::string_view kNichtGelesen = "Die Datei konnte nicht gelesen werden";
+constexpr std::string_view kKeineQuarnelDatei = "Das ist keine Quarnel-Datei";
+constexpr std::string_view kNichtGespeichert = "Die Datei konnte nicht gespeichert werden";
+constexpr std::string_view kSpeicherVoll = "Der Arbeitsspeicher reicht nicht aus, um diese Datei zu laden.";
+
+// A message about a file: the sentence, then on their own lines the file's
+// name and, when known, why.
+std::string Meldung(std::string_view satz, std::string_view pfad, std::string_view grund = {}) {
+  std::string m(satz);
+  if (!pfad.empty()) {
+    m += CR;
+    m += "Datei: ";
+    m += pfad;
   }
-  return LadeText(h, text);
+  if (!grund.empty()) {
+    m += CR;
+    m += grund;
+  }
+  return m;
 }
 
-bool LadeText(HauptF& h, std::string_view text) {
-  if (!IstQuarnelDatei(text)) {
-    h.ui.MsgBox("Das ist keine Quarnel-Datei");
-    return false;
-  }
-  h.form.MenuleisteLeeren(1);
-  h.form.MenuleisteLeeren(2);
+// The objects start again from the origin alone; the description is emptied.
+void Zuruecksetzen(HauptF& h) {
   h.objekte.NeuerKopf(Objektliste::Ursprung());
   h.ausgabe.InfoLeeren();
-  const Einlesebericht bericht = Befehlslisteeinlesen(h.befehle, text);
-  for (std::size_t i = 0; i < bericht.verworfen.size(); ++i) h.ui.Beep();
+}
+
+// Executes the whole list from its head.
+void ListeAbarbeiten(HauptF& h) {
   // The commands already in the list run first, then the loaded ones; the
   // first of them may redefine the origin.
   h.destruktiv = true;
   BefehlslisteAbarbeiten(h);
   h.destruktiv = false;
   h.befehle.ZeigeBefehlsliste();
-  return true;
+}
+
+// Loads a text that passed the "<1>" test. May throw std::bad_alloc.
+void Uebernehmen(HauptF& h, std::string_view text) {
+  h.form.MenuleisteLeeren(1);
+  h.form.MenuleisteLeeren(2);
+  Zuruecksetzen(h);
+  const Einlesebericht bericht = Befehlslisteeinlesen(h.befehle, text);
+  for (std::size_t i = 0; i < bericht.verworfen.size(); ++i) h.ui.Beep();
+  ListeAbarbeiten(h);
+}
+
+// After memory ran out while a file was loaded: the commands it appended go
+// for good, and the list from before is executed again, so the user gets the
+// construction back that was there. Taking a command off the list puts it on
+// the stack of deleted commands, and a new record takes the top of that
+// stack away; so the appended commands cannot come back with "Restore".
+void Zuruecknehmen(HauptF& h, std::size_t vorher) {
+  h.destruktiv = false;
+  while (h.befehle.size() > vorher) {
+    h.befehle.LoescheLetzten();
+    (void)h.befehle.ErschaffeB();
+  }
+  try {
+    Zuruecksetzen(h);
+    ListeAbarbeiten(h);
+  } catch (const std::bad_alloc&) {
+    // Not even the old construction fits now: its objects stay as far as
+    // they were built, its command list is whole.
+    h.destruktiv = false;
+  }
+}
+
+}  // namespace
+
+bool LadeFile(HauptF& h) {
+  const auto pfad = h.ui.OeffnenDialog();
+  if (!pfad) return false;
+  const std::size_t vorher = h.befehle.size();
+  {
+    std::string text, grund;
+    switch (LiesDatei(*pfad, text, grund, MaxProtokollGroesse, AnfangsLaenge, IstQuarnelDatei)) {
+      case Lesestand::Gelesen: break;
+      case Lesestand::FremderAnfang: h.ui.MsgBox(Meldung(kKeineQuarnelDatei, *pfad)); return false;
+      case Lesestand::NichtLesbar:
+      case Lesestand::ZuGross: h.ui.MsgBox(Meldung(kNichtGelesen, *pfad, grund)); return false;
+    }
+    try {
+      Uebernehmen(h, text);
+      return true;
+    } catch (const std::bad_alloc&) {
+    }
+  }  // the file's text is freed before the old construction is built again
+  Zuruecknehmen(h, vorher);
+  h.ui.MsgBox(Meldung(kNichtGelesen, *pfad, kSpeicherVoll));
+  return false;
+}
+
+bool LadeText(HauptF& h, std::string_view text) {
+  if (!IstQuarnelDatei(text)) {
+    h.ui.MsgBox(std::string(kKeineQuarnelDatei));
+    return false;
+  }
+  const std::size_t vorher = h.befehle.size();
+  try {
+    Uebernehmen(h, text);
+    return true;
+  } catch (const std::bad_alloc&) {
+  }
+  Zuruecknehmen(h, vorher);
+  h.ui.MsgBox(Meldung(kNichtGelesen, {}, kSpeicherVoll));
+  return false;
 }
 
 bool SpeichereProtokoll(HauptF& h) {
   const auto pfad = h.ui.SpeichernDialog("QuarnelDaten");
   if (!pfad) return false;
-  if (!SchreibeTextdatei(*pfad, Dateiinhalt(h.befehle))) {
-    h.ui.MsgBox("Die Datei konnte nicht gespeichert werden");
+  std::string grund;
+  bool gespeichert = false;
+  try {
+    gespeichert = SchreibeDatei(*pfad, Dateiinhalt(h.befehle), grund);
+  } catch (const std::bad_alloc&) {
+    grund = "Der Arbeitsspeicher reicht nicht aus.";
+  }
+  if (!gespeichert) {
+    h.ui.MsgBox(Meldung(kNichtGespeichert, *pfad, grund));
     return false;
   }
   h.form.MenuleisteLeeren(1);

@@ -37,20 +37,27 @@ void AllesLoeschen(HauptF& h);
 // A row without a number above 0 does nothing at all.
 void BefehlszeileDoppelklick(HauptF& h, std::string_view zeile);
 
-// "Laden": asks for a file and reads it first. Cancel changes nothing; a file
-// that cannot be read ("Die Datei konnte nicht gelesen werden") or does not
-// begin with "<1>" ("Das ist keine Quarnel-Datei") changes nothing either.
+// "Laden": asks for a file and reads it first. Cancel changes nothing. A file
+// that does not begin with "<1>" ("Das ist keine Quarnel-Datei") changes
+// nothing either, and only its first bytes are read. Nor does one that cannot
+// be read ("Die Datei konnte nicht gelesen werden"): missing, no permission,
+// no regular file (a folder, a pipe or a device is refused at once, never
+// waited on), larger than MaxProtokollGroesse, or more than the memory holds.
+// Each message names the file on its next line and then says why.
 // Otherwise the form's rows are cleared, the objects start again from the
 // origin "O", the file's commands are appended to the command list (a beep
 // for every line that is no command sentence) and the whole list is
-// executed. True when a file was loaded.
+// executed. Should memory run out on the way, the appended commands go again
+// and the list from before is executed anew. True when a file was loaded.
 bool LadeFile(HauptF& h);
 // The part of LadeFile after the file was read: `text` is the file's content.
 bool LadeText(HauptF& h, std::string_view text);
 
 // "Speichern": asks for a place (proposed name "QuarnelDaten") and writes the
-// protocol text with one line end. Cancel writes nothing; a failed write
-// shows "Die Datei konnte nicht gespeichert werden". True when saved.
+// protocol text with one line end. Cancel writes nothing. The file is
+// replaced as a whole: a failed write leaves the old file as it was and shows
+// "Die Datei konnte nicht gespeichert werden" with the file's name and the
+// reason on the next lines. True when saved.
 bool SpeichereProtokoll(HauptF& h);
 
 }  // namespace quarnel

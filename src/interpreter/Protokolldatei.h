@@ -19,6 +19,20 @@ std::string Dateiinhalt(const Befehlsliste& liste);
 // A protocol file begins with "<1>" (a UTF-8 byte order mark before it is
 // skipped). Anything else, also an empty file, is no protocol file.
 bool IstQuarnelDatei(std::string_view text);
+// The bytes IstQuarnelDatei looks at: the byte order mark and "<1>". Its
+// answer on the first AnfangsLaenge bytes of a file is its answer on the
+// whole file, so a file can be judged before the rest of it is read.
+inline constexpr std::size_t AnfangsLaenge = 6;
+
+// The largest protocol file that is loaded. A loaded command costs about
+// 1 KB while the program holds it (its record, its object, the names, the
+// line in the protocol text and its description), measured on protocols of
+// 10,000 to 160,000 mixed commands; its line in the file takes about 77
+// bytes, so memory grows by about 14 bytes for every byte of the file. At
+// 128 MB a file holds some 1.7 million commands, far more than anyone builds,
+// and loading it needs about 2 GB, which a desktop machine still has. A
+// larger file is refused before it is read instead of exhausting memory.
+inline constexpr std::size_t MaxProtokollGroesse = std::size_t{128} << 20;
 
 // The lines of a file text that are read as commands. A line ends at CR, LF
 // or CR LF; a last line without line end counts too. Lines after the last

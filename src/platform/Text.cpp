@@ -1,10 +1,11 @@
 #include "platform/Text.h"
 
+#include "platform/Datei.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <system_error>
 
@@ -320,28 +321,13 @@ std::string ReplaceAll(std::string s, std::string_view from, std::string_view to
 }
 
 bool LiesTextdatei(const std::string& pfad, std::string& inhalt) {
-  std::FILE* f = std::fopen(pfad.c_str(), "rb");
-  if (!f) return false;
-  std::string text;
-  std::array<char, 65536> buf;
-  std::size_t n;
-  while ((n = std::fread(buf.data(), 1, buf.size(), f)) > 0) text.append(buf.data(), n);
-  const bool fehler = std::ferror(f) != 0;  // e.g. the path names a directory
-  std::fclose(f);
-  if (fehler) return false;
-  inhalt = std::move(text);
-  return true;
+  std::string grund;
+  return LiesDatei(pfad, inhalt, grund) == Lesestand::Gelesen;
 }
 
 bool SchreibeTextdatei(const std::string& pfad, const std::string& inhalt) {
-  std::FILE* f = std::fopen(pfad.c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(inhalt.data(), 1, inhalt.size(), f) == inhalt.size();
-  ok = std::fflush(f) == 0 && ok;
-  ok = std::ferror(f) == 0 && ok;
-  // A full disk may show only when the buffers go out at close.
-  ok = std::fclose(f) == 0 && ok;
-  return ok;
+  std::string grund;
+  return SchreibeDatei(pfad, inhalt, grund);
 }
 
 }  // namespace quarnel

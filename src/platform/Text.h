@@ -49,10 +49,12 @@ std::string Chr(std::uint32_t code);
 std::uint32_t Asc(std::string_view s);
 std::string ReplaceAll(std::string s, std::string_view from, std::string_view to);
 
-// Whole file as text; false when it cannot be read.
+// Whole regular file as text; false when it cannot be read (LiesDatei in
+// platform/Datei.h tells why).
 bool LiesTextdatei(const std::string& pfad, std::string& inhalt);
-// Writes the text exactly as given (the caller adds any line end); false on
-// any write error, a failed close included.
+// Replaces the file by the text exactly as given (the caller adds any line
+// end), so that a failure leaves the old file as it was; false on any error
+// (SchreibeDatei in platform/Datei.h tells why).
 bool SchreibeTextdatei(const std::string& pfad, const std::string& inhalt);
 
 }  // namespace quarnel

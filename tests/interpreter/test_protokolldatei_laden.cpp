@@ -5,15 +5,22 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <random>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include "interpreter/Bearbeitung.h"
+#include "interpreter/Protokolldatei.h"
 #include "interpreter/Sitzung.h"
 #include "interpreter/Wiedergabe.h"
 
@@ -130,15 +137,17 @@ TEST(LadenSpeichern, CancelAndRefusedFilesChangeNothing) {
                                  "<2>    A ist der Punkt mit dem Koordinatentripel: (1|1|1) \r", "\n"}) {
     s.ui.Leeren();
     EXPECT_FALSE(Lade(s, o.Schreibe("fremd.txt", text)));
-    EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Das ist keine Quarnel-Datei"}));
+    EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Das ist keine Quarnel-Datei\rDatei: " + o.Datei("fremd.txt")}));
     unveraendert();
   }
   // A file that cannot be read.
   s.ui.Leeren();
   EXPECT_FALSE(Lade(s, o.Datei("gibt_es_nicht.txt")));
   EXPECT_FALSE(Lade(s, o.Datei("")));  // the folder itself
-  EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Die Datei konnte nicht gelesen werden",
-                                                      "Die Datei konnte nicht gelesen werden"}));
+  EXPECT_EQ(s.Meldungen(),
+            (std::vector<std::string>{
+                "Die Datei konnte nicht gelesen werden\rDatei: " + o.Datei("gibt_es_nicht.txt") + "\rDie Datei gibt es nicht.",
+                "Die Datei konnte nicht gelesen werden\rDatei: " + o.Datei("") + "\rDas ist ein Ordner, keine Datei."}));
   unveraendert();
 }
 
@@ -149,7 +158,8 @@ TEST(LadenSpeichern, SaveReportsFailureAndCancelWritesNothing) {
   EXPECT_FALSE(SpeichereProtokoll(s.h));  // cancelled
   EXPECT_TRUE(s.Meldungen().empty());
   EXPECT_FALSE(Speichere(s, o.Datei("fehlt/datei.txt")));
-  EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Die Datei konnte nicht gespeichert werden"}));
+  EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Die Datei konnte nicht gespeichert werden\rDatei: " +
+                                                      o.Datei("fehlt/datei.txt") + "\rDen Ordner gibt es nicht."}));
   EXPECT_FALSE(std::filesystem::exists(o.Datei("fehlt")));
   s.h.form.aF.sichtbar = true;
   EXPECT_TRUE(Speichere(s, o.Datei("gut.txt")));
@@ -215,7 +225,7 @@ TEST(LadenSpeichern, DamagedFilesNeverCrashAndKeepTheConstructionWhenRefused) {
     const auto vorher = Objekte(s.h);
     const bool geladen = Lade(s, o.Schreibe("kaputt.txt", text));
     if (!geladen) {
-      EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Das ist keine Quarnel-Datei"}));
+      EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Das ist keine Quarnel-Datei\rDatei: " + o.Datei("kaputt.txt")}));
       EXPECT_EQ(Objekte(s.h), vorher);
       EXPECT_EQ(s.Befehle(), 1u);
     } else {
@@ -223,6 +233,120 @@ TEST(LadenSpeichern, DamagedFilesNeverCrashAndKeepTheConstructionWhenRefused) {
       EXPECT_FALSE(s.h.destruktiv);
     }
   }
+}
+
+// Runs f in a child process, where resource limits may be set without harm;
+// the text it gives back, or nothing when the child did not end normally
+// (an uncaught exception, a signal).
+std::optional<std::string> ImKindprozess(const std::function<std::string()>& f) {
+  int rohr[2];
+  if (::pipe(rohr) != 0) return std::nullopt;
+  const pid_t kind = ::fork();
+  if (kind == 0) {
+    ::close(rohr[0]);
+    const std::string text = f();
+    ::_exit(::write(rohr[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 1);
+  }
+  ::close(rohr[1]);
+  std::string text;
+  char puffer[4096];
+  for (ssize_t n; (n = ::read(rohr[0], puffer, sizeof puffer)) > 0;) text.append(puffer, static_cast<std::size_t>(n));
+  ::close(rohr[0]);
+  int status = 0;
+  ::waitpid(kind, &status, 0);
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return std::nullopt;
+  return text;
+}
+
+std::vector<std::string> Inhalt(const Ordner& o) {
+  std::vector<std::string> namen;
+  for (const auto& e : std::filesystem::directory_iterator(o.Datei(""))) namen.push_back(e.path().filename().string());
+  std::sort(namen.begin(), namen.end());
+  return namen;
+}
+
+TEST(LadenSpeichern, SaveThatFailsMidwayLeavesTheOldFileAsItWas) {
+  Ordner o;
+  Sitzung klein;
+  klein.Punkt("A", "1", "2", "3");
+  ASSERT_TRUE(Speichere(klein, o.Datei("werk.txt")));
+  const std::string alt = Ordner::Lies(o.Datei("werk.txt"));
+  Sitzung gross;
+  Baue(gross);
+  ASSERT_GT(gross.h.befehle.Protokoll.size(), 1500u);
+
+  // The file may grow to 1 KB only: the write stops in the middle.
+  const auto meldung = ImKindprozess([&] {
+    ::signal(SIGXFSZ, SIG_IGN);
+    const rlimit grenze{1024, 1024};
+    ::setrlimit(RLIMIT_FSIZE, &grenze);
+    return Speichere(gross, o.Datei("werk.txt")) ? std::string("gespeichert") : gross.Meldungen().at(0);
+  });
+  EXPECT_EQ(meldung, "Die Datei konnte nicht gespeichert werden\rDatei: " + o.Datei("werk.txt") +
+                         "\rDie Datei würde größer, als das System erlaubt.");
+  EXPECT_EQ(Ordner::Lies(o.Datei("werk.txt")), alt);
+  EXPECT_EQ(Inhalt(o), std::vector<std::string>{"werk.txt"});  // no half-written file left behind
+
+  ASSERT_TRUE(Speichere(gross, o.Datei("werk.txt")));
+  EXPECT_EQ(Ordner::Lies(o.Datei("werk.txt")), gross.h.befehle.Protokoll + "\n");
+  EXPECT_EQ(Inhalt(o), std::vector<std::string>{"werk.txt"});
+}
+
+TEST(LadenSpeichern, PipesAndHugeFilesAreRefusedAtOnceNamingFileAndReason) {
+  Ordner o;
+  Sitzung s;
+  s.Punkt("A", "1", "2", "3");
+  const auto objekte = Objekte(s.h);
+  ASSERT_EQ(::mkfifo(o.Datei("rohr").c_str(), 0600), 0);  // nobody writes to it
+  EXPECT_FALSE(Lade(s, o.Datei("rohr")));
+  // A protocol's start behind a byte order mark, on a file beyond the bound;
+  // and a file of 8 GB that is no protocol, judged by its first bytes.
+  o.Schreibe("riesig.txt", "\xEF\xBB\xBF<1>    ");
+  std::filesystem::resize_file(o.Datei("riesig.txt"), MaxProtokollGroesse + 1);
+  EXPECT_FALSE(Lade(s, o.Datei("riesig.txt")));
+  o.Schreibe("fremd.bin", "\x7F" "ELF");
+  std::filesystem::resize_file(o.Datei("fremd.bin"), std::uintmax_t{8} << 30);
+  EXPECT_FALSE(Lade(s, o.Datei("fremd.bin")));
+  EXPECT_EQ(s.Meldungen(),
+            (std::vector<std::string>{
+                "Die Datei konnte nicht gelesen werden\rDatei: " + o.Datei("rohr") +
+                    "\rDas ist eine benannte Pipe, keine gewöhnliche Datei.",
+                "Die Datei konnte nicht gelesen werden\rDatei: " + o.Datei("riesig.txt") +
+                    "\rDie Datei ist größer als die erlaubten 128 MB.",
+                "Das ist keine Quarnel-Datei\rDatei: " + o.Datei("fremd.bin")}));
+  EXPECT_EQ(Objekte(s.h), objekte);
+  EXPECT_EQ(s.Befehle(), 1u);
+}
+
+TEST(LadenSpeichern, RunningOutOfMemoryWhileLoadingKeepsTheConstruction) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer needs more address space than the limit leaves";
+#endif
+  Ordner o;
+  std::string text;
+  for (int i = 1; i <= 400000; ++i) {
+    const std::string n = std::to_string(i);
+    text += "<" + n + ">    P" + n + " ist der Punkt mit dem Koordinatentripel: (" + n + "|0|0) \r";
+  }
+  o.Schreibe("gross.txt", text + "\n");
+  text = {};
+  Sitzung s;
+  s.Punkt("A", "1", "2", "3");
+  const std::string protokoll = s.h.befehle.Protokoll;
+
+  // The file fits into memory, its 400,000 commands do not.
+  const auto meldung = ImKindprozess([&] {
+    long seiten = 0;
+    std::ifstream("/proc/self/statm") >> seiten;
+    const rlim_t frei = static_cast<rlim_t>(seiten) * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (64u << 20);
+    const rlimit grenze{frei, frei};
+    ::setrlimit(RLIMIT_AS, &grenze);
+    if (Lade(s, o.Datei("gross.txt"))) return std::string("geladen");
+    if (s.h.befehle.Protokoll != protokoll || !s.Q("A") || s.Q("P1")) return std::string("verändert");
+    return s.Meldungen().at(0);
+  });
+  EXPECT_EQ(meldung, "Die Datei konnte nicht gelesen werden\rDatei: " + o.Datei("gross.txt") +
+                         "\rDer Arbeitsspeicher reicht nicht aus, um diese Datei zu laden.");
 }
 
 // ---- the headless loader program ---------------------------------------------
@@ -273,7 +397,7 @@ TEST(Ladeprogramm, PrintsTheDescriptionAndSavesLikeTheMenu) {
   o.Schreibe("fremd.txt", "Hallo");
   l = Starte(o, o.Datei("fremd.txt"));
   EXPECT_EQ(l.status, 1);
-  EXPECT_EQ(l.fehler, "Meldung: Das ist keine Quarnel-Datei\n");
+  EXPECT_EQ(l.fehler, "Meldung: Das ist keine Quarnel-Datei\nDatei: " + o.Datei("fremd.txt") + "\n");
   EXPECT_EQ(Starte(o, "").status, 2);
   EXPECT_EQ(Starte(o, "--decimals 9 " + beispiel).status, 2);
   EXPECT_EQ(Starte(o, "--bunt " + beispiel).status, 2);
