@@ -75,10 +75,7 @@ Einlesebericht Befehlslisteeinlesen(Befehlsliste& liste, std::string_view text) 
       bericht.verworfen.push_back(n);
       return;
     }
-    // Only a command that is really appended uses up a record of the store.
-    BefehlT neu = liste.ErschaffeB();
-    neu = std::move(b);
-    liste.Anhaengen(std::move(neu));
+    liste.Anhaengen(std::move(b));
     ++bericht.angehaengt;
   });
   return bericht;

@@ -37,10 +37,10 @@ struct Einlesebericht {
 
 // Reads every line of a protocol file text into a command and appends it to
 // the list (after the commands already there). Each line's kind is the one
-// whose sentence it is word for word (ErkenneKennung); each appended command
-// takes its record from Befehlsliste::ErschaffeB. A line that is no command
-// sentence, or whose point or equation text cannot be read, is skipped and
-// listed in the report: the caller beeps once for each. Does not test "<1>".
+// whose sentence it is word for word (ErkenneKennung); the stack of deleted
+// commands is not touched. A line that is no command sentence, or whose point
+// or equation text cannot be read, is skipped and listed in the report: the
+// caller beeps once for each. Does not test "<1>".
 Einlesebericht Befehlslisteeinlesen(Befehlsliste& liste, std::string_view text);
 
 }  // namespace quarnel
