@@ -21,9 +21,9 @@ std::string Dateiinhalt(const Befehlsliste& liste);
 bool IstQuarnelDatei(std::string_view text);
 
 // The lines of a file text that are read as commands. A line ends at CR, LF
-// or CR LF; a last line without line end counts too. Lines after the last
-// line that holds ">" are not read (normally the empty rest after the final
-// line end). A byte order mark at the start is dropped.
+// or CR LF; a last line without line end counts too. Blank lines after the
+// last line that holds anything else are not read (normally the empty rest
+// after the final line end). A byte order mark at the start is dropped.
 std::vector<std::string> Dateizeilen(std::string_view text);
 
 // The sentence of a protocol line: the text after its first ">" (when that
