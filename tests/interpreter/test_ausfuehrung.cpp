@@ -1,6 +1,7 @@
 // Running the input form: the point form, commands on named objects, type
 // guards, what is recorded and what is not, and collections as operands.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -290,6 +291,45 @@ TEST(Ausfuehrung, EmptyObjectsAreNoPointsToPassThrough) {
   b.AltG2 = "Y";
   BefehlAusfuehren(s.h, b);
   EXPECT_EQ(s.Typ("h"), 0);
+}
+
+// The intersection takes every pair in either order, interactively and on
+// replay alike: the empty object meets everything in the empty object, a
+// compound operand is refused with the message.
+TEST(Ausfuehrung, IntersectionTakesEveryPairInEitherOrder) {
+  Sitzung s;
+  s.Punkt("A", "1", "0", "0");
+  s.Punkt("B", "0", "1", "0");
+  s.Punkt("C", "0", "0", "1");
+  s.Form(GGeradePP, "g", "A", "B");
+  s.Ebene("F", "0", "0", "1", "5");
+  s.Form(GErzeugeSchnitt, "L", "g", "F");  // parallel: the empty object
+  s.Form(QuarnelDreieck, "D", "A", "B", "C");
+  ASSERT_EQ(s.Typ("L"), LeeresQuarnel);
+  const std::size_t n = s.Befehle();
+  int i = 0;
+  for (auto [x, y] : {std::pair{"L", "g"}, {"g", "L"}, {"L", "L"}, {"L", "D"}, {"D", "L"}, {"L", "A"}}) {
+    s.Form(GErzeugeSchnitt, "S" + std::to_string(++i), x, y);
+    EXPECT_EQ(s.Typ("S" + std::to_string(i)), LeeresQuarnel) << x << " " << y;
+  }
+  EXPECT_EQ(s.Befehle(), n + 6);
+  EXPECT_TRUE(s.Meldungen().empty());
+  const std::string kOperanden = "Fehler bei den Operanden-Quarneln in ErzeugeSchnitt";
+  for (auto [x, y] : {std::pair{"D", "F"}, {"F", "D"}, {"D", "D"}}) s.Form(GErzeugeSchnitt, "X", x, y);
+  EXPECT_EQ(s.Meldungen(), std::vector<std::string>(3, kOperanden));
+  EXPECT_EQ(s.Typ("X"), 0);
+  EXPECT_EQ(s.Befehle(), n + 6);
+  // On replay: the same results, and a compound pair read from a file is
+  // refused with the same message.
+  BefehlT b;
+  b.Kennung = GErzeugeSchnitt;
+  b.NeuG = "X";
+  b.AltG1 = "F";
+  b.AltG2 = "D";
+  s.h.befehle.Anhaengen(b);
+  AnweisungslisteAusfuehren(s.h);
+  for (int k = 1; k <= 6; ++k) EXPECT_EQ(s.Typ("S" + std::to_string(k)), LeeresQuarnel);
+  EXPECT_EQ(s.Meldungen(), std::vector<std::string>(4, kOperanden));
 }
 
 }  // namespace
