@@ -25,7 +25,7 @@ void ErzeugeHuelle(HauptF& h, const std::string& a, const std::string& b, const 
     return;
   }
   Huelle(h, *A1, *A2, *A3, G, ok);
-  h.objekte.Einlisten(G);
+  ok = h.objekte.Einlisten(G);
 }
 
 void Huelle(HauptF& h, const QuarnelT& A1, const QuarnelT& A2, const QuarnelT& A3, QuarnelT& res, bool& ok) {

@@ -203,7 +203,7 @@ void ErzeugeSchnitt(HauptF& h, const std::string& a, const std::string& b, Quarn
     return;
   }
   Schnitt(h, *A, *B, G);
-  if (ok) h.objekte.Einlisten(G);
+  if (ok) ok = h.objekte.Einlisten(G);
 }
 
 void ErzeugeLotfussfpunktG(HauptF& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
@@ -284,7 +284,7 @@ void ErzeugeLotfussfpunktG(HauptF& h, const std::string& a, const std::string& b
       kopieVonB();
     }
   }
-  if (ok) h.objekte.Einlisten(G);
+  if (ok) ok = h.objekte.Einlisten(G);
 }
 
 }  // namespace quarnel

@@ -1,5 +1,7 @@
 #include "description/Abstand.h"
 
+#include <cmath>
+
 #include "constructions/SchnittLot.h"
 #include "constructions/Transformationen.h"
 #include "ui/main_window/HauptF.h"
@@ -93,6 +95,12 @@ void Abstandausgabe(HauptF& h, const std::string& s1, const std::string& s2, boo
   }
   if (!ok) return;
   double d = Abstand(h, s1, s2);
+  if (!std::isfinite(d)) {
+    // Far apart beyond what can be computed: no number to show.
+    h.ui.MsgBox(kNichtBerechenbar);
+    ok = false;
+    return;
+  }
   h.ausgabe.InsInfofenster("Der Abstand von " + s1 + " und " + s2 + " beträgt " + h.ausgabe.z2s(d));
   h.ausgabe.InfoAktualisieren();
 }

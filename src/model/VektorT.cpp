@@ -223,13 +223,8 @@ VektorT Zweierskaliert(const VektorT& v) {
   return w;
 }
 
-}  // namespace
-
-double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung) {
-  if (a.IstNullvektor() || b.IstNullvektor()) {
-    if (meldung) meldung->MsgBox("Der Nullvektor bestimmt keinen Winkel zu einem anderen Vektor");
-    return kKeinWinkel;
-  }
+// The cosine of the angle between a and b, neither of them null.
+double Kosinus(const VektorT& a, const VektorT& b) {
   // The cosine does not depend on the lengths. The squared length of a very
   // long vector (a cross product of long normals) overflows, so such vectors
   // are scaled first; for all others the cosine is computed as it stands.
@@ -238,7 +233,20 @@ double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung) {
     p = Zweierskaliert(a);
     q = Zweierskaliert(b);
   }
-  double c = (p.SkalProd(q) / p.Norm()) / q.Norm();
+  return (p.SkalProd(q) / p.Norm()) / q.Norm();
+}
+
+// Radians in degrees.
+double Grad(double bogen) { return (bogen * 180.0) / (4.0 * std::atan(1.0)); }
+
+}  // namespace
+
+double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung) {
+  if (a.IstNullvektor() || b.IstNullvektor()) {
+    if (meldung) meldung->MsgBox("Der Nullvektor bestimmt keinen Winkel zu einem anderen Vektor");
+    return kKeinWinkel;
+  }
+  const double c = Kosinus(a, b);
   if (IstNull(1.0 - c)) return 0.0;
   // Antiparallel vectors within the same tolerance enclose 180 degrees; near
   // -1 the arc cosine would turn the last bit of rounding into a millionth
@@ -246,9 +254,17 @@ double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung) {
   // stored directions point.
   if (IstNull(1.0 + c)) return 180.0;
   // Rounding can put the cosine of (anti)parallel vectors just outside [-1, 1].
-  if (c < -1.0) c = -1.0;
-  if (c > 1.0) c = 1.0;
-  return (std::acos(c) * 180.0) / (4.0 * std::atan(1.0));
+  return Grad(std::acos(std::fmin(std::fmax(c, -1.0), 1.0)));
+}
+
+double WahrerWinkel(const VektorT& a, const VektorT& b) {
+  if (a.IstNullvektor() || b.IstNullvektor()) return kKeinWinkel;
+  // Near 0 and 180 degrees the arc cosine turns the rounding of the cosine
+  // into millionths of a degree; sine and cosine together keep every digit
+  // (two exactly antiparallel edges give exactly 180 degrees). Scaled by
+  // powers of two, which changes no angle, so that nothing overflows.
+  const VektorT p = Zweierskaliert(a), q = Zweierskaliert(b);
+  return Grad(std::atan2(p.kreuz(q).Norm(), p.SkalProd(q)));
 }
 
 }  // namespace quarnel

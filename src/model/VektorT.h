@@ -93,8 +93,14 @@ VektorT Verlaengert(const VektorT& v);
 
 // Angle between two vectors in degrees (0 to 180), or kKeinWinkel when one of
 // them is a null vector. The message is shown through `meldung` when given.
+// Within the tolerance of parallel (antiparallel) vectors it is exactly 0
+// (180), so that the angle of two lines does not depend on the sense of
+// their stored directions.
 inline constexpr double kKeinWinkel = 666.0;
 class Plattform;
 double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung);
+// The same angle to its true value, also close to 0 and 180 degrees (the
+// angles of a figure); kKeinWinkel, without a message, for a null vector.
+double WahrerWinkel(const VektorT& a, const VektorT& b);
 
 }  // namespace quarnel

@@ -1,5 +1,6 @@
 // Running the input form: the point form, commands on named objects, type
 // guards, what is recorded and what is not, and collections as operands.
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -330,6 +331,49 @@ TEST(Ausfuehrung, IntersectionTakesEveryPairInEitherOrder) {
   AnweisungslisteAusfuehren(s.h);
   for (int k = 1; k <= 6; ++k) EXPECT_EQ(s.Typ("S" + std::to_string(k)), LeeresQuarnel);
   EXPECT_EQ(s.Meldungen(), std::vector<std::string>(4, kOperanden));
+}
+
+// A report on a corner that is gone or no point any more, and a result too
+// large to compute, say why and are not recorded.
+TEST(Ausfuehrung, RefusedReportsAndOverflowingResultsAreNotRecorded) {
+  Sitzung s;
+  s.Punkt("A", "1", "0", "0");
+  s.Punkt("B", "0", "1", "0");
+  s.Punkt("C", "9", "9", "9");
+  s.Form(QuarnelDreieck, "T", "A", "B", "C");
+  s.h.objekte.LoescheQuarnel("A");
+  s.Ebene("A", "1", "0", "0", "7");
+  std::size_t n = s.Befehle();
+  s.Form(AusgabeBeschreibe, "", "T");
+  EXPECT_EQ(s.Meldungen(), std::vector<std::string>{"Die Ecke A von T ist kein Punkt"});
+  EXPECT_EQ(s.Befehle(), n);
+  EXPECT_EQ(s.h.ausgabe.InfoFenster().find("Das Dreieck T"), std::string::npos);
+
+  // Each plane through a point with the directions of two lines squares the
+  // size of the numbers, each line orthogonal to a plane takes its normal:
+  // the fifth plane's normal overflows.
+  const std::string e50 = "1" + std::string(50, '0');
+  s.Punkt("R1", e50, "0", "0");
+  s.Punkt("R2", "0", e50, "0");
+  s.Punkt("R3", "0", "0", e50);
+  s.Form(GEbenePRR, "E1", "O", "R1", "R2");
+  s.Form(GEbenePRR, "E2", "O", "R2", "R3");
+  s.Form(GErzeugeOrthogonale, "g1", "E1", "O");
+  s.Form(GErzeugeOrthogonale, "g2", "E2", "O");
+  s.Form(GEbenePRR, "E3", "O", "g1", "g2");
+  s.Form(GErzeugeOrthogonale, "g3", "E3", "O");
+  s.Form(GEbenePRR, "E4", "O", "g3", "g1");
+  s.Form(GErzeugeOrthogonale, "g4", "E4", "O");
+  ASSERT_EQ(s.Typ("g4"), Gerade);
+  n = s.Befehle();
+  s.Form(GEbenePRR, "E5", "O", "g3", "g4");
+  EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Die Ecke A von T ist kein Punkt", kNichtBerechenbar}));
+  EXPECT_EQ(s.Typ("E5"), 0);
+  EXPECT_EQ(s.Befehle(), n);
+  for (const char* g : {"E3", "E4", "g3", "g4"}) {
+    const QuarnelT* q = s.Q(g);
+    for (int i = 1; i <= 3; ++i) EXPECT_TRUE(std::isfinite(q->v1.kp[i]) && std::isfinite(q->v2.kp[i])) << g;
+  }
 }
 
 }  // namespace
