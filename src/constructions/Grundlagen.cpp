@@ -206,7 +206,7 @@ void ErzeugeEbenePPP(HauptF& h, const std::string& p1, const std::string& p2, co
   }
   VektorT u = a1.Richtung(a2);
   VektorT w = a1.Richtung(a3);
-  const bool ausgeartet = SpannenKeineEbene(u, w);
+  const bool ausgeartet = AufEinerGeraden(a1, a2, a3);
   VektorT n = u.kreuz(w);
   if (!ausgeartet) n = Verlaengert(n);
   n.VereinfacheRichtung();

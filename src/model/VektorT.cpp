@@ -1,8 +1,11 @@
 #include "model/VektorT.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <tuple>
 
 #include "platform/Plattform.h"
 #include "platform/Text.h"
@@ -169,19 +172,14 @@ void VektorT::DrehachsenRichtungen(double alpha, VektorT& n1, VektorT& n2) const
   n2 = n1.LinKomb(Norm() * c, kreuz(n1), -s);
 }
 
-namespace {
-
-// v at length 1, or v itself when it counts as null. Divided by its largest
-// component first, so that the squared length of a long vector cannot
-// overflow.
 VektorT Einheit(const VektorT& v) {
   if (v.IstNullvektor()) return v;
+  // Divided by its largest component first, so that the squared length of a
+  // long vector cannot overflow.
   const double m = std::fmax(std::fmax(std::fabs(v.x()), std::fabs(v.y())), std::fabs(v.z()));
   const VektorT w = v.mal(1.0 / m);
   return w.mal(1.0 / w.Norm());
 }
-
-}  // namespace
 
 bool SindParallel(const VektorT& a, const VektorT& b) { return Einheit(a).kreuz(Einheit(b)).IstNullvektor(); }
 
@@ -193,6 +191,23 @@ bool AufGerade(const VektorT& p, const VektorT& q, const VektorT& u) {
 
 bool InEbene(const VektorT& p, const VektorT& q, const VektorT& n) {
   return IstNull(p.Richtung(q).SkalProd(Einheit(n)));
+}
+
+bool AufEinerGeraden(const VektorT& p1, const VektorT& p2, const VektorT& p3) {
+  // Sorted first, so that every order of the points gives the same verdict.
+  std::array<VektorT, 3> e{p1, p2, p3};
+  std::sort(e.begin(), e.end(), [](const VektorT& x, const VektorT& y) {
+    return std::tie(x.kp[1], x.kp[2], x.kp[3]) < std::tie(y.kp[1], y.kp[2], y.kp[3]);
+  });
+  const VektorT &a = e[0], &b = e[1], &c = e[2];
+  // The height over the longest side is the lowest one; the angle at a
+  // single corner says nothing (a long thin triangle has a tiny angle at
+  // two corners and still spans a plane).
+  const VektorT ab = a.Richtung(b), bc = b.Richtung(c), ca = c.Richtung(a);
+  const double lab = ab.SkalProd(ab), lbc = bc.SkalProd(bc), lca = ca.SkalProd(ca);
+  if (lab >= lbc && lab >= lca) return AufGerade(c, a, ab);
+  if (lbc >= lca) return AufGerade(a, b, bc);
+  return AufGerade(b, c, ca);
 }
 
 VektorT Verlaengert(const VektorT& v) {
@@ -233,7 +248,10 @@ double Kosinus(const VektorT& a, const VektorT& b) {
     p = Zweierskaliert(a);
     q = Zweierskaliert(b);
   }
-  return (p.SkalProd(q) / p.Norm()) / q.Norm();
+  // Divided by the longer length first, so that the cosine is the same
+  // number whichever vector comes first.
+  const double np = p.Norm(), nq = q.Norm();
+  return (p.SkalProd(q) / std::fmax(np, nq)) / std::fmin(np, nq);
 }
 
 // Radians in degrees.
