@@ -28,13 +28,7 @@ namespace {
                                        << b.v1.Vektor2String(6) << " " << b.v2.Vektor2String(6);
 }
 
-QuarnelT Flach(std::int32_t typ, const VektorT& p, const VektorT& v) {
-  QuarnelT g;
-  g.Typ = typ;
-  g.v1 = p;
-  g.v2 = v;
-  return g;
-}
+QuarnelT Flach(std::int32_t typ, const VektorT& p, const VektorT& v) { return {"", typ, p, v, 0.0, {}}; }
 
 struct Paar {
   Bau b;
