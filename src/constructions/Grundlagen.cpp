@@ -21,12 +21,13 @@ bool LiesVektor(HauptF& h, std::int32_t selector, const std::string& name, Vekto
 // Last step of every line or plane construction: a null direction or normal
 // turns the result into the empty object (keeping its vectors) after the
 // message; the flag stays set, so the command is kept and repeats the outcome.
-void NullTestUndEinlisten(HauptF& h, QuarnelT& G, const char* meldung, bool ausgeartet = false) {
+// A result that cannot be entered (its numbers overflowed) clears the flag.
+void NullTestUndEinlisten(HauptF& h, QuarnelT& G, bool& ok, const char* meldung, bool ausgeartet = false) {
   if (ausgeartet || G.v2.IstNullvektor()) {
     G.Typ = LeeresQuarnel;
     h.ui.MsgBox(meldung);
   }
-  h.objekte.Einlisten(G);
+  ok = h.objekte.Einlisten(G);
 }
 
 
@@ -79,8 +80,7 @@ void ErzeugePunkt(HauptF& h, const std::string& name, double x, double y, double
   g.name = name;
   g.v1.Vektor(x, y, z);
   g.Typ = Punkt;
-  l.Einlisten(g);
-  ok = true;
+  ok = l.Einlisten(g);
 }
 
 VektorT EbenenPunkt(double a, double b, double c, double d) {
@@ -146,8 +146,7 @@ void ErzeugeEbeneG(HauptF& h, const std::string& name, double a, double b, doubl
   n.VereinfacheRichtung();
   G.v2 = n;
   G.Typ = Ebene;
-  l.Einlisten(G);
-  ok = true;
+  ok = l.Einlisten(G);
 }
 
 void ErzeugeGeradePP(HauptF& h, const std::string& p1, const std::string& p2, QuarnelT& G, bool& ok) {
@@ -165,7 +164,7 @@ void ErzeugeGeradePP(HauptF& h, const std::string& p1, const std::string& p2, Qu
   G.v1 = a;
   G.v2 = r;
   G.Typ = Gerade;
-  NullTestUndEinlisten(h, G, kRichtungNull);
+  NullTestUndEinlisten(h, G, ok, kRichtungNull);
 }
 
 void ErzeugeGeradePR(HauptF& h, const std::string& p, const std::string& r, QuarnelT& G, bool& ok) {
@@ -191,7 +190,7 @@ void ErzeugeGeradePR(HauptF& h, const std::string& p, const std::string& r, Quar
   G.v1 = a;
   G.v2 = d;
   G.Typ = Gerade;
-  NullTestUndEinlisten(h, G, kRichtungNull);
+  NullTestUndEinlisten(h, G, ok, kRichtungNull);
 }
 
 void ErzeugeEbenePPP(HauptF& h, const std::string& p1, const std::string& p2, const std::string& p3, QuarnelT& G,
@@ -210,14 +209,14 @@ void ErzeugeEbenePPP(HauptF& h, const std::string& p1, const std::string& p2, co
   }
   VektorT u = a1.Richtung(a2);
   VektorT w = a1.Richtung(a3);
-  const bool ausgeartet = SpannenKeineEbene(u, w);
+  const bool ausgeartet = AufEinerGeraden(a1, a2, a3);
   VektorT n = u.kreuz(w);
   if (!ausgeartet) n = Verlaengert(n);
   n.VereinfacheRichtung();
   G.v1 = a1;
   G.v2 = n;
   G.Typ = Ebene;
-  NullTestUndEinlisten(h, G, kEbenenNormaleNull, ausgeartet);
+  NullTestUndEinlisten(h, G, ok, kEbenenNormaleNull, ausgeartet);
 }
 
 void ErzeugeEbenePN(HauptF& h, const std::string& p, const std::string& n, QuarnelT& G, bool& ok) {
@@ -234,7 +233,7 @@ void ErzeugeEbenePN(HauptF& h, const std::string& p, const std::string& n, Quarn
   G.v1 = a;
   G.v2 = nv;
   G.Typ = Ebene;
-  NullTestUndEinlisten(h, G, kNormaleNull);
+  NullTestUndEinlisten(h, G, ok, kNormaleNull);
 }
 
 void ErzeugeEbenePRR(HauptF& h, const std::string& p, const std::string& r1, const std::string& r2, QuarnelT& G,
@@ -257,7 +256,7 @@ void ErzeugeEbenePRR(HauptF& h, const std::string& p, const std::string& r1, con
   n.VereinfacheRichtung();
   G.v2 = n;
   G.Typ = Ebene;
-  NullTestUndEinlisten(h, G, kNormaleNull, ausgeartet);
+  NullTestUndEinlisten(h, G, ok, kNormaleNull, ausgeartet);
 }
 
 VektorT PP2G(const VektorT& v1, const VektorT& v2) { return v1.Richtung(v2); }

@@ -1,5 +1,6 @@
 #include "constructions/Huelle.h"
 
+#include "constructions/SchnittLot.h"
 #include "description/Abstand.h"
 #include "ui/main_window/HauptF.h"
 
@@ -8,6 +9,17 @@ namespace quarnel {
 namespace {
 
 bool IstHuellenOperand(std::int32_t typ) { return typ == LeeresQuarnel || (typ >= Punkt && typ <= Raum); }
+
+// The direction within the plane of two parallel lines: u itself when v is
+// exactly parallel to it; otherwise the mean of both directions at the
+// length of u (v turned to the same sense), so that the plane through the
+// two lines is the same whichever comes first.
+VektorT ParalleleRichtung(const VektorT& u, const VektorT& v) {
+  if (u.kreuz(v) == VektorT()) return u;
+  const double laenge = u.SkalProd(Einheit(u));  // |u|, without squaring it
+  const VektorT w = Einheit(v).mal(u.SkalProd(v) < 0.0 ? -laenge : laenge);
+  return u.LinKomb(0.5, w, 0.5);
+}
 
 }  // namespace
 
@@ -25,12 +37,29 @@ void ErzeugeHuelle(HauptF& h, const std::string& a, const std::string& b, const 
     return;
   }
   Huelle(h, *A1, *A2, *A3, G, ok);
-  h.objekte.Einlisten(G);
+  ok = h.objekte.Einlisten(G);
 }
 
 void Huelle(HauptF& h, const QuarnelT& A1, const QuarnelT& A2, const QuarnelT& A3, QuarnelT& res, bool& ok) {
   QuarnelT T;
   Huelle2(h, A1, A2, T, ok);
+  if (A1.Typ == Punkt && A2.Typ == Punkt && A3.Typ == Punkt && T.Typ == Gerade) {
+    // Three points span a plane unless they lie on one line, judged on the
+    // whole triangle so that the order of the points does not matter (the
+    // third point's distance from the line of the first two would not do
+    // for a long thin triangle). The line or plane is the one the general
+    // case below builds.
+    if (AufEinerGeraden(A1.v1, A2.v1, A3.v1)) {
+      res.Typ = Gerade;
+      res.v1 = T.v1;
+      res.v2 = T.v2;
+    } else {
+      res.Typ = Ebene;
+      res.v1 = T.v1;
+      res.v2 = Verlaengert(T.v2.kreuz(A3.v1.Richtung(T.v1)));
+    }
+    return;
+  }
   // The third operand comes first, so the hull of the first two is the
   // operand whose point a constructed flat takes on a tie.
   Huelle2(h, A3, T, res, ok);
@@ -68,7 +97,9 @@ void Huelle2(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& res, boo
   } else if (tU == Ebene) {
     bool liegtDrin = false;
     if (tL == Ebene) {
-      liegtDrin = SindParallel(vL, vU) && treffen();
+      // Only one plane; two planes that meet, even far away, span the space.
+      VektorT m;
+      liegtDrin = SindParallel(vL, vU) && LageParallelerEbenen(PL, vL, PU, vU, m) == ParalleleLage::Gleich;
     } else if (tL == Gerade) {
       liegtDrin = SindSenkrecht(vL, vU) && treffen();
     } else if (tL == Punkt) {
@@ -84,10 +115,24 @@ void Huelle2(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& res, boo
       if (!SindParallel(vL, vU)) {
         // Crossing directions: the lines span a plane only when they meet.
         if (treffen()) flach(Ebene, Verlaengert(vL.kreuz(vU))); else raum();
-      } else if (treffen()) {
-        kopieVonU();  // one line
       } else {
-        flach(Ebene, Verlaengert(vL.kreuz(D)));  // two parallel lines
+        // Directions parallel within the tolerance: decided as the
+        // intersection decides it, whichever line comes first.
+        VektorT m;
+        switch (LageParallelerGeraden(PL, vL, PU, vU, m)) {
+          case ParalleleLage::Gleich:
+            kopieVonU();  // one line
+            break;
+          case ParalleleLage::Schneidend:
+            flach(Ebene, Verlaengert(vL.kreuz(vU)));  // meeting at a very small angle
+            break;
+          case ParalleleLage::Parallel:
+            flach(Ebene, Verlaengert(ParalleleRichtung(vL, vU).kreuz(D)));  // two parallel lines
+            break;
+          case ParalleleLage::Windschief:
+            raum();
+            break;
+        }
       }
     } else if (tL == Punkt) {
       if (treffen()) kopieVonU(); else flach(Ebene, Verlaengert(vU.kreuz(D)));

@@ -81,7 +81,7 @@ void ErzeugeMittelsenkrechte(HauptF& h, const std::string& P, const std::string&
   G.v1 = M;
   G.v2 = N;
   G.Typ = Ebene;
-  h.objekte.Einlisten(G);
+  ok = h.objekte.Einlisten(G);
 }
 
 void ErzeugeSammlung(HauptF& h, const std::string& name, const std::string& mitglieder, bool& ok) {

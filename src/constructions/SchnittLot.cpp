@@ -14,6 +14,27 @@ bool IstGeometrisch(std::int32_t t) { return t >= Punkt && t <= Raum; }
 // by its point.
 bool OhneVektor(const QuarnelT& g) { return (g.Typ == Gerade || g.Typ == Ebene) && g.v2.IstNullvektor(); }
 
+// The point of the line through p along u that comes closest to the line
+// through q along v; kr = u × v (not null), k the same lengthened.
+VektorT NaechsterPunkt(const VektorT& p, const VektorT& u, const VektorT& q, const VektorT& v, const VektorT& kr,
+                       const VektorT& k) {
+  // p + t·u − q lies in the plane of v and k; crossing with v and taking the
+  // part along k leaves t·(u × v)·k = ((q − p) × v)·k.
+  const double t = q.Richtung(p).kreuz(v).SkalProd(k) / kr.SkalProd(k);
+  return p.LinKomb(1.0, u, t);
+}
+
+// A point of the line common to the planes through p1 with normal n1 and
+// through p2 with normal n2 (not parallel). U lies in the second plane and
+// is orthogonal to the line of both; walking from p2 along U reaches the
+// line at the foot of p2.
+VektorT Treffpunkt(const VektorT& p1, const VektorT& n1, const VektorT& p2, const VektorT& n2) {
+  VektorT k = n1.kreuz(n2);
+  VektorT u = k.kreuz(n2);
+  double t = (p1.SkalProd(n1) - p2.SkalProd(n1)) / u.SkalProd(n1);
+  return p2.LinKomb(1.0, u, t);
+}
+
 // r becomes a copy of g's type and vectors (the vectors a point lacks are
 // left as r had them).
 void KopieVon(const QuarnelT& g, QuarnelT& r) {
@@ -61,12 +82,20 @@ void SchnittFlach(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) 
         r.Typ = LeeresQuarnel;  // skew lines
       }
     } else {
-      if (AufGerade(pT, pS, uS)) {
-        r.v1 = pS;
-        r.v2 = uS;
-        r.Typ = Gerade;
-      } else {
-        r.Typ = LeeresQuarnel;  // distinct parallel lines
+      VektorT m;
+      switch (LageParallelerGeraden(pS, uS, pT, uT, m)) {
+        case ParalleleLage::Gleich:
+          r.v1 = pS;
+          r.v2 = uS;
+          r.Typ = Gerade;
+          break;
+        case ParalleleLage::Schneidend:
+          r.v1 = m;
+          r.Typ = Punkt;
+          break;
+        default:
+          r.Typ = LeeresQuarnel;  // distinct parallel or skew lines
+          break;
       }
     }
   } else if (tS == Gerade && tT == Ebene) {
@@ -103,12 +132,24 @@ void SchnittFlach(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) 
       r.v1 = d;
       r.Typ = Gerade;
     } else {
-      if (InEbene(pS, pT, uT)) {
-        r.v1 = pS;
-        r.v2 = uS;
-        r.Typ = Ebene;
-      } else {
-        r.Typ = LeeresQuarnel;  // distinct parallel planes
+      VektorT m;
+      switch (LageParallelerEbenen(pS, uS, pT, uT, m)) {
+        case ParalleleLage::Gleich:
+          r.v1 = pS;
+          r.v2 = uS;
+          r.Typ = Ebene;
+          break;
+        case ParalleleLage::Schneidend: {
+          VektorT k = Verlaengert(uS.kreuz(uT));
+          k.VereinfacheRichtung();
+          r.v2 = k;
+          r.v1 = m;
+          r.Typ = Gerade;
+          break;
+        }
+        default:
+          r.Typ = LeeresQuarnel;  // distinct parallel planes
+          break;
       }
     }
   }
@@ -134,17 +175,57 @@ void Schnitt(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) {
   SchnittFlach(h, a, b, r);
 }
 
+ParalleleLage LageParallelerGeraden(const VektorT& p, const VektorT& u, const VektorT& q, const VektorT& v,
+                                    VektorT& punkt) {
+  // One line only when each stored point lies on the other line: a single
+  // point on the other line would make the verdict depend on the order.
+  if (AufGerade(q, p, u) && AufGerade(p, q, v)) return ParalleleLage::Gleich;
+  // Directions that are not exactly parallel may meet, far away or at a
+  // stored point. They do when the common perpendicular counts as zero; the
+  // closest points of both lines are found, and their midpoint must lie on
+  // both lines (far out, rounding can no longer tell where they meet).
+  // Each quantity is computed for both orders and combined symmetrically.
+  const VektorT kr = u.kreuz(v);
+  const VektorT kr2 = v.kreuz(u);  // exactly −kr
+  if (!(kr == VektorT()) && InEbene(q, p, Verlaengert(kr))) {
+    const VektorT m1 = NaechsterPunkt(p, u, q, v, kr, Verlaengert(kr));
+    const VektorT m2 = NaechsterPunkt(q, v, p, u, kr2, Verlaengert(kr2));
+    const VektorT m = m1.plus(m2).mal(0.5);
+    if (AufGerade(m, p, u) && AufGerade(m, q, v)) {
+      punkt = m;
+      return ParalleleLage::Schneidend;
+    }
+  }
+  // Apart: in one plane when each line lies in the plane through the other
+  // line and this line's point.
+  const VektorT d = p.Richtung(q);
+  const VektorT d2 = q.Richtung(p);
+  if (SindSenkrecht(v, u.kreuz(d)) && SindSenkrecht(u, v.kreuz(d2))) return ParalleleLage::Parallel;
+  return ParalleleLage::Windschief;
+}
+
+ParalleleLage LageParallelerEbenen(const VektorT& p, const VektorT& n, const VektorT& q, const VektorT& m,
+                                   VektorT& punkt) {
+  if (InEbene(p, q, m) && InEbene(q, p, n)) return ParalleleLage::Gleich;
+  // Normals that are not exactly parallel belong to planes that meet in a
+  // line, far away or near the stored points; a point of it is found from
+  // either plane, and their midpoint must lie in both.
+  if (!(n.kreuz(m) == VektorT())) {
+    const VektorT t = Treffpunkt(p, n, q, m).plus(Treffpunkt(q, m, p, n)).mal(0.5);
+    if (InEbene(t, p, n) && InEbene(t, q, m)) {
+      punkt = t;
+      return ParalleleLage::Schneidend;
+    }
+  }
+  return ParalleleLage::Parallel;
+}
+
 void GemeinsamerEbenenpunkt(HauptF& h, const QuarnelT& e1, const QuarnelT& e2, VektorT& p) {
   if (e1.Typ != Ebene || e2.Typ != Ebene) {
     h.ui.MsgBox("Verfehlter Aufruf von GemeinsamerEbenenpunkt");
     return;
   }
-  // U lies in e2 and is orthogonal to the line of both planes; walking from
-  // e2's point along U reaches the line at the foot of that point.
-  VektorT k = e1.v2.kreuz(e2.v2);
-  VektorT u = k.kreuz(e2.v2);
-  double t = (e1.v1.SkalProd(e1.v2) - e2.v1.SkalProd(e1.v2)) / u.SkalProd(e1.v2);
-  p = e2.v1.LinKomb(1.0, u, t);
+  p = Treffpunkt(e1.v1, e1.v2, e2.v1, e2.v2);
 }
 
 bool LotfusspunktPG(HauptF& h, const VektorT& p, const QuarnelT& g, VektorT& f) {
@@ -203,7 +284,7 @@ void ErzeugeSchnitt(HauptF& h, const std::string& a, const std::string& b, Quarn
     return;
   }
   Schnitt(h, *A, *B, G);
-  if (ok) h.objekte.Einlisten(G);
+  if (ok) ok = h.objekte.Einlisten(G);
 }
 
 void ErzeugeLotfussfpunktG(HauptF& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
@@ -284,7 +365,7 @@ void ErzeugeLotfussfpunktG(HauptF& h, const std::string& a, const std::string& b
       kopieVonB();
     }
   }
-  if (ok) h.objekte.Einlisten(G);
+  if (ok) ok = h.objekte.Einlisten(G);
 }
 
 }  // namespace quarnel

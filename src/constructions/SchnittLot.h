@@ -15,6 +15,26 @@ class HauptF;
 // object. r's name is left as it is.
 void Schnitt(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r);
 
+// How two lines or two planes lie whose directions or normals count as
+// parallel. The tolerance of "parallel" leaves room for lines that meet at
+// a very small angle, or planes that meet in a line; which of the two is
+// named first never changes the answer.
+enum class ParalleleLage {
+  Gleich,      // one line or plane: the stored point of each lies on the other
+  Schneidend,  // lines meeting in one point, planes meeting in one line
+  Parallel,    // apart, lines in one plane
+  Windschief,  // lines apart and not in one plane
+};
+// The lines through p along u and through q along v (u and v parallel within
+// the tolerance). For Schneidend, `punkt` becomes the meeting point.
+ParalleleLage LageParallelerGeraden(const VektorT& p, const VektorT& u, const VektorT& q, const VektorT& v,
+                                    VektorT& punkt);
+// The planes through p with normal n and through q with normal m (n and m
+// parallel within the tolerance). For Schneidend, `punkt` becomes a point of
+// their common line, which runs along n × m.
+ParalleleLage LageParallelerEbenen(const VektorT& p, const VektorT& n, const VektorT& q, const VektorT& m,
+                                   VektorT& punkt);
+
 // One point common to two planes that are not parallel. Shows "Verfehlter
 // Aufruf von GemeinsamerEbenenpunkt" and leaves p untouched when e1 or e2 is
 // not a plane.

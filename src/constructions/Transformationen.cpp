@@ -126,7 +126,7 @@ void ErzeugeOrthogonale(HauptF& h, const std::string& A, const std::string& B, Q
   }
   // Of B only its stored point counts, whatever B is.
   OrthogonaleDurchP(h, *a, b->v1, G, ok);
-  if (ok) h.objekte.Einlisten(G);
+  if (ok) ok = h.objekte.Einlisten(G);
 }
 
 void ErzeugeVerschieben(HauptF& h, const std::string& A, const std::string& P, QuarnelT& G, bool& ok) {
@@ -151,7 +151,7 @@ void ErzeugeVerschieben(HauptF& h, const std::string& A, const std::string& P, Q
   G.v1 = V1;
   G.v2 = V2;
   G.Typ = typ;
-  h.objekte.Einlisten(G);
+  ok = h.objekte.Einlisten(G);
 }
 
 void KloneQuarnel(HauptF& h, const std::string& Neu, const std::string& Alt, bool& ok) {
@@ -163,7 +163,7 @@ void KloneQuarnel(HauptF& h, const std::string& Neu, const std::string& Alt, boo
   if (a->Typ > Punkt) K.v2 = a->v2;  // a point's clone gets only its position
   K.Typ = a->Typ;
   K.name = Neu;
-  h.objekte.Einlisten(std::move(K));
+  ok = h.objekte.Einlisten(std::move(K));
 }
 
 // ---- mirror image ------------------------------------------------------------
@@ -249,7 +249,7 @@ void ErzeugeSpiegelbild(HauptF& h, const std::string& g, const std::string& m, Q
   const QuarnelT* spiegel = h.objekte.HoleQuarnel(m);
   ok = objekt != nullptr && spiegel != nullptr;
   if (ok) Spiegele(h, *objekt, *spiegel, G, ok);
-  if (ok) h.objekte.Einlisten(G);
+  if (ok) ok = h.objekte.Einlisten(G);
 }
 
 // ---- rotation ----------------------------------------------------------------
@@ -303,7 +303,7 @@ void ErzeugeDrehung(HauptF& h, const std::string& g, double winkel, const std::s
   if (ok) DrehungumGerade(h, *objekt, winkel, *gerade, G, ok);
   if (ok) {
     G.Typ = objekt->Typ;
-    h.objekte.Einlisten(G);
+    ok = h.objekte.Einlisten(G);
   }
 }
 

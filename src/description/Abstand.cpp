@@ -1,5 +1,7 @@
 #include "description/Abstand.h"
 
+#include <cmath>
+
 #include "constructions/SchnittLot.h"
 #include "constructions/Transformationen.h"
 #include "ui/main_window/HauptF.h"
@@ -25,6 +27,13 @@ double AbstandZumFusspunkt(HauptF& h, const VektorT& p, const QuarnelT& b) {
   // is the same point.
   if (S.Typ != Punkt) LotfusspunktPG(h, p, b, S.v1);
   return p.dist(S.v1);
+}
+
+// Two lines or two planes whose directions or normals count as parallel:
+// the smaller of the distances of each stored point from the other object
+// (equal for exactly parallel ones), so that the order does not matter.
+double AbstandBeider(HauptF& h, const QuarnelT& a, const QuarnelT& b) {
+  return std::fmin(AbstandZumFusspunkt(h, a.v1, b), AbstandZumFusspunkt(h, b.v1, a));
 }
 
 }  // namespace
@@ -54,7 +63,18 @@ double AbstandG(HauptF& h, const QuarnelT& g1, const QuarnelT& g2) {
         H.v2 = Verlaengert(A.v2.kreuz(B.v2));
         d = AbstandG(h, A, H);
       } else {
-        d = AbstandZumFusspunkt(h, A.v1, B);
+        VektorT m;
+        switch (LageParallelerGeraden(A.v1, A.v2, B.v1, B.v2, m)) {
+          case ParalleleLage::Schneidend:
+            break;  // they meet at a very small angle
+          case ParalleleLage::Windschief:
+            // The length of the common perpendicular.
+            d = std::fabs(B.v1.Richtung(A.v1).SkalProd(Einheit(Verlaengert(A.v2.kreuz(B.v2)))));
+            break;
+          default:
+            d = AbstandBeider(h, A, B);
+            break;
+        }
       }
       break;
     }
@@ -63,12 +83,10 @@ double AbstandG(HauptF& h, const QuarnelT& g1, const QuarnelT& g2) {
       break;
     }
     case 33: {
-      if (SindParallel(A.v2, B.v2)) {
-        QuarnelT H;
-        H.Typ = Punkt;
-        H.v1 = A.v1;
-        d = AbstandG(h, H, B);
-      }
+      VektorT m;
+      if (SindParallel(A.v2, B.v2) &&
+          LageParallelerEbenen(A.v1, A.v2, B.v1, B.v2, m) != ParalleleLage::Schneidend)
+        d = AbstandBeider(h, A, B);
       break;
     }
     default:
@@ -93,6 +111,12 @@ void Abstandausgabe(HauptF& h, const std::string& s1, const std::string& s2, boo
   }
   if (!ok) return;
   double d = Abstand(h, s1, s2);
+  if (!std::isfinite(d)) {
+    // Far apart beyond what can be computed: no number to show.
+    h.ui.MsgBox(kNichtBerechenbar);
+    ok = false;
+    return;
+  }
   h.ausgabe.InsInfofenster("Der Abstand von " + s1 + " und " + s2 + " beträgt " + h.ausgabe.z2s(d));
   h.ausgabe.InfoAktualisieren();
 }

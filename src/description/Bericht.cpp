@@ -23,21 +23,46 @@ std::string Zeilen(const std::vector<std::string>& zeilen) {
   return s;
 }
 
-// Looks up the corners Ecken[1] to Ecken[anzahl] (all of them, always) and
-// copies their positions; false when any name names no object. The type of
-// a corner object is not checked: its stored point is its position.
-bool HoleEcken(HauptF& h, const QuarnelT& g, int anzahl, std::array<VektorT, 5>& p) {
-  bool alle = true;
+// Looks up the corners Ecken[1] to Ecken[anzahl] and copies their
+// positions. A corner may have been deleted or redefined as another object
+// since the figure was made; then its stored vector is no position. The
+// result is the number of the first corner that is missing or no point, 0
+// when all are points.
+int HoleEcken(HauptF& h, const QuarnelT& g, int anzahl, std::array<VektorT, 5>& p) {
   for (int i = 1; i <= anzahl; ++i) {
     const QuarnelT* e = h.objekte.HoleQuarnel(g.Ecken[i]);
-    if (e == nullptr) {
-      alle = false;
-    } else {
-      p[i] = e->v1;
-    }
+    if (e == nullptr || e->Typ != Punkt) return i;
+    p[i] = e->v1;
   }
-  return alle;
+  return 0;
 }
+
+// Why the report of g cannot be made when its corner i is missing or no
+// point; "" when i is 0.
+std::string EckenFehler(HauptF& h, const QuarnelT& g, int i) {
+  if (i == 0) return {};
+  const std::string& e = g.Ecken[i];
+  const QuarnelT* q = h.objekte.HoleQuarnel(e);
+  if (q == nullptr || q->Typ == Zahl) return "Die Ecke " + e + " von " + g.name + " gibt es nicht";
+  return "Die Ecke " + e + " von " + g.name + " ist kein Punkt";
+}
+
+// The number writers of a report; each remembers when it was handed a value
+// that is not finite, so that such a report is refused instead of showing
+// it as a number.
+struct Zahlschreiber {
+  const Ausgaben& a;
+  bool endlich = true;
+  std::string n(double x) {
+    if (!std::isfinite(x)) endlich = false;
+    return a.z2s(x);
+  }
+  std::string vs(const VektorT& v) {
+    for (int i = 1; i <= 3; ++i)
+      if (!std::isfinite(v.kp[i])) endlich = false;
+    return v.Vektor2String(a.Dezimalen);
+  }
+};
 
 // The plane of a face in Hesse normal form (unit normal n, n·X = d). The
 // program's tolerance on the face's cross product is absolute, so a small
@@ -65,12 +90,16 @@ bool Flaechenebenen(const std::array<VektorT, 5>& p, std::array<VektorT, 5>& n, 
   return f1 && f2 && f3 && f4;
 }
 
-std::string Dreiecksbericht(HauptF& h, const QuarnelT& g) {
+// The report of a triangle: true and the text, or false and the reason.
+bool Dreiecksbericht(HauptF& h, const QuarnelT& g, std::string& text) {
   std::array<VektorT, 5> p;
-  if (!HoleEcken(h, g, 3, p)) return {};
-  const Ausgaben& a = h.ausgabe;
-  auto n = [&a](double x) { return a.z2s(x); };
-  auto vs = [&a](const VektorT& v) { return v.Vektor2String(a.Dezimalen); };
+  if (const int fehlt = HoleEcken(h, g, 3, p); fehlt != 0) {
+    text = EckenFehler(h, g, fehlt);
+    return false;
+  }
+  Zahlschreiber schreiber{h.ausgabe};
+  auto n = [&schreiber](double x) { return schreiber.n(x); };
+  auto vs = [&schreiber](const VektorT& v) { return schreiber.vs(v); };
   const std::string& E1 = g.Ecken[1];
   const std::string& E2 = g.Ecken[2];
   const std::string& E3 = g.Ecken[3];
@@ -88,10 +117,11 @@ std::string Dreiecksbericht(HauptF& h, const QuarnelT& g) {
   const bool null3 = d3.IstNullvektor();
 
   // Interior angle at a corner: 180 degrees minus the angle between the edge
-  // arriving there and the edge leaving it.
+  // arriving there and the edge leaving it, to its true value: a very acute
+  // corner is not rounded to 0 degrees, so the three angles add up to 180.
   auto innenwinkel = [&](const VektorT& an, const VektorT& ab, bool fehlt) -> std::string {
     if (fehlt) return kNichtDefiniert;
-    return n(180.0 - Winkel(an, ab, &h.ui)) + "º";
+    return n(180.0 - WahrerWinkel(an, ab)) + "º";
   };
   const std::string w1 = innenwinkel(d1, d3, null1 || null3);
   const std::string w2 = innenwinkel(d2, d1, null2 || null1);
@@ -135,15 +165,24 @@ std::string Dreiecksbericht(HauptF& h, const QuarnelT& g) {
   z.push_back(E1 + ": " + h1 + ",    " + E2 + ": " + h2 + ",   " + E3 + ": " + h3);
   z.push_back("F(" + E1 + ") = " + vs(Q1) + ",     " + "F(" + E2 + ") = " + vs(Q2) + ",     " + "F(" + E3 +
               ") = " + vs(Q3));
-  return Zeilen(z);
+  if (!schreiber.endlich) {
+    text = kNichtBerechenbar;
+    return false;
+  }
+  text = Zeilen(z);
+  return true;
 }
 
-std::string Tetraederbericht(HauptF& h, const QuarnelT& g) {
+// The report of a tetrahedron: true and the text, or false and the reason.
+bool Tetraederbericht(HauptF& h, const QuarnelT& g, std::string& text) {
   std::array<VektorT, 5> p;
-  if (!HoleEcken(h, g, 4, p)) return {};
-  const Ausgaben& aus = h.ausgabe;
-  auto n = [&aus](double x) { return aus.z2s(x); };
-  auto vs = [&aus](const VektorT& v) { return v.Vektor2String(aus.Dezimalen); };
+  if (const int fehlt = HoleEcken(h, g, 4, p); fehlt != 0) {
+    text = EckenFehler(h, g, fehlt);
+    return false;
+  }
+  Zahlschreiber schreiber{h.ausgabe};
+  auto n = [&schreiber](double x) { return schreiber.n(x); };
+  auto vs = [&schreiber](const VektorT& v) { return schreiber.vs(v); };
   const std::string& E1 = g.Ecken[1];
   const std::string& E2 = g.Ecken[2];
   const std::string& E3 = g.Ecken[3];
@@ -174,42 +213,55 @@ std::string Tetraederbericht(HauptF& h, const QuarnelT& g) {
               ",   L(" + E4 + "|" + E3 + ") = " + n(D.dist(C)));
   if (IstNull(V)) {
     z.push_back(" Das Tetraeder ist ausgeartet");
-    return Zeilen(z);
-  }
-  z.push_back("Das Volumen des Tetraeders beträgt " + n(V));
-  z.push_back("Die Summe der sechs Kantenlängen beträgt " + n(S));
-  z.push_back("Der Inhalt der Oberfläche  beträgt " + n(Flaeche(h, g)));
+  } else {
+    z.push_back("Das Volumen des Tetraeders beträgt " + n(V));
+    z.push_back("Die Summe der sechs Kantenlängen beträgt " + n(S));
+    z.push_back("Der Inhalt der Oberfläche  beträgt " + n(Flaeche(h, g)));
 
-  // Each measurement is stated only when it could be made.
-  double h1 = 0.0, h2 = 0.0, h3 = 0.0, h4 = 0.0;
-  bool ok = true;
-  TetraHoehen(h, g, h1, h2, h3, h4, ok);
-  if (ok) {
-    z.push_back("Die vier Höhen des Tetraeders sind (jeweils mit Angabe der zugehörigen Ecke):");
-    z.push_back(E1 + ":  " + n(h1) + ",   " + E2 + ":  " + n(h2) + ",   " + E3 + ":  " + n(h3) + ",   " + E4 +
-                ":  " + n(h4));
+    // Each measurement is stated only when it could be made.
+    double h1 = 0.0, h2 = 0.0, h3 = 0.0, h4 = 0.0;
+    bool ok = true;
+    TetraHoehen(h, g, h1, h2, h3, h4, ok);
+    if (ok) {
+      z.push_back("Die vier Höhen des Tetraeders sind (jeweils mit Angabe der zugehörigen Ecke):");
+      z.push_back(E1 + ":  " + n(h1) + ",   " + E2 + ":  " + n(h2) + ",   " + E3 + ":  " + n(h3) + ",   " + E4 +
+                  ":  " + n(h4));
+    }
+    VektorT M;
+    double r = 0.0;
+    ok = true;
+    Umkugel(h, g, M, r, ok);
+    if (ok) z.push_back("Mittelpunkt und Radius der Umkugel sind M= " + vs(M) + ",    r = " + n(r));
+    Inkugel(h, g, M, r, ok);
+    if (ok) z.push_back("Mittelpunkt und Radius der Inkugel sind M= " + vs(M) + ",    r = " + n(r));
   }
-  VektorT M;
-  double r = 0.0;
-  ok = true;
-  Umkugel(h, g, M, r, ok);
-  if (ok) z.push_back("Mittelpunkt und Radius der Umkugel sind M= " + vs(M) + ",    r = " + n(r));
-  Inkugel(h, g, M, r, ok);
-  if (ok) z.push_back("Mittelpunkt und Radius der Inkugel sind M= " + vs(M) + ",    r = " + n(r));
-  return Zeilen(z);
+  if (!schreiber.endlich) {
+    text = kNichtBerechenbar;
+    return false;
+  }
+  text = Zeilen(z);
+  return true;
+}
+
+// The report of g, or false and the reason why there is none.
+bool Berichtstext(HauptF& h, const QuarnelT& g, std::string& text) {
+  if (g.Typ == Tetraeder) return Tetraederbericht(h, g, text);
+  if (g.Typ == Dreieck) return Dreiecksbericht(h, g, text);
+  text = g.name + " ist weder ein Dreieck noch ein Tetraeder";
+  return false;
 }
 
 }  // namespace
 
 void BeschreibeEck(HauptF& h, const std::string& s, bool& ok) {
   const QuarnelT* g = h.objekte.HoleQuarnel(s);
-  ok = g != nullptr && g->Typ < Strecke;
+  ok = g != nullptr;
   if (!ok) return;
-  const std::string text = ausfBeschreibung(h, *g);
-  // No report (a collection, or a corner that names no object any more):
-  // nothing to show.
-  if (text.empty()) {
-    ok = false;
+  std::string text;
+  ok = Berichtstext(h, *g, text);
+  if (!ok) {
+    // Nothing is written; the user learns why.
+    h.ui.MsgBox(text);
     return;
   }
   h.ausgabe.InsInfofenster(text);
@@ -217,18 +269,17 @@ void BeschreibeEck(HauptF& h, const std::string& s, bool& ok) {
 }
 
 std::string ausfBeschreibung(HauptF& h, const QuarnelT& g) {
-  if (g.Typ == Tetraeder) return Tetraederbericht(h, g);
-  if (g.Typ == Dreieck) return Dreiecksbericht(h, g);
-  return {};
+  std::string text;
+  return Berichtstext(h, g, text) ? text : std::string();
 }
 
 double Flaeche(HauptF& h, const QuarnelT& g) {
   double f = 0.0;
   std::array<VektorT, 5> p;
   if (g.Typ == Dreieck) {
-    if (HoleEcken(h, g, 3, p)) f = p[1].DreiecksFlaeche(p[2], p[3]);
+    if (HoleEcken(h, g, 3, p) == 0) f = p[1].DreiecksFlaeche(p[2], p[3]);
   } else if (g.Typ == Tetraeder) {
-    if (HoleEcken(h, g, 4, p)) {
+    if (HoleEcken(h, g, 4, p) == 0) {
       const VektorT &A = p[1], &B = p[2], &C = p[3], &D = p[4];
       // The base first, then the three faces at the apex.
       f = A.DreiecksFlaeche(B, C);
@@ -246,7 +297,7 @@ void Umkugel(HauptF& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
     ok = false;
     return;
   }
-  ok = HoleEcken(h, g, 4, p) && ok;
+  ok = HoleEcken(h, g, 4, p) == 0 && ok;
   if (!ok) return;
   const VektorT &A = p[1], &B = p[2], &C = p[3], &D = p[4];
   // The centre is as far from D as from A, B and C:
@@ -278,7 +329,7 @@ void Inkugel(HauptF& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
     return;
   }
   std::array<VektorT, 5> p;
-  ok = HoleEcken(h, g, 4, p);
+  ok = HoleEcken(h, g, 4, p) == 0;
   if (!ok) return;
   std::array<VektorT, 5> n;
   std::array<double, 5> d{};
@@ -320,7 +371,7 @@ void TetraHoehen(HauptF& h, const QuarnelT& g, double& h1, double& h2, double& h
     return;
   }
   std::array<VektorT, 5> p;
-  ok = HoleEcken(h, g, 4, p);
+  ok = HoleEcken(h, g, 4, p) == 0;
   if (!ok) return;
   std::array<VektorT, 5> n;
   std::array<double, 5> d{};

@@ -11,24 +11,26 @@ namespace quarnel {
 class HauptF;
 
 // Puts the detailed report of the triangle or tetrahedron named s on top of
-// the description text. ok becomes false, and nothing is written, when s
-// names no triangle or tetrahedron or when the report cannot be made (a
-// corner name that names no object).
+// the description text. When the report cannot be made, ok becomes false,
+// nothing is written and a message says why: the object is no triangle or
+// tetrahedron, a corner is missing or no point any more (it names that
+// corner), or a number of the report is not finite. A name that names no
+// object only clears ok.
 void BeschreibeEck(HauptF& h, const std::string& s, bool& ok);
 
 // The report of a triangle or a tetrahedron: lines separated by CR, none
-// after the last. "" for any other object and when a corner name names no
-// object.
+// after the last. "" when it cannot be made (see BeschreibeEck).
 std::string ausfBeschreibung(HauptF& h, const QuarnelT& g);
 
 // Surface area of a tetrahedron, area of a triangle; 0 for any other object
-// and when a corner is missing.
+// and when a corner is missing or no point.
 double Flaeche(HauptF& h, const QuarnelT& g);
 
 // Centre M and radius r of the sphere through the four corners of the
 // tetrahedron g. Reads ok: nothing happens when it is false on entry. ok
 // becomes false (M and r untouched) when g is no tetrahedron, a corner is
-// missing, or the corners lie in one plane ("Das Tetraeder ist ausgeartet").
+// missing or no point, or the corners lie in one plane ("Das Tetraeder ist
+// ausgeartet").
 void Umkugel(HauptF& h, const QuarnelT& g, VektorT& M, double& r, bool& ok);
 
 // Centre M and radius r of the sphere that touches the four face planes of

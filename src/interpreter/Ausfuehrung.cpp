@@ -46,6 +46,10 @@ bool Waechter(std::int32_t k, std::int32_t t1, std::int32_t t2, std::int32_t t3)
     case GEbenePRR:
       return t1 == Punkt && RichtungOderPunkt(t2) && RichtungOderPunkt(t3);
     case GErzeugeSchnitt:
+      // Any two objects, in either order: the empty object meets everything
+      // in the empty object, and the intersection refuses compound objects
+      // with its message.
+      return t1 != 0 && t2 != 0;
     case GErzeugeSpiegelbild:
     case BerechneAbstand:
       return p12 > 0;

@@ -29,16 +29,19 @@ bool LoescheBefehl(HauptF& h, std::string_view zeile) {
   return true;
 }
 
+// After the command list changed, the objects are rebuilt from it, so that
+// no object outlives the command that made it and a restored command makes
+// its object at once.
 bool LoescheLetztenBefehl(HauptF& h) {
   if (!h.befehle.LoescheLetzten()) return false;
-  h.befehle.ZeigeBefehlsliste();
+  AnweisungslisteAusfuehren(h);
   h.ausgabe.LastInfoF.clear();
   return true;
 }
 
 bool Restore(HauptF& h) {
   if (!h.befehle.Restore()) return false;
-  h.befehle.ZeigeBefehlsliste();
+  AnweisungslisteAusfuehren(h);
   return true;
 }
 

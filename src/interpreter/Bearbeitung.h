@@ -1,7 +1,8 @@
 #pragma once
 // Editing the command list as a whole, loading a protocol file behind it and
-// saving it. Deleting, restoring and moving change only the command list and
-// the protocol text; the objects follow at the next re-execution.
+// saving it. Deleting a command by its row changes only the command list and
+// the protocol text (the caller runs the list again); deleting the last
+// command, restoring and moving run the whole list again themselves.
 #include <cstdint>
 #include <string_view>
 
@@ -18,12 +19,14 @@ std::int32_t Zeilennummer(std::string_view zeile);
 // number, or a number beyond the list, changes nothing; false then.
 bool LoescheBefehl(HauptF& h, std::string_view zeile);
 
-// Deletes the last command (false on an empty list) and empties the short
-// result field. Its object stays until the next re-execution.
+// Deletes the last command (false on an empty list, nothing happens then),
+// executes the whole list again, so that its object is gone, and empties the
+// short result field.
 bool LoescheLetztenBefehl(HauptF& h);
 
-// Takes the most recently deleted command back to the END of the list; it is
-// not executed. False when nothing is left to restore.
+// Takes the most recently deleted command back to the END of the list and
+// executes the whole list again. False when nothing is left to restore
+// (nothing happens then).
 bool Restore(HauptF& h);
 
 // "Alles Löschen" (after the user confirmed): the whole list goes onto the

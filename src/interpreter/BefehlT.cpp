@@ -12,11 +12,9 @@ bool DefiniertQuarnel(std::int32_t k) {
 }
 
 BefehlT Befehlsliste::ErschaffeB() {
-  // The top of the stack is used up: a new command replaces the most recently
-  // deleted one, which can then no longer be restored. Its old contents are
-  // not carried over, so no stale name survives in a command that does not
-  // set it (a deletion, a measurement).
-  if (!lager_.empty()) lager_.pop_front();
+  // Always a fresh record: the deleted commands stay restorable, and no
+  // stale name survives in a command that does not set it (a deletion, a
+  // measurement).
   return BefehlT{};
 }
 

@@ -2,8 +2,9 @@
 // The command record and the command list. Every definition, deletion,
 // measurement or note becomes one BefehlT; the user's work is the ordered
 // list of them. Commands taken off the list are kept on a stack, newest on
-// top: "Restore" brings them back, and a new command takes its record from
-// there first (so the most recently deleted command is then gone for good).
+// top, from which "Restore" brings them back. The stack holds only deleted
+// commands: a new command always gets a fresh record, so making one never
+// costs a deleted command its way back.
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -81,9 +82,8 @@ public:
   using iterator = Liste::iterator;
   using const_iterator = Liste::const_iterator;
 
-  // A record ready to be filled. It is the top of the stack of deleted
-  // commands when there is one (that command can then no longer be restored),
-  // handed out emptied; otherwise a new empty record.
+  // A new empty record, ready to be filled. The stack of deleted commands is
+  // not touched.
   BefehlT ErschaffeB();
   // Appends the command at the end of the list; returns the stored record.
   BefehlT& Anhaengen(BefehlT b);

@@ -31,8 +31,10 @@ namespace {
 // copying it.
 template <class F> void FuerJedeZeile(std::string_view text, F&& f) {
   text = OhneBOM(text);
-  // Lines behind the last one that holds ">" are not read.
-  const std::size_t letztes = text.rfind('>');
+  // The blank rest behind the last line that holds anything else is not
+  // read (normally the line end that saving appends); every line before it
+  // is, with or without its number.
+  const std::size_t letztes = text.find_last_not_of(" \t\r\n");
   if (letztes == std::string_view::npos) return;
   std::size_t i = 0;
   while (i <= letztes) {
@@ -75,10 +77,7 @@ Einlesebericht Befehlslisteeinlesen(Befehlsliste& liste, std::string_view text) 
       bericht.verworfen.push_back(n);
       return;
     }
-    // Only a command that is really appended uses up a record of the store.
-    BefehlT neu = liste.ErschaffeB();
-    neu = std::move(b);
-    liste.Anhaengen(std::move(neu));
+    liste.Anhaengen(std::move(b));
     ++bericht.angehaengt;
   });
   return bericht;

@@ -35,9 +35,9 @@ inline constexpr std::size_t AnfangsLaenge = 6;
 inline constexpr std::size_t MaxProtokollGroesse = std::size_t{128} << 20;
 
 // The lines of a file text that are read as commands. A line ends at CR, LF
-// or CR LF; a last line without line end counts too. Lines after the last
-// line that holds ">" are not read (normally the empty rest after the final
-// line end). A byte order mark at the start is dropped.
+// or CR LF; a last line without line end counts too. Blank lines after the
+// last line that holds anything else are not read (normally the empty rest
+// after the final line end). A byte order mark at the start is dropped.
 std::vector<std::string> Dateizeilen(std::string_view text);
 
 // The sentence of a protocol line: the text after its first ">" (when that
@@ -51,10 +51,10 @@ struct Einlesebericht {
 
 // Reads every line of a protocol file text into a command and appends it to
 // the list (after the commands already there). Each line's kind is the one
-// whose sentence it is word for word (ErkenneKennung); each appended command
-// takes its record from Befehlsliste::ErschaffeB. A line that is no command
-// sentence, or whose point or equation text cannot be read, is skipped and
-// listed in the report: the caller beeps once for each. Does not test "<1>".
+// whose sentence it is word for word (ErkenneKennung); the stack of deleted
+// commands is not touched. A line that is no command sentence, or whose point
+// or equation text cannot be read, is skipped and listed in the report: the
+// caller beeps once for each. Does not test "<1>".
 Einlesebericht Befehlslisteeinlesen(Befehlsliste& liste, std::string_view text);
 
 }  // namespace quarnel

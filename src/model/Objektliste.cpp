@@ -35,20 +35,26 @@ std::int64_t Objektliste::AutoNummer(std::string_view name) {
   return n;
 }
 
-void Objektliste::Einlisten(QuarnelT obj) {
+bool Objektliste::Einlisten(QuarnelT obj) {
+  if (!ZahlenEndlich(obj)) {
+    // An overflow somewhere on the way: no number of it can be shown.
+    ui_.MsgBox(kNichtBerechenbar);
+    return false;
+  }
   if (!obj.name.empty() && obj.name == kopf_.name) {
     // An object named like the head (the origin "O" after a restart) takes
     // the head's place, so that it is not hidden behind it.
     if (std::int64_t n = AutoNummer(obj.name); n >= 1) verbraucht_.insert(n);
     if (beschreibe_) beschreibe_(obj);
     kopf_ = std::move(obj);
-    return;
+    return true;
   }
   if (ExistiertQuarnel(obj.name)) LoescheQuarnel(obj.name);
   if (std::int64_t n = AutoNummer(obj.name); n >= 1) verbraucht_.insert(n);
   if (beschreibe_) beschreibe_(obj);
   std::string name = obj.name;
   glieder_.insert_or_assign(std::move(name), std::move(obj));
+  return true;
 }
 
 const QuarnelT* Objektliste::HoleQuarnel(std::string_view name) const {

@@ -43,8 +43,10 @@ public:
   const QuarnelT& Kopf() const { return kopf_; }
 
   // Enters the object: an existing object of the same name (type code not 0)
-  // is deleted first; "G_<n>" books n; the sentence is shown.
-  void Einlisten(QuarnelT obj);
+  // is deleted first; "G_<n>" books n; the sentence is shown. An object
+  // whose numbers are not all finite is refused with kNichtBerechenbar and
+  // nothing changes; false then.
+  bool Einlisten(QuarnelT obj);
 
   // Lookups from the head, the head included. nullptr when nobody bears it.
   const QuarnelT* HoleQuarnel(std::string_view name) const;

@@ -1,6 +1,25 @@
 #include "model/QuarnelT.h"
 
+#include <cmath>
+
 namespace quarnel {
+
+namespace {
+
+bool Endlich(const VektorT& v) { return std::isfinite(v.x()) && std::isfinite(v.y()) && std::isfinite(v.z()); }
+
+}  // namespace
+
+bool ZahlenEndlich(const QuarnelT& g) {
+  switch (g.Typ) {
+    case Zahl: return std::isfinite(g.Wert);
+    case Punkt: return Endlich(g.v1);
+    case Gerade: return Endlich(g.v1) && Endlich(g.v2);
+    // The sentence of a plane also states d = point · normal.
+    case Ebene: return Endlich(g.v1) && Endlich(g.v2) && std::isfinite(g.v1.SkalProd(g.v2));
+    default: return true;
+  }
+}
 
 std::string Typwort(std::int32_t typ) {
   switch (typ) {

@@ -34,6 +34,13 @@ struct QuarnelT {
   std::array<std::string, 5> Ecken;
 };
 
+// Whether every number the object shows is finite: a point's position, the
+// point and vector of a line or plane, a plane's equation constant, a
+// number's value. Other objects show no numbers of their own.
+bool ZahlenEndlich(const QuarnelT& g);
+// What is shown instead of a result whose numbers are not all finite.
+inline constexpr const char* kNichtBerechenbar = "Das Ergebnis ist zu groß, um berechnet zu werden";
+
 // The type word of a code ("Punkt", "leeres Quarnel", ...); "" for 0 and for
 // codes outside -5 to 4.
 std::string Typwort(std::int32_t typ);

@@ -1,8 +1,11 @@
 #include "model/VektorT.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <tuple>
 
 #include "platform/Plattform.h"
 #include "platform/Text.h"
@@ -169,19 +172,14 @@ void VektorT::DrehachsenRichtungen(double alpha, VektorT& n1, VektorT& n2) const
   n2 = n1.LinKomb(Norm() * c, kreuz(n1), -s);
 }
 
-namespace {
-
-// v at length 1, or v itself when it counts as null. Divided by its largest
-// component first, so that the squared length of a long vector cannot
-// overflow.
 VektorT Einheit(const VektorT& v) {
   if (v.IstNullvektor()) return v;
+  // Divided by its largest component first, so that the squared length of a
+  // long vector cannot overflow.
   const double m = std::fmax(std::fmax(std::fabs(v.x()), std::fabs(v.y())), std::fabs(v.z()));
   const VektorT w = v.mal(1.0 / m);
   return w.mal(1.0 / w.Norm());
 }
-
-}  // namespace
 
 bool SindParallel(const VektorT& a, const VektorT& b) { return Einheit(a).kreuz(Einheit(b)).IstNullvektor(); }
 
@@ -193,6 +191,23 @@ bool AufGerade(const VektorT& p, const VektorT& q, const VektorT& u) {
 
 bool InEbene(const VektorT& p, const VektorT& q, const VektorT& n) {
   return IstNull(p.Richtung(q).SkalProd(Einheit(n)));
+}
+
+bool AufEinerGeraden(const VektorT& p1, const VektorT& p2, const VektorT& p3) {
+  // Sorted first, so that every order of the points gives the same verdict.
+  std::array<VektorT, 3> e{p1, p2, p3};
+  std::sort(e.begin(), e.end(), [](const VektorT& x, const VektorT& y) {
+    return std::tie(x.kp[1], x.kp[2], x.kp[3]) < std::tie(y.kp[1], y.kp[2], y.kp[3]);
+  });
+  const VektorT &a = e[0], &b = e[1], &c = e[2];
+  // The height over the longest side is the lowest one; the angle at a
+  // single corner says nothing (a long thin triangle has a tiny angle at
+  // two corners and still spans a plane).
+  const VektorT ab = a.Richtung(b), bc = b.Richtung(c), ca = c.Richtung(a);
+  const double lab = ab.SkalProd(ab), lbc = bc.SkalProd(bc), lca = ca.SkalProd(ca);
+  if (lab >= lbc && lab >= lca) return AufGerade(c, a, ab);
+  if (lbc >= lca) return AufGerade(a, b, bc);
+  return AufGerade(b, c, ca);
 }
 
 VektorT Verlaengert(const VektorT& v) {
@@ -223,13 +238,8 @@ VektorT Zweierskaliert(const VektorT& v) {
   return w;
 }
 
-}  // namespace
-
-double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung) {
-  if (a.IstNullvektor() || b.IstNullvektor()) {
-    if (meldung) meldung->MsgBox("Der Nullvektor bestimmt keinen Winkel zu einem anderen Vektor");
-    return kKeinWinkel;
-  }
+// The cosine of the angle between a and b, neither of them null.
+double Kosinus(const VektorT& a, const VektorT& b) {
   // The cosine does not depend on the lengths. The squared length of a very
   // long vector (a cross product of long normals) overflows, so such vectors
   // are scaled first; for all others the cosine is computed as it stands.
@@ -238,7 +248,23 @@ double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung) {
     p = Zweierskaliert(a);
     q = Zweierskaliert(b);
   }
-  double c = (p.SkalProd(q) / p.Norm()) / q.Norm();
+  // Divided by the longer length first, so that the cosine is the same
+  // number whichever vector comes first.
+  const double np = p.Norm(), nq = q.Norm();
+  return (p.SkalProd(q) / std::fmax(np, nq)) / std::fmin(np, nq);
+}
+
+// Radians in degrees.
+double Grad(double bogen) { return (bogen * 180.0) / (4.0 * std::atan(1.0)); }
+
+}  // namespace
+
+double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung) {
+  if (a.IstNullvektor() || b.IstNullvektor()) {
+    if (meldung) meldung->MsgBox("Der Nullvektor bestimmt keinen Winkel zu einem anderen Vektor");
+    return kKeinWinkel;
+  }
+  const double c = Kosinus(a, b);
   if (IstNull(1.0 - c)) return 0.0;
   // Antiparallel vectors within the same tolerance enclose 180 degrees; near
   // -1 the arc cosine would turn the last bit of rounding into a millionth
@@ -246,9 +272,17 @@ double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung) {
   // stored directions point.
   if (IstNull(1.0 + c)) return 180.0;
   // Rounding can put the cosine of (anti)parallel vectors just outside [-1, 1].
-  if (c < -1.0) c = -1.0;
-  if (c > 1.0) c = 1.0;
-  return (std::acos(c) * 180.0) / (4.0 * std::atan(1.0));
+  return Grad(std::acos(std::fmin(std::fmax(c, -1.0), 1.0)));
+}
+
+double WahrerWinkel(const VektorT& a, const VektorT& b) {
+  if (a.IstNullvektor() || b.IstNullvektor()) return kKeinWinkel;
+  // Near 0 and 180 degrees the arc cosine turns the rounding of the cosine
+  // into millionths of a degree; sine and cosine together keep every digit
+  // (two exactly antiparallel edges give exactly 180 degrees). Scaled by
+  // powers of two, which changes no angle, so that nothing overflows.
+  const VektorT p = Zweierskaliert(a), q = Zweierskaliert(b);
+  return Grad(std::atan2(p.kreuz(q).Norm(), p.SkalProd(q)));
 }
 
 }  // namespace quarnel

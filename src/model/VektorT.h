@@ -85,6 +85,13 @@ bool AufGerade(const VektorT& p, const VektorT& q, const VektorT& u);
 // p lies in the plane through q with normal n: its distance from the plane
 // counts as zero.
 bool InEbene(const VektorT& p, const VektorT& q, const VektorT& n);
+// The points a, b, c lie on one line: the corner opposite the longest side
+// lies on the line through that side. The same answer in every order of the
+// three points.
+bool AufEinerGeraden(const VektorT& a, const VektorT& b, const VektorT& c);
+// v at length 1, or v itself when it counts as null. Exactly the negated
+// vector for −v.
+VektorT Einheit(const VektorT& v);
 // A cross product of short vectors can count as the null vector although the
 // vectors span a definite direction. Such a vector comes back scaled by a
 // power of two, which is exact, to a length from 1 to 2; any other vector,
@@ -93,8 +100,15 @@ VektorT Verlaengert(const VektorT& v);
 
 // Angle between two vectors in degrees (0 to 180), or kKeinWinkel when one of
 // them is a null vector. The message is shown through `meldung` when given.
+// The angle does not depend on which vector comes first. Within the
+// tolerance of parallel (antiparallel) vectors it is exactly 0 (180), so
+// that the angle of two lines does not depend on the sense of their stored
+// directions.
 inline constexpr double kKeinWinkel = 666.0;
 class Plattform;
 double Winkel(const VektorT& a, const VektorT& b, Plattform* meldung);
+// The same angle to its true value, also close to 0 and 180 degrees (the
+// angles of a figure); kKeinWinkel, without a message, for a null vector.
+double WahrerWinkel(const VektorT& a, const VektorT& b);
 
 }  // namespace quarnel

@@ -2,10 +2,12 @@
 // measurements behind them.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include "description/Abstand.h"
 #include "description/Bericht.h"
 #include "description/Objekte.h"
 
@@ -25,15 +27,23 @@ std::string Zeilen(std::initializer_list<std::string> z) {
 
 struct Berichte : Objekte {
   // Builds the report the way the command does and returns the block it
-  // added ("" when none).
-  std::string Bericht(const std::string& name, int dezimalen = 6) {
+  // added; nothing when it added none (an empty block is a block).
+  std::optional<std::string> Versuch(const std::string& name, int dezimalen = 6) {
     h.ausgabe.Dezimalen = dezimalen;
     h.ausgabe.InfoLeeren();
     bool ok = true;
     BeschreibeEck(h, name, ok);
     EXPECT_EQ(ok, h.ausgabe.AnzahlBloecke() == 1);
-    std::string t = h.ausgabe.InfoFenster();
-    return t.empty() ? t : t.substr(1, t.size() - 2);
+    EXPECT_LE(h.ausgabe.AnzahlBloecke(), 1u);
+    if (h.ausgabe.AnzahlBloecke() == 0) return std::nullopt;
+    const std::string t = h.ausgabe.InfoFenster();
+    return t.substr(1, t.size() - 2);
+  }
+  // The block of a report that must be made.
+  std::string Bericht(const std::string& name, int dezimalen = 6) {
+    const auto r = Versuch(name, dezimalen);
+    EXPECT_TRUE(r) << "no report of " << name;
+    return r.value_or("");
   }
   void Tetra(std::initializer_list<VektorT> p) {
     const char* n[] = {"A", "B", "C", "D"};
@@ -133,8 +143,28 @@ TEST(Dreiecksbericht, KollinearUndZusammenfallend) {
   const std::string r = b.Bericht("d");
   EXPECT_NE(r.find("A:   nicht definiert,      B:   nicht definiert,     C:  nicht definiert"), std::string::npos);
   EXPECT_NE(r.find("A: nicht definiert,    B: nicht definiert,   C: nicht definiert"), std::string::npos);
-  EXPECT_EQ(r.find("nan"), std::string::npos);
   EXPECT_TRUE(b.ui.Meldungen().empty());
+}
+
+TEST(Dreiecksbericht, SehrSpitzeWinkelMitIhremWahrenWert) {
+  // 0.014324 degrees at C: not rounded to 0, the three add up to 180.
+  Berichte b;
+  b.Dreieck({0, 0, 0}, {0, 1, 0}, {4000, 0, 0});
+  const std::string r = b.Bericht("d");
+  EXPECT_NE(r.find("A:   90º,      B:   89.985676º,     C:  0.014324º"), std::string::npos) << Lesbar(r);
+}
+
+TEST(Berichte, ZahlenOhneEndlichenWertWerdenNichtGezeigt) {
+  // Corners far out (made by hand): the cross product of the sides
+  // overflows, and so does the distance of the corners.
+  Berichte b;
+  b.Dreieck({1e200, 0, 0}, {-1e200, 0, 0}, {0, 1e200, 0});
+  EXPECT_FALSE(b.Versuch("d"));
+  bool ok = true;
+  Abstandausgabe(b.h, "A", "B", ok);
+  EXPECT_FALSE(ok);
+  EXPECT_EQ(b.h.ausgabe.AnzahlBloecke(), 0u);
+  EXPECT_EQ(b.ui.Meldungen(), std::vector<std::string>(2, kNichtBerechenbar));
 }
 
 TEST(Tetraederbericht, Eckentetraeder) {
@@ -218,13 +248,21 @@ TEST(Tetraederbericht, FlachUndUnvollstaendig) {
                            "L(D|A) = 1.414214,   L(D|B) = 1,   L(D|C) = 1", " Das Tetraeder ist ausgeartet"})));
   EXPECT_TRUE(b.ui.Meldungen().empty());
 
-  // A report that cannot be made adds no block and fails.
+  // A report that cannot be made adds no block, not even an empty one, and
+  // fails with a message that says why: a corner deleted or redefined as
+  // another object, an object that is no figure.
   b.h.objekte.LoescheQuarnel("D");
-  EXPECT_EQ(b.Bericht("t"), "");
+  EXPECT_FALSE(b.Versuch("t"));
+  b.E("B", {7, 0, 0}, {1, 0, 0});
+  EXPECT_FALSE(b.Versuch("t"));
   b.Eck("S", Sammlung, "A,B", "");
-  EXPECT_EQ(b.Bericht("S"), "");
-  EXPECT_EQ(b.Bericht("A"), "");
-  EXPECT_EQ(b.Bericht("nix"), "");
+  EXPECT_FALSE(b.Versuch("S"));
+  EXPECT_FALSE(b.Versuch("A"));
+  EXPECT_EQ(b.ui.Meldungen(), (std::vector<std::string>{"Die Ecke D von t gibt es nicht", "Die Ecke B von t ist kein Punkt",
+                                                         "S ist weder ein Dreieck noch ein Tetraeder",
+                                                         "A ist weder ein Dreieck noch ein Tetraeder"}));
+  b.ui.Leeren();
+  EXPECT_FALSE(b.Versuch("nix"));
   EXPECT_TRUE(b.ui.Meldungen().empty());
 }
 
@@ -339,6 +377,18 @@ TEST(Koerpermasse, BekannteWerte) {
   EXPECT_EQ(b.ui.Meldungen(),
             (std::vector<std::string>{"Kontrolle: Fehler bei TetraHoehen; Typ = -3", "Kontrolle: Fehler bei Inkugel"}));
   EXPECT_NEAR(Flaeche(b.h, d), 6, 1e-12);
+}
+
+TEST(Koerpermasse, HeronsRadikandUnterNull) {
+  // Three points on one line whose radicand comes out just below zero in
+  // doubles: the area is 0, not the root of a negative number.
+  Berichte b;
+  b.Dreieck({-2, 1.5, 0.5}, {1.8, -1.2, 1.3}, {2.75, -1.875, 1.5});
+  const VektorT &A = b.h.objekte.HoleQuarnel("A")->v1, &B = b.h.objekte.HoleQuarnel("B")->v1,
+                &C = b.h.objekte.HoleQuarnel("C")->v1;
+  const double a1 = A.dist(C), a2 = A.dist(B), a3 = B.dist(C), s = ((a1 + a2) + a3) / 2.0;
+  ASSERT_LT(((s * (s - a1)) * (s - a2)) * (s - a3), 0.0);
+  EXPECT_EQ(Flaeche(b.h, *b.h.objekte.HoleQuarnel("d")), 0.0);
 }
 
 TEST(Tetraederbericht, KleineGrundflaeche) {

@@ -29,7 +29,7 @@ Befehlsliste Fuenf() {
   return l;
 }
 
-TEST(Befehlsliste, DeleteRestoreAndTheStoreShareOneStack) {
+TEST(Befehlsliste, NewCommandsLeaveTheDeletedOnTheStack) {
   Befehlsliste l = Fuenf();
   EXPECT_FALSE(l.LoescheBefehlNr(0));
   EXPECT_FALSE(l.LoescheBefehlNr(6));
@@ -39,17 +39,18 @@ TEST(Befehlsliste, DeleteRestoreAndTheStoreShareOneStack) {
   EXPECT_EQ(Namen(l), "ABD");
   EXPECT_EQ(l.LagerGroesse(), 2u);
 
-  // A new command uses up the most recently deleted one (E) ...
+  // A new command gets a fresh record; both deleted commands stay ...
   BefehlT neu = l.ErschaffeB();
   EXPECT_TRUE(neu.NeuG.empty());
   EXPECT_EQ(neu.Kennung, 0);
-  EXPECT_EQ(l.LagerGroesse(), 1u);
+  EXPECT_EQ(l.LagerGroesse(), 2u);
   neu.Kennung = LoescheQuarnel;
   neu.AltG1 = "A";
   l.Anhaengen(neu);
-  // ... so Restore brings back C, at the end.
+  // ... so Restore brings back E, then C, at the end.
   ASSERT_TRUE(l.Restore());
-  EXPECT_EQ(Namen(l), "ABDC");
+  ASSERT_TRUE(l.Restore());
+  EXPECT_EQ(Namen(l), "ABDEC");
   EXPECT_FALSE(l.Restore());
 
   Befehlsliste leer;

@@ -429,6 +429,11 @@ TEST(Protokolldatei, DamagedFilesLoadWhatFitsAndSkipTheRest) {
       {"<1>    Gr\xC3\xB6\xC3\x9F" "e ist der Punkt mit dem Koordinatentripel: (1|2|3) ", 1, 0},
       {"<1>    \xFF\xFE ist der Punkt mit dem Koordinatentripel: (1|2|3) ", 1, 0},
       {"<1>    " + std::string(100000, 'N') + " ist der Punkt mit dem Koordinatentripel: (1|2|3) ", 1, 0},
+      // A last line is read like any other, with or without its number; only
+      // the blank rest behind it is not.
+      {"<1>    Hinweis: a \rP ist der Punkt mit dem Koordinatentripel: (1|2|3) ", 2, 0},
+      {"<1>    Hinweis: a \rkaputt\r\n", 1, 1},
+      {"<1>    Hinweis: a \r \t\r\n\n", 1, 0},
   };
   for (const Fall& f : faelle) {
     ASSERT_TRUE(IstQuarnelDatei(f.text)) << f.text;

@@ -1,6 +1,7 @@
 // Running the input form: the point form, commands on named objects, type
 // guards, what is recorded and what is not, and collections as operands.
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -290,6 +291,84 @@ TEST(Ausfuehrung, EmptyObjectsAreNoPointsToPassThrough) {
   b.AltG2 = "Y";
   BefehlAusfuehren(s.h, b);
   EXPECT_EQ(s.Typ("h"), 0);
+}
+
+// The intersection takes every pair in either order, interactively and on
+// replay alike: the empty object meets everything in the empty object, a
+// compound operand is refused with the message.
+TEST(Ausfuehrung, IntersectionTakesEveryPairInEitherOrder) {
+  Sitzung s;
+  s.Punkt("A", "1", "0", "0");
+  s.Punkt("B", "0", "1", "0");
+  s.Punkt("C", "0", "0", "1");
+  s.Form(GGeradePP, "g", "A", "B");
+  s.Ebene("F", "0", "0", "1", "5");
+  s.Form(GErzeugeSchnitt, "L", "g", "F");  // parallel: the empty object
+  s.Form(QuarnelDreieck, "D", "A", "B", "C");
+  ASSERT_EQ(s.Typ("L"), LeeresQuarnel);
+  const std::size_t n = s.Befehle();
+  int i = 0;
+  for (auto [x, y] : {std::pair{"L", "g"}, {"g", "L"}, {"L", "L"}, {"L", "D"}, {"D", "L"}, {"L", "A"}}) {
+    s.Form(GErzeugeSchnitt, "S" + std::to_string(++i), x, y);
+    EXPECT_EQ(s.Typ("S" + std::to_string(i)), LeeresQuarnel) << x << " " << y;
+  }
+  EXPECT_EQ(s.Befehle(), n + 6);
+  EXPECT_TRUE(s.Meldungen().empty());
+  const std::string kOperanden = "Fehler bei den Operanden-Quarneln in ErzeugeSchnitt";
+  for (auto [x, y] : {std::pair{"D", "F"}, {"F", "D"}, {"D", "D"}}) s.Form(GErzeugeSchnitt, "X", x, y);
+  EXPECT_EQ(s.Meldungen(), std::vector<std::string>(3, kOperanden));
+  EXPECT_EQ(s.Typ("X"), 0);
+  EXPECT_EQ(s.Befehle(), n + 6);
+  // On replay: the same results, and a compound pair read from a file is
+  // refused with the same message.
+  BefehlT b;
+  b.Kennung = GErzeugeSchnitt;
+  b.NeuG = "X";
+  b.AltG1 = "F";
+  b.AltG2 = "D";
+  s.h.befehle.Anhaengen(b);
+  AnweisungslisteAusfuehren(s.h);
+  for (int k = 1; k <= 6; ++k) EXPECT_EQ(s.Typ("S" + std::to_string(k)), LeeresQuarnel);
+  EXPECT_EQ(s.Meldungen(), std::vector<std::string>(4, kOperanden));
+}
+
+// A report on a corner that is gone or no point any more, and a result too
+// large to compute, say why and are not recorded.
+TEST(Ausfuehrung, RefusedReportsAndOverflowingResultsAreNotRecorded) {
+  Sitzung s;
+  s.Punkt("A", "1", "0", "0");
+  s.Punkt("B", "0", "1", "0");
+  s.Punkt("C", "9", "9", "9");
+  s.Form(QuarnelDreieck, "T", "A", "B", "C");
+  s.h.objekte.LoescheQuarnel("A");
+  s.Ebene("A", "1", "0", "0", "7");
+  std::size_t n = s.Befehle();
+  s.Form(AusgabeBeschreibe, "", "T");
+  EXPECT_EQ(s.Meldungen(), std::vector<std::string>{"Die Ecke A von T ist kein Punkt"});
+  EXPECT_EQ(s.Befehle(), n);
+  EXPECT_EQ(s.h.ausgabe.InfoFenster().find("Das Dreieck T"), std::string::npos);
+
+  // Each plane through a point with the directions of two lines squares the
+  // size of the numbers, each line orthogonal to a plane takes its normal:
+  // the fifth plane's normal overflows.
+  const std::string e50 = "1" + std::string(50, '0');
+  s.Punkt("R1", e50, "0", "0");
+  s.Punkt("R2", "0", e50, "0");
+  s.Punkt("R3", "0", "0", e50);
+  s.Form(GEbenePRR, "E1", "O", "R1", "R2");
+  s.Form(GEbenePRR, "E2", "O", "R2", "R3");
+  s.Form(GErzeugeOrthogonale, "g1", "E1", "O");
+  s.Form(GErzeugeOrthogonale, "g2", "E2", "O");
+  s.Form(GEbenePRR, "E3", "O", "g1", "g2");
+  s.Form(GErzeugeOrthogonale, "g3", "E3", "O");
+  s.Form(GEbenePRR, "E4", "O", "g3", "g1");
+  s.Form(GErzeugeOrthogonale, "g4", "E4", "O");
+  ASSERT_EQ(s.Typ("g4"), Gerade);
+  n = s.Befehle();
+  s.Form(GEbenePRR, "E5", "O", "g3", "g4");
+  EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Die Ecke A von T ist kein Punkt", kNichtBerechenbar}));
+  EXPECT_EQ(s.Typ("E5"), 0);
+  EXPECT_EQ(s.Befehle(), n);
 }
 
 }  // namespace

@@ -385,6 +385,11 @@ TEST(Ladeprogramm, PrintsTheDescriptionAndSavesLikeTheMenu) {
   EXPECT_NE(l.aus.find("\nA ist der Punkt mit dem Koordinatentripel (1 | 2 | 3)\n"), std::string::npos);
   EXPECT_EQ(l.aus.find('\r'), std::string::npos);
   EXPECT_EQ(Ordner::Lies(o.Datei("neu.txt")), Ordner::Lies(beispiel));
+  // A place that cannot be written: loaded, but not saved.
+  l = Starte(o, "--save " + o.Datei("fehlt/neu.txt") + " " + beispiel);
+  EXPECT_EQ(l.status, 1);
+  EXPECT_NE(l.fehler.find("Meldung: "), std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists(o.Datei("fehlt/neu.txt")));
 
   // Decimals, messages and beeps.
   o.Schreibe("drittel.txt", Sitzung::Datei({"A ist der Punkt mit dem Koordinatentripel: (0.333333333|0|0)", "kaputt",

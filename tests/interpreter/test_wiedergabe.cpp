@@ -189,7 +189,7 @@ TEST(Wiedergabe, RestartLeavesTheOriginAlone) {
   EXPECT_TRUE(s.h.objekte.NrVerbraucht(1));        // and the automatic numbers
 }
 
-TEST(Bearbeitung, DeleteRestoreAndNewCommandsShareTheStack) {
+TEST(Bearbeitung, DeleteAndRestoreRunTheListAgain) {
   Sitzung s;
   for (const char* n : {"A", "B", "C"}) s.Punkt(n, "1", "2", "3");
   // Delete command 2 by its row, then give it back: it comes at the end.
@@ -213,15 +213,30 @@ TEST(Bearbeitung, DeleteRestoreAndNewCommandsShareTheStack) {
   ASSERT_TRUE(Restore(s.h));
   EXPECT_NE(s.h.befehle.Protokoll.find("<2>    C ist"), std::string::npos);
   EXPECT_NE(s.h.befehle.Protokoll.find("<3>    B ist"), std::string::npos);
-  // The object of a deleted command stays until the list runs again.
+  // The object of the deleted last command is gone at once, and the
+  // deleted command survives a new one: Restore brings it and its object
+  // back.
   ASSERT_TRUE(LoescheLetztenBefehl(s.h));
-  EXPECT_EQ(s.Typ("B"), Punkt);
-  // A new command takes the deleted one's place on the stack.
-  s.Punkt("D", "0", "0", "0");
-  EXPECT_FALSE(Restore(s.h));
-  AnweisungslisteAusfuehren(s.h);
   EXPECT_EQ(s.Typ("B"), 0);
+  s.Punkt("D", "0", "0", "0");
+  ASSERT_TRUE(Restore(s.h));
+  EXPECT_EQ(s.Typ("B"), Punkt);
   EXPECT_EQ(s.Typ("D"), Punkt);
+  EXPECT_EQ(s.h.form.AktuelleKennung, 0);  // executed again
+  EXPECT_FALSE(Restore(s.h));
+  // Nothing can be built on the object of a deleted command, so nothing is
+  // recorded that a saved file could not rebuild.
+  s.Form(GGeradePP, "g", "D", "A");
+  ASSERT_TRUE(LoescheLetztenBefehl(s.h));
+  s.Form(GGeradePR, "k", "C", "g");
+  EXPECT_EQ(s.Typ("k"), 0);
+  EXPECT_EQ(s.Letzter().NeuG, "B");
+  // Loading a file leaves the deleted commands restorable.
+  ASSERT_TRUE(LadeText(s.h, Sitzung::Datei({"P ist der Punkt mit dem Koordinatentripel: (5|5|5)",
+                                            "Q ist der Punkt mit dem Koordinatentripel: (6|6|6)"})));
+  ASSERT_TRUE(Restore(s.h));
+  EXPECT_EQ(s.Letzter().NeuG, "g");
+  EXPECT_EQ(s.Typ("g"), Gerade);
   while (LoescheLetztenBefehl(s.h)) {
   }
   EXPECT_EQ(s.h.befehle.Protokoll, "");
@@ -239,9 +254,7 @@ TEST(Bearbeitung, DeleteAllThenRestoreRebuildsTheList) {
   while (Restore(s.h)) {
   }
   EXPECT_EQ(s.h.befehle.Protokoll, protokoll);
-  EXPECT_EQ(s.Typ("g"), 0);  // the objects come with the next re-execution
-  AnweisungslisteAusfuehren(s.h);
-  EXPECT_EQ(s.Typ("g"), Gerade);
+  EXPECT_EQ(s.Typ("g"), Gerade);  // each restored command made its object
   // An empty list deleted keeps what was deleted before.
   AllesLoeschen(s.h);
   AllesLoeschen(s.h);
