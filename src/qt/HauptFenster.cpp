@@ -160,7 +160,7 @@ void HauptFenster::BaueInhalt() {
   sammelF_ = Element("SammelF");
   lastInfoF_ = static_cast<QPlainTextEdit*>(Element("LastInfoF"));
   lastInfoGezeigt_ = MehrzeiligerText(lastInfoF_->toPlainText());
-  beschreibung_ = std::make_unique<Beschreibungsanzeige>(*static_cast<QPlainTextEdit*>(Element("InfoF")));
+  beschreibung_ = new Beschreibungsanzeige(*static_cast<QPlainTextEdit*>(Element("InfoF")));
 
   // The version button shows a picture of the style, no caption.
   auto* info = static_cast<QPushButton*>(Element("SprachInfoB"));
@@ -413,7 +413,7 @@ void HauptFenster::Abgleichen() {
   }
   if (haupt_.ausgabe.InfoStand() != infoStand_) {
     infoStand_ = haupt_.ausgabe.InfoStand();
-    beschreibung_->Zeige(haupt_.ausgabe.InfoF());
+    beschreibung_->Zeige(haupt_.ausgabe.InfoFBloecke());
   }
   if (haupt_.ausgabe.LastInfoF != lastInfoGezeigt_) {
     lastInfoGezeigt_ = haupt_.ausgabe.LastInfoF;

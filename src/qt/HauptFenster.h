@@ -121,7 +121,7 @@ private:
   std::deque<Feldbindung> felder_;
   std::deque<Beschriftungsbindung> beschriftungen_;
   std::vector<Listenbindung> listen_;
-  std::unique_ptr<Beschreibungsanzeige> beschreibung_;
+  Beschreibungsanzeige* beschreibung_ = nullptr;  // belongs to the description field
   std::uint64_t infoStand_ = ~std::uint64_t{0};
   std::string lastInfoGezeigt_;
 

@@ -15,6 +15,12 @@ ZeilenModell::ZeilenModell(const Auswahlliste& quelle, Ziehtext ziehtext, QObjec
 
 int ZeilenModell::rowCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : anzahl_; }
 
+// A view asks for the index of every row when it lays out the list.
+QModelIndex ZeilenModell::index(int zeile, int spalte, const QModelIndex& eltern) const {
+  if (eltern.isValid() || spalte != 0 || zeile < 0 || zeile >= anzahl_) return {};
+  return createIndex(zeile, 0);
+}
+
 QVariant ZeilenModell::data(const QModelIndex& index, int rolle) const {
   if (rolle != Qt::DisplayRole || !index.isValid() || index.row() < 0) return {};
   const auto zeile = static_cast<std::size_t>(index.row());

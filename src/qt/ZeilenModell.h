@@ -22,6 +22,7 @@ public:
   explicit ZeilenModell(const Auswahlliste& quelle, Ziehtext ziehtext = {}, QObject* eltern = nullptr);
 
   int rowCount(const QModelIndex& eltern = QModelIndex()) const override;
+  QModelIndex index(int zeile, int spalte = 0, const QModelIndex& eltern = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int rolle) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
   QStringList mimeTypes() const override;
