@@ -10,7 +10,6 @@
 
 #include <deque>
 #include <functional>
-#include <memory>
 #include <span>
 #include <string>
 #include <string_view>

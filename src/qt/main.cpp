@@ -7,6 +7,8 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  // Message boxes have no title of their own; the desktop shows this name.
+  QApplication::setApplicationName(QStringLiteral("Quarnel2"));
   // Numbers are read and written with a decimal point whatever the user's
   // language settings say.
   std::setlocale(LC_NUMERIC, "C");
