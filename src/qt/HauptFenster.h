@@ -6,6 +6,7 @@
 // one pass (Abgleichen) brings the widgets up to date with the models.
 #include <QMainWindow>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QSet>
 
 #include <deque>
@@ -61,9 +62,10 @@ public:
   template <class F>
   void Weiterleiten(F&& f) {
     if (beschaeftigt_) return;
-    beschaeftigt_ = true;
-    f(haupt_);
-    beschaeftigt_ = false;
+    {
+      const QScopedValueRollback<bool> laeuft(beschaeftigt_, true);
+      f(haupt_);
+    }
     Abgleichen();
   }
   // Brings every widget up to date with the core's models, touching only

@@ -26,9 +26,19 @@ namespace {
 
 QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
+// A recorder that can act while a message box is open, as a nested event
+// loop would.
+struct Aufzeichner2 : Aufzeichner {
+  std::function<void()> beiMeldung;
+  void MsgBox(const std::string& text) override {
+    Aufzeichner::MsgBox(text);
+    if (beiMeldung) beiMeldung();
+  }
+};
+
 // A shown, active main window on a recorder.
 struct Sitzung {
-  Aufzeichner ui;
+  Aufzeichner2 ui;
   HauptFenster w{ui};
   HauptF& h = w.Haupt();
 
@@ -85,6 +95,7 @@ private slots:
       QCOMPARE(w->geometry(), QRect(e.links, e.oben, e.breite, e.hoehe));
     }
     QCOMPARE(s.w.centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 40);
+    for (QLabel* l : s.w.findChildren<QLabel*>()) QCOMPARE(l->textFormat(), Qt::PlainText);  // names may hold "<"
     QCOMPARE(s.E("GnameF")->font().pixelSize(), 24);
     QVERIFY(s.E("GnameF")->font().bold());
     QCOMPARE(s.E("LoeschF")->palette().color(QPalette::Base), QColor(0xFF, 0x08, 0x1D));
@@ -207,6 +218,14 @@ private slots:
     QCOMPARE(s.E<QLineEdit>("LoeschF")->text(), QString());
     QCoreApplication::sendEvent(loeschF, &verlassen);
     QCOMPARE(s.h.objekte.QuarnelTypNr("Q"), Punkt);
+
+    // The origin cannot go; a menu choice made while its message is shown
+    // does not run in the middle of the drop's handling.
+    s.ui.beiMeldung = [&s] { s.Waehle("GGeradePP"); };
+    s.h.form.LoeschF.text = "O";
+    QCoreApplication::sendEvent(loeschF, &verlassen);
+    QCOMPARE(s.ui.Meldungen().back(), std::string("Der Ursprung O - er lebet ewiglich..."));
+    QCOMPARE(s.h.form.AktuelleKennung, VariablerPunkt);
   }
 
   // Shift and double-click on a point opens its window; Return there stores
