@@ -28,7 +28,7 @@ QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<q
 
 // A recorder that can act while a message box is open, as a nested event
 // loop would.
-struct Aufzeichner2 : Aufzeichner {
+struct StoerenderAufzeichner : Aufzeichner {
   std::function<void()> beiMeldung;
   void MsgBox(const std::string& text) override {
     Aufzeichner::MsgBox(text);
@@ -38,7 +38,7 @@ struct Aufzeichner2 : Aufzeichner {
 
 // A shown, active main window on a recorder.
 struct Sitzung {
-  Aufzeichner2 ui;
+  StoerenderAufzeichner ui;
   HauptFenster w{ui};
   HauptF& h = w.Haupt();
 
