@@ -14,6 +14,7 @@
 #include "interpreter/Wiedergabe.h"
 #include "platform/Plattform.h"
 #include "ui/main_window/HauptF.h"
+#include "Protokolltext.h"
 
 namespace {
 
@@ -32,38 +33,9 @@ public:
   void Beenden(int) override {}
 };
 
-// A protocol file of about n commands, built in blocks of 14 around three
-// points that span a triangle.
-std::string Protokoll(long n) {
-  std::string text;
-  long nr = 0;
-  auto Zeile = [&](const std::string& satz) {
-    text += "<" + std::to_string(++nr) + ">    " + satz + " \r";
-  };
-  for (long i = 0; nr < n; ++i) {
-    const std::string s = std::to_string(i);
-    const std::string a = "A" + s, b = "B" + s, c = "C" + s, g = "g" + s, E = "E" + s, F = "F" + s, T = "T" + s;
-    Zeile(a + " ist der Punkt mit dem Koordinatentripel: (" + s + "|1|0)");
-    Zeile(b + " ist der Punkt mit dem Koordinatentripel: (" + std::to_string(i + 1) + "|2|1)");
-    Zeile(c + " ist der Punkt mit dem Koordinatentripel: (" + s + "|3|5)");
-    Zeile(g + " wird definiert als Gerade durch die Punkte: " + a + " und: " + b);
-    Zeile(E + " wird definiert als Ebene durch die Punkte: " + a + " ,: " + b + " und: " + c);
-    Zeile(F + " ist die Ebene mit der Gleichung: 1x + 2y + 3z = " + s);
-    Zeile("S" + s + " wird definiert als Schnitt der Quarnel: " + g + " und: " + F);
-    Zeile("L" + s + " wird definiert als Fusspunktquarnel der Lote von: " + c + " auf: " + g);
-    Zeile("M" + s + " wird definiert als Ergebnis der Spiegelung von:  " + c + " an: " + F);
-    Zeile("R" + s + " wird definiert als Ergebnis der Drehung von: " + c + " um den Winkel: 30 Grad mit der Drehachse: " + g);
-    Zeile(T + " ist das Dreieck mit den Ecken: " + a + " und: " + b + " und: " + c);
-    Zeile("Bestimme den Abstand, den: " + c + " von: " + g + " hat");
-    Zeile("Berechne den Winkel zwischen den Quarneln: " + g + " und: " + F);
-    Zeile("Gib eine ausfuehrliche Beschreibung von: " + T);
-  }
-  return text + "\n";
-}
-
 void BM_Laden(benchmark::State& state) {
   const long n = state.range(0);
-  const std::string text = Protokoll(n);
+  const std::string text = bench::Protokoll(n);
   for (auto _ : state) {
     state.PauseTiming();
     auto ui = std::make_unique<Stumm>();
@@ -84,7 +56,7 @@ void BM_Wiederholen(benchmark::State& state) {
   Stumm ui;
   HauptF h(ui);
   Neustart(h);
-  if (!LadeText(h, Protokoll(n))) state.SkipWithError("protocol did not load");
+  if (!LadeText(h, bench::Protokoll(n))) state.SkipWithError("protocol did not load");
   for (auto _ : state) AnweisungslisteAusfuehren(h);
   state.counters["s_pro_Befehl"] =
       benchmark::Counter(static_cast<double>(n), benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);

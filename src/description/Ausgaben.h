@@ -3,6 +3,7 @@
 // first), the short-result field, the description mode and the decimals.
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,13 @@ public:
   // The text of the description area as last refreshed.
   std::string InfoF() const;
   std::size_t AnzahlBloecke() const { return bloecke_.size(); }
+  // The blocks of the description area as last refreshed, oldest first: its
+  // text is CR + block + CR for each of them, newest first. A view that
+  // already shows the older ones needs only the new blocks.
+  std::span<const std::string> InfoFBloecke() const {
+    if (zeigtAlteBloecke_) return alteBloecke_;
+    return std::span<const std::string>(bloecke_.data(), angezeigt_);
+  }
   // Changes whenever the text of the description area may have changed, so
   // that a view redraws it only then.
   std::uint64_t InfoStand() const { return infoStand_; }

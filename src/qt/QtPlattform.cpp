@@ -67,10 +67,6 @@ void QtPlattform::Ereignisse() {
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-}  // namespace quarnel
-
-namespace quarnel {
-
 void QtPlattform::Beenden(int code) { QCoreApplication::exit(code); }
 
 }  // namespace quarnel

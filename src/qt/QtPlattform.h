@@ -13,6 +13,7 @@ class QtPlattform : public Plattform {
 public:
   // Dialogs are shown over `fenster` (may be null).
   explicit QtPlattform(QWidget* fenster = nullptr) : fenster_(fenster) {}
+  void SetzeFenster(QWidget* fenster) { fenster_ = fenster; }
 
   void MsgBox(const std::string& text) override;
   Antwort Frage(const std::string& text, FrageArt art) override;

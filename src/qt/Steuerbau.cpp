@@ -1,0 +1,113 @@
+#include "qt/Steuerbau.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPalette>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "qt/QtPlattform.h"
+
+namespace quarnel {
+
+QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+std::string S(const QString& text) { return text.toStdString(); }
+
+std::string MehrzeiligerText(const QString& text) {
+  std::string s = text.toStdString();
+  for (char& c : s)
+    if (c == '\n') c = '\r';
+  return s;
+}
+
+void Gestalte(QWidget& w, const Steuerelement& s) {
+  w.setObjectName(Q(s.name));
+  w.setGeometry(s.links, s.oben, s.breite, s.hoehe);
+  if (s.schriftgroesse > 0 || s.fett) {
+    QFont f = w.font();
+    // The layout counts one point of text size as one pixel, as it does for
+    // the places and sizes of the controls.
+    if (s.schriftgroesse > 0) f.setPixelSize(s.schriftgroesse);
+    f.setBold(s.fett);
+    w.setFont(f);
+  }
+  if (s.art == Steuerart::Textfeld) {
+    QPalette p = w.palette();
+    p.setColor(QPalette::Base, QColor::fromRgb(s.hintergrund));
+    p.setColor(QPalette::Text, Qt::black);
+    w.setPalette(p);
+  }
+  w.setHidden(!s.sichtbar);
+}
+
+QWidget* BaueSteuerelement(const Steuerelement& s, QWidget* eltern) {
+  QWidget* w = nullptr;
+  switch (s.art) {
+    case Steuerart::Textfeld:
+      if (s.mehrzeilig) {
+        auto* t = new QPlainTextEdit(eltern);
+        t->setPlainText(QtPlattform::Anzeigetext(std::string(s.text)));
+        t->setReadOnly(s.nurLesen);
+        t->setTabChangesFocus(true);
+        // Texts are replaced by the program, never undone by the user.
+        t->document()->setUndoRedoEnabled(false);
+        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        w = t;
+      } else {
+        auto* t = new QLineEdit(Q(s.text), eltern);
+        t->setReadOnly(s.nurLesen);
+        w = t;
+      }
+      break;
+    case Steuerart::Beschriftung: {
+      auto* l = new QLabel(eltern);
+      // Names may hold "<" or "&": a label never reads its text as markup.
+      l->setTextFormat(Qt::PlainText);
+      l->setText(Q(s.text));
+      w = l;
+      break;
+    }
+    case Steuerart::Liste: {
+      auto* v = new QListView(eltern);
+      v->setUniformItemSizes(true);
+      v->setSelectionMode(QAbstractItemView::SingleSelection);
+      v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+      if (s.ziehbar) {
+        v->setDragEnabled(true);
+        v->setDragDropMode(QAbstractItemView::DragOnly);
+        v->setDefaultDropAction(Qt::CopyAction);
+      }
+      w = v;
+      break;
+    }
+    case Steuerart::Knopf: {
+      auto* b = new QPushButton(Q(s.text), eltern);
+      // A click leaves the keyboard focus in the field being filled in.
+      b->setFocusPolicy(Qt::TabFocus);
+      w = b;
+      break;
+    }
+    case Steuerart::Aufklappmenue: {
+      auto* c = new QComboBox(eltern);
+      c->setFocusPolicy(Qt::TabFocus);
+      w = c;
+      break;
+    }
+    case Steuerart::Trennlinie: {
+      auto* f = new QFrame(eltern);
+      f->setFrameShape(QFrame::HLine);
+      f->setFrameShadow(QFrame::Sunken);
+      w = f;
+      break;
+    }
+  }
+  Gestalte(*w, s);
+  return w;
+}
+
+}  // namespace quarnel
