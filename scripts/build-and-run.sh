@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-PAKETE=(cmake make g++ qt6-base-dev googletest libgtest-dev libbenchmark-dev)
+PAKETE=(cmake make g++ qt6-base-dev qt6-translations-l10n googletest libgtest-dev libbenchmark-dev)
 
 als_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi

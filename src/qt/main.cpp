@@ -1,4 +1,7 @@
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <clocale>
 
@@ -9,6 +12,12 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // Message boxes have no title of their own; the desktop shows this name.
   QApplication::setApplicationName(QStringLiteral("Quarnel2"));
+  // The standard buttons and file dialogs speak the program's language
+  // (German) where Qt's translations are installed.
+  QTranslator qtTexte;
+  if (qtTexte.load(QLocale(QLocale::German), QStringLiteral("qtbase"), QStringLiteral("_"),
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexte);
   // Numbers are read and written with a decimal point whatever the user's
   // language settings say.
   std::setlocale(LC_NUMERIC, "C");
