@@ -9,7 +9,7 @@
 
 #include "description/Abstand.h"
 #include "description/Bericht.h"
-#include "description/Objekte.h"
+#include "support/Objekte.h"
 
 namespace quarnel::test {
 
