@@ -87,9 +87,6 @@ bool ErsterOperandIstObjekt(std::int32_t k) {
          (k >= AusgabeZeige && k <= AusgabeBeschreibe);
 }
 
-// Commands of these kinds define no object and carry no name.
-bool OhneName(std::int32_t k) { return k >= LoescheQuarnel; }
-
 // The number of the next automatic name "G_<n>" that no object bears, now
 // booked. A number can be free while its name is taken, when the user typed
 // a name the list reads as the same number ("G_01"); such numbers are passed
@@ -284,7 +281,7 @@ void QuarnelAktion(HauptF& h) {
   std::string g2 = k == GErzeugeDrehen ? Str(LiesWinkel(f.GradF.text)) : f.G2ListB.Text();
   const std::string g3 = f.G3ListB.Text();
 
-  if (k <= 39 && (!Objektliste::ErlaubterName(name) || (h.objekte.ExistiertQuarnel(name) && !h.destruktiv))) {
+  if (!OhneName(k) && (!Objektliste::ErlaubterName(name) || (h.objekte.ExistiertQuarnel(name) && !h.destruktiv))) {
     h.ui.MsgBox("Der Quarnelname " + name + " ist nicht erlaubt oder bereits für ein anderes Quarnel vergeben");
     return;
   }
@@ -338,7 +335,7 @@ void DefinierePunkt(HauptF& h, bool variabel) {
 
 void TuEs(HauptF& h) {
   const std::int32_t k = h.form.AktuelleKennung;
-  if (k > 0 && k < 11) {
+  if (Zahlenform(k)) {
     if (k == VariablerPunkt) {
       DefinierePunkt(h);
       h.ausgabe.LastInfoF.clear();

@@ -66,7 +66,7 @@ void Neustart(HauptF& h) {
 void AlleQuarnelLoeschen(HauptF& h) { h.objekte.NeuerKopf(QuarnelT{}); }
 
 void AnweisungslisteAusfuehren(HauptF& h) {
-  h.form.AktuelleKennung = 0;
+  h.form.AktuelleKennung = KeineKennung;
   h.form.MenuleisteLeeren(1);
   h.form.MenuleisteLeeren(2);
   AlleQuarnelLoeschen(h);

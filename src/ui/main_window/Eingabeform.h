@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "interpreter/BefehlT.h"
+
 namespace quarnel {
 
 // A text field.
@@ -47,8 +49,8 @@ class Eingabeform {
 public:
   Textfeld GnameF;               // name of the object to define
   Textfeld aF, bF, cF, dF;       // x, y, z of a point; a, b, c, d of a plane
-  Textfeld GradF{{}, false, false};  // rotation angle in degrees (kind 21)
-  Textfeld HinweisF{{}, true, true}; // note text (kind 45); read-only but while a note is typed
+  Textfeld GradF{{}, false, false};  // rotation angle in degrees (GErzeugeDrehen)
+  Textfeld HinweisF{{}, true, true}; // note text (FileHInweis); read-only but while a note is typed
   Beschriftung aT, bT, cT, dT;   // labels of the number row
   Beschriftung EingabeText;      // the prompt of the operand row
   Beschriftung durch2T, undT;    // connectors between the operand lists
@@ -67,8 +69,8 @@ public:
   bool IgnoreReturn = false;
 
   // The command kind of the form now shown; 0 while none is chosen.
-  std::int32_t AktuelleKennung = 0;
-  // Members gathered for a collection (kind 31), each preceded by a comma.
+  std::int32_t AktuelleKennung = KeineKennung;
+  // Members gathered for a collection (QuarnelSammlung), each preceded by a comma.
   std::string AktuelleSammlung;
   // A note is being typed: the window's own Return key waits.
   bool AufHinweisWarten = false;
