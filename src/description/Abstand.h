@@ -1,5 +1,6 @@
 #pragma once
-// The distance between two points, lines or planes, and its sentence.
+// The distance of two named objects and its sentence (the distance itself is
+// computed by AbstandG, constructions/Abstaende.h).
 #include <string>
 
 #include "model/QuarnelT.h"
@@ -7,10 +8,6 @@
 namespace quarnel {
 
 class HauptF;
-
-// The distance (never negative) between g1 and g2, each a point, a line or a
-// plane; 0 for any other object. A value that counts as zero is exactly 0.
-double AbstandG(HauptF& h, const QuarnelT& g1, const QuarnelT& g2);
 
 // The distance of the named objects; 0 when a name is missing or the pair
 // has no distance (see Abstandausgabe).
