@@ -1,8 +1,8 @@
 #include "constructions/Huelle.h"
 
 #include "constructions/Abstaende.h"
+#include "constructions/Bauraum.h"
 #include "constructions/SchnittLot.h"
-#include "ui/main_window/HauptF.h"
 
 namespace quarnel {
 
@@ -23,7 +23,7 @@ VektorT ParalleleRichtung(const VektorT& u, const VektorT& v) {
 
 }  // namespace
 
-void ErzeugeHuelle(HauptF& h, const std::string& a, const std::string& b, const std::string& c, QuarnelT& G,
+void ErzeugeHuelle(Bauraum& h, const std::string& a, const std::string& b, const std::string& c, QuarnelT& G,
                    bool& ok) {
   const QuarnelT* A1 = h.objekte.HoleQuarnel(a);
   const QuarnelT* A2 = h.objekte.HoleQuarnel(b);

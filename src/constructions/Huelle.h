@@ -7,13 +7,13 @@
 
 namespace quarnel {
 
-class HauptF;
+class Bauraum;
 
 // The hull of the objects named a, b, c (each the empty object, a point, a
 // line, a plane or the whole space), entered as G. A name that names no such
 // object gives "Fehler bei den Operanden-Quarneln in ErzeugeSchnitt" and ok
 // false.
-void ErzeugeHuelle(HauptF& h, const std::string& a, const std::string& b, const std::string& c, QuarnelT& G,
+void ErzeugeHuelle(Bauraum& h, const std::string& a, const std::string& b, const std::string& c, QuarnelT& G,
                    bool& ok);
 
 // The hull of A3 with the hull of A1 and A2, written into res. Three points

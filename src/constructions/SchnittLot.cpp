@@ -1,7 +1,7 @@
 #include "constructions/SchnittLot.h"
 
+#include "constructions/Bauraum.h"
 #include "platform/Plattform.h"
-#include "ui/main_window/HauptF.h"
 
 namespace quarnel {
 
@@ -271,7 +271,7 @@ bool IstPunktvon(const VektorT& p, const QuarnelT& g) {
   return p.istgleich(f);
 }
 
-void ErzeugeSchnitt(HauptF& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
+void ErzeugeSchnitt(Bauraum& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
   const QuarnelT* A = h.objekte.HoleQuarnel(a);
   const QuarnelT* B = h.objekte.HoleQuarnel(b);
   bool gefunden = A != nullptr && B != nullptr;
@@ -288,7 +288,7 @@ void ErzeugeSchnitt(HauptF& h, const std::string& a, const std::string& b, Quarn
   if (ok) ok = h.objekte.Einlisten(G);
 }
 
-void ErzeugeLotfussfpunktG(HauptF& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
+void ErzeugeLotfussfpunktG(Bauraum& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
   const QuarnelT* pa = h.objekte.HoleQuarnel(a);
   const QuarnelT* pb = h.objekte.HoleQuarnel(b);
   if (!pa || !pb) {

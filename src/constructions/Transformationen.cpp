@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "constructions/Bauraum.h"
 #include "constructions/SchnittLot.h"
 #include "platform/Plattform.h"
-#include "ui/main_window/HauptF.h"
 
 namespace quarnel {
 
@@ -119,7 +119,7 @@ void OrthogonaleDurchP(Plattform& ui, const QuarnelT& A, const VektorT& P, Quarn
   if (!ok) ui.MsgBox("Fehler in der Methode OrthogonaleDurchP");
 }
 
-void ErzeugeOrthogonale(HauptF& h, const std::string& A, const std::string& B, QuarnelT& G, bool& ok) {
+void ErzeugeOrthogonale(Bauraum& h, const std::string& A, const std::string& B, QuarnelT& G, bool& ok) {
   if (!ok) return;
   const QuarnelT* a = h.objekte.HoleQuarnel(A);
   const QuarnelT* b = h.objekte.HoleQuarnel(B);
@@ -132,7 +132,7 @@ void ErzeugeOrthogonale(HauptF& h, const std::string& A, const std::string& B, Q
   if (ok) ok = h.objekte.Einlisten(G);
 }
 
-void ErzeugeVerschieben(HauptF& h, const std::string& A, const std::string& P, QuarnelT& G, bool& ok) {
+void ErzeugeVerschieben(Bauraum& h, const std::string& A, const std::string& P, QuarnelT& G, bool& ok) {
   if (!ok) return;
   // A's stored point is moved onto P's stored point; A's direction or normal
   // goes along as A stores it.
@@ -157,7 +157,7 @@ void ErzeugeVerschieben(HauptF& h, const std::string& A, const std::string& P, Q
   ok = h.objekte.Einlisten(G);
 }
 
-void KloneQuarnel(HauptF& h, const std::string& Neu, const std::string& Alt, bool& ok) {
+void KloneQuarnel(Bauraum& h, const std::string& Neu, const std::string& Alt, bool& ok) {
   const QuarnelT* a = h.objekte.HoleQuarnel(Alt);
   ok = a != nullptr && a->Typ > Zahl;
   if (!ok) return;
@@ -241,7 +241,7 @@ void Spiegele(Plattform& ui, const QuarnelT& g, const QuarnelT& m, QuarnelT& res
   }
 }
 
-void ErzeugeSpiegelbild(HauptF& h, const std::string& g, const std::string& m, QuarnelT& G, bool& ok) {
+void ErzeugeSpiegelbild(Bauraum& h, const std::string& g, const std::string& m, QuarnelT& G, bool& ok) {
   const std::int32_t t1 = h.objekte.QuarnelTypNr(g);
   const std::int32_t t2 = h.objekte.QuarnelTypNr(m);
   if (t1 * t2 <= 0) {
@@ -293,7 +293,7 @@ void DrehungumGerade(Plattform& ui, const QuarnelT& g, double winkel, const Quar
   if (ok) Spiegele(ui, T, E2, res, ok);
 }
 
-void ErzeugeDrehung(HauptF& h, const std::string& g, double winkel, const std::string& achse, QuarnelT& G,
+void ErzeugeDrehung(Bauraum& h, const std::string& g, double winkel, const std::string& achse, QuarnelT& G,
                     bool& ok) {
   if (!ok) return;
   const QuarnelT* objekt = h.objekte.HoleQuarnel(g);

@@ -3,18 +3,18 @@
 #include <cmath>
 
 #include "constructions/Abstaende.h"
-#include "ui/main_window/HauptF.h"
+#include "description/Beschreibung.h"
 
 namespace quarnel {
 
-double Abstand(HauptF& h, const std::string& s1, const std::string& s2) {
+double Abstand(const Bauraum& h, const std::string& s1, const std::string& s2) {
   const QuarnelT* g1 = h.objekte.HoleQuarnel(s1);
   const QuarnelT* g2 = h.objekte.HoleQuarnel(s2);
   if (!g1 || !g2) return 0.0;
   return AbstandG(*g1, *g2);
 }
 
-void Abstandausgabe(HauptF& h, const std::string& s1, const std::string& s2, bool& ok) {
+void Abstandausgabe(Beschreibung& h, const std::string& s1, const std::string& s2, bool& ok) {
   auto messbar = [](std::int32_t t) { return t >= Punkt && t <= Raum; };
   if (!messbar(h.objekte.QuarnelTypNr(s1)) || !messbar(h.objekte.QuarnelTypNr(s2))) {
     ok = false;  // the empty object and compound objects have no distance

@@ -11,12 +11,12 @@
 #include "description/Abstand.h"
 #include "description/Bericht.h"
 #include "description/Winkel.h"
+#include "interpreter/Ablauf.h"
 #include "interpreter/BefehlT.h"
 #include "interpreter/Ebenenform.h"
 #include "interpreter/Eingabetext.h"
 #include "interpreter/Saetze.h"
 #include "platform/Text.h"
-#include "ui/main_window/HauptF.h"
 
 namespace quarnel {
 
@@ -91,7 +91,7 @@ bool ErsterOperandIstObjekt(std::int32_t k) {
 // booked. A number can be free while its name is taken, when the user typed
 // a name the list reads as the same number ("G_01"); such numbers are passed
 // over and stay booked, since their name is in use.
-std::int64_t FreieAutoNr(HauptF& h) {
+std::int64_t FreieAutoNr(Bauraum& h) {
   std::int64_t n = h.objekte.FreieNr();
   while (h.objekte.ExistiertQuarnel(Objektliste::AutoName(n))) n = h.objekte.FreieNr();
   return n;
@@ -99,7 +99,7 @@ std::int64_t FreieAutoNr(HauptF& h) {
 
 // Ausfuehren with the success flag as the guard left it: a construction that
 // is asked with the flag cleared makes nothing.
-bool Konstruiere(HauptF& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
+bool Konstruiere(Beschreibung& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
                  const std::string& a3, bool ok) {
   QuarnelT G;
   G.name = name;
@@ -132,12 +132,12 @@ bool Konstruiere(HauptF& h, std::int32_t k, const std::string& name, const std::
 
 }  // namespace
 
-bool Ausfuehren(HauptF& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
+bool Ausfuehren(Beschreibung& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
                 const std::string& a3) {
   return Konstruiere(h, k, name, a1, a2, a3, true);
 }
 
-bool SammlungAktion(HauptF& h, std::int32_t k, const std::string& name, const std::string& g1,
+bool SammlungAktion(Ablauf& h, std::int32_t k, const std::string& name, const std::string& g1,
                     const std::string& g2, const std::string& g3) {
   const QuarnelT* coll = h.objekte.HoleQuarnel(g1);
   if (coll == nullptr || coll->Typ != Sammlung) return false;
@@ -185,12 +185,12 @@ bool SammlungAktion(HauptF& h, std::int32_t k, const std::string& name, const st
   return false;
 }
 
-void ListenAuffrischen(HauptF& h) {
+void ListenAuffrischen(Ablauf& h) {
   h.objekte.ErzeugeNamenListen();
   h.befehle.ZeigeBefehlsliste();
 }
 
-bool QuarnelAktionSingle(HauptF& h, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
+bool QuarnelAktionSingle(Ablauf& h, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
                          const std::string& AltG3, std::int32_t Kennung, bool gliedergebnis) {
   const std::int32_t k = Kennung;
   const std::int32_t t1 = h.objekte.QuarnelTypNr(AltG1);
@@ -271,7 +271,7 @@ bool QuarnelAktionSingle(HauptF& h, const std::string& NeuG, const std::string& 
   return true;
 }
 
-void QuarnelAktion(HauptF& h) {
+void QuarnelAktion(Ablauf& h) {
   Eingabeform& f = h.form;
   const std::int32_t k = f.AktuelleKennung;
   const std::string name = Kommafrei(f.GnameF.text);
@@ -307,7 +307,7 @@ void QuarnelAktion(HauptF& h) {
   ListenAuffrischen(h);
 }
 
-void DefinierePunkt(HauptF& h, bool variabel) {
+void DefinierePunkt(Ablauf& h, bool variabel) {
   std::string name = Kommafrei(h.form.GnameF.text);
   std::int64_t autoNr = 0;
   if (name.empty()) {
@@ -333,7 +333,7 @@ void DefinierePunkt(HauptF& h, bool variabel) {
   h.destruktiv = false;
 }
 
-void TuEs(HauptF& h) {
+void TuEs(Ablauf& h) {
   const std::int32_t k = h.form.AktuelleKennung;
   if (Zahlenform(k)) {
     if (k == VariablerPunkt) {

@@ -2,8 +2,10 @@
 // The controls of the main window, without pixels: the input form along the
 // top (the name field, the number row, the operand row, the angle and note
 // fields and the form kind the menus chose last), the object and command
-// lists, the two drop fields, the decimals popup and the mode label. The Qt
-// layer writes the user's typing and list selections into these models as
+// lists, the two drop fields, the decimals popup and the mode label. They sit
+// with the interpreter, which runs the filled-in form and clears it after
+// each command; the main window chooses the form and handles the events. The
+// Qt layer writes the user's typing and list selections into these models as
 // they happen and draws them after every event.
 #include <cstdint>
 #include <string>
