@@ -24,6 +24,7 @@ public:
   std::optional<std::string> SpeichernDialog(const std::string&) override { return std::nullopt; }
   void Zwischenablage(const std::string&) override {}
   bool ShiftGedrueckt() override { return false; }
+  void Beenden(int) override {}
 };
 
 }  // namespace
