@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
-# The one test command: builds and runs every test, then the same tests again
-# under AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any
+# The one test command: checks that every include points down the layer
+# order, builds and runs every test, then the same tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer. Exits non-zero on any
 # failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+echo "== Include check =="
+bash scripts/check-includes.sh
 JOBS="$(nproc)"
 # Build folders; may be overridden to keep a second copy apart.
 BUILD="${QUARNEL_BUILD_DIR:-build}"

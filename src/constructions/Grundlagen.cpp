@@ -3,8 +3,8 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "constructions/Bauraum.h"
 #include "model/Objektliste.h"
-#include "ui/main_window/HauptF.h"
 
 namespace quarnel {
 
@@ -13,7 +13,7 @@ namespace {
 // Reads v1 (selector 1) or v2 (selector 2) of the named object into v. A name
 // that nobody bears is reported by the object list; the result is false then
 // and v stays as it was.
-bool LiesVektor(HauptF& h, std::int32_t selector, const std::string& name, VektorT& v) {
+bool LiesVektor(Bauraum& h, std::int32_t selector, const std::string& name, VektorT& v) {
   h.objekte.HoleVektor(selector, name, v);
   return h.objekte.HoleQuarnel(name) != nullptr;
 }
@@ -22,7 +22,7 @@ bool LiesVektor(HauptF& h, std::int32_t selector, const std::string& name, Vekto
 // turns the result into the empty object (keeping its vectors) after the
 // message; the flag stays set, so the command is kept and repeats the outcome.
 // A result that cannot be entered (its numbers overflowed) clears the flag.
-void NullTestUndEinlisten(HauptF& h, QuarnelT& G, bool& ok, const char* meldung, bool ausgeartet = false) {
+void NullTestUndEinlisten(Bauraum& h, QuarnelT& G, bool& ok, const char* meldung, bool ausgeartet = false) {
   if (ausgeartet || G.v2.IstNullvektor()) {
     G.Typ = LeeresQuarnel;
     h.ui.MsgBox(meldung);
@@ -55,7 +55,7 @@ const char* const kZahlZuGross = "Die Zahlen dürfen dem Betrag nach nicht grö�
 
 bool KoeffizientenNull(double a, double b, double c) { return IstNull((a * a + b * b) + c * c); }
 
-void ErzeugePunkt(HauptF& h, const std::string& name, double x, double y, double z, bool& ok) {
+void ErzeugePunkt(Bauraum& h, const std::string& name, double x, double y, double z, bool& ok) {
   Objektliste& l = h.objekte;
   if ((l.ExistiertQuarnel(name) && !h.destruktiv) || !Objektliste::ErlaubterName(name)) {
     h.ui.MsgBox("Der verwendete Quarnelname " + name + "  ist unerlaubt oder existiert bereits");
@@ -121,7 +121,7 @@ VektorT EbenenPunkt(double a, double b, double c, double d) {
   return p;
 }
 
-void ErzeugeEbeneG(HauptF& h, const std::string& name, double a, double b, double c, double d, bool& ok) {
+void ErzeugeEbeneG(Bauraum& h, const std::string& name, double a, double b, double c, double d, bool& ok) {
   Objektliste& l = h.objekte;
   if ((l.ExistiertQuarnel(name) && !h.destruktiv) || !Objektliste::ErlaubterName(name)) {
     h.ui.MsgBox("Der verwendete Quarnelname " + name + "  ist unerlaubt  oder existiert bereits");
@@ -149,7 +149,7 @@ void ErzeugeEbeneG(HauptF& h, const std::string& name, double a, double b, doubl
   ok = l.Einlisten(G);
 }
 
-void ErzeugeGeradePP(HauptF& h, const std::string& p1, const std::string& p2, QuarnelT& G, bool& ok) {
+void ErzeugeGeradePP(Bauraum& h, const std::string& p1, const std::string& p2, QuarnelT& G, bool& ok) {
   ok = ok && p1 != p2;
   if (!ok) return;
   VektorT a, b;
@@ -167,7 +167,7 @@ void ErzeugeGeradePP(HauptF& h, const std::string& p1, const std::string& p2, Qu
   NullTestUndEinlisten(h, G, ok, kRichtungNull);
 }
 
-void ErzeugeGeradePR(HauptF& h, const std::string& p, const std::string& r, QuarnelT& G, bool& ok) {
+void ErzeugeGeradePR(Bauraum& h, const std::string& p, const std::string& r, QuarnelT& G, bool& ok) {
   // The origin's position vector is the null vector: no direction.
   ok = ok && r != "O";
   if (!ok) return;
@@ -193,7 +193,7 @@ void ErzeugeGeradePR(HauptF& h, const std::string& p, const std::string& r, Quar
   NullTestUndEinlisten(h, G, ok, kRichtungNull);
 }
 
-void ErzeugeEbenePPP(HauptF& h, const std::string& p1, const std::string& p2, const std::string& p3, QuarnelT& G,
+void ErzeugeEbenePPP(Bauraum& h, const std::string& p1, const std::string& p2, const std::string& p3, QuarnelT& G,
                      bool& ok) {
   ok = ok && p1 != p2;
   ok = ok && p1 != p3;
@@ -219,7 +219,7 @@ void ErzeugeEbenePPP(HauptF& h, const std::string& p1, const std::string& p2, co
   NullTestUndEinlisten(h, G, ok, kEbenenNormaleNull, ausgeartet);
 }
 
-void ErzeugeEbenePN(HauptF& h, const std::string& p, const std::string& n, QuarnelT& G, bool& ok) {
+void ErzeugeEbenePN(Bauraum& h, const std::string& p, const std::string& n, QuarnelT& G, bool& ok) {
   if (!ok) return;
   VektorT a, nv;
   bool da = LiesVektor(h, 1, p, a);
@@ -236,7 +236,7 @@ void ErzeugeEbenePN(HauptF& h, const std::string& p, const std::string& n, Quarn
   NullTestUndEinlisten(h, G, ok, kNormaleNull);
 }
 
-void ErzeugeEbenePRR(HauptF& h, const std::string& p, const std::string& r1, const std::string& r2, QuarnelT& G,
+void ErzeugeEbenePRR(Bauraum& h, const std::string& p, const std::string& r1, const std::string& r2, QuarnelT& G,
                      bool& ok) {
   ok = ok && r1 != r2;
   if (!ok) return;

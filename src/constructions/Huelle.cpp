@@ -1,8 +1,8 @@
 #include "constructions/Huelle.h"
 
+#include "constructions/Abstaende.h"
+#include "constructions/Bauraum.h"
 #include "constructions/SchnittLot.h"
-#include "description/Abstand.h"
-#include "ui/main_window/HauptF.h"
 
 namespace quarnel {
 
@@ -23,7 +23,7 @@ VektorT ParalleleRichtung(const VektorT& u, const VektorT& v) {
 
 }  // namespace
 
-void ErzeugeHuelle(HauptF& h, const std::string& a, const std::string& b, const std::string& c, QuarnelT& G,
+void ErzeugeHuelle(Bauraum& h, const std::string& a, const std::string& b, const std::string& c, QuarnelT& G,
                    bool& ok) {
   const QuarnelT* A1 = h.objekte.HoleQuarnel(a);
   const QuarnelT* A2 = h.objekte.HoleQuarnel(b);
@@ -36,13 +36,13 @@ void ErzeugeHuelle(HauptF& h, const std::string& a, const std::string& b, const 
     h.ui.MsgBox("Fehler bei den Operanden-Quarneln in ErzeugeSchnitt");
     return;
   }
-  Huelle(h, *A1, *A2, *A3, G, ok);
+  Huelle(*A1, *A2, *A3, G, ok);
   ok = h.objekte.Einlisten(G);
 }
 
-void Huelle(HauptF& h, const QuarnelT& A1, const QuarnelT& A2, const QuarnelT& A3, QuarnelT& res, bool& ok) {
+void Huelle(const QuarnelT& A1, const QuarnelT& A2, const QuarnelT& A3, QuarnelT& res, bool& ok) {
   QuarnelT T;
-  Huelle2(h, A1, A2, T, ok);
+  Huelle2(A1, A2, T, ok);
   if (A1.Typ == Punkt && A2.Typ == Punkt && A3.Typ == Punkt && T.Typ == Gerade) {
     // Three points span a plane unless they lie on one line, judged on the
     // whole triangle so that the order of the points does not matter (the
@@ -62,10 +62,10 @@ void Huelle(HauptF& h, const QuarnelT& A1, const QuarnelT& A2, const QuarnelT& A
   }
   // The third operand comes first, so the hull of the first two is the
   // operand whose point a constructed flat takes on a tie.
-  Huelle2(h, A3, T, res, ok);
+  Huelle2(A3, T, res, ok);
 }
 
-void Huelle2(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& res, bool&) {
+void Huelle2(const QuarnelT& a, const QuarnelT& b, QuarnelT& res, bool&) {
   // L has the lower type code (the first operand on a tie), U the other.
   const bool getauscht = b.Typ < a.Typ;
   const QuarnelT& L = getauscht ? b : a;
@@ -88,7 +88,7 @@ void Huelle2(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& res, boo
   };
   // L lies in U, or two lines with crossing directions meet, or two
   // parallel lines are one line: the distance counts as zero.
-  auto treffen = [&] { return IstNull(AbstandG(h, L, U)); };
+  auto treffen = [&] { return IstNull(AbstandG(L, U)); };
 
   if (tL == LeeresQuarnel) {
     kopieVonU();

@@ -7,19 +7,19 @@
 
 namespace quarnel {
 
-class HauptF;
+class Bauraum;
 
 // The hull of the objects named a, b, c (each the empty object, a point, a
 // line, a plane or the whole space), entered as G. A name that names no such
 // object gives "Fehler bei den Operanden-Quarneln in ErzeugeSchnitt" and ok
 // false.
-void ErzeugeHuelle(HauptF& h, const std::string& a, const std::string& b, const std::string& c, QuarnelT& G,
+void ErzeugeHuelle(Bauraum& h, const std::string& a, const std::string& b, const std::string& c, QuarnelT& G,
                    bool& ok);
 
 // The hull of A3 with the hull of A1 and A2, written into res. Three points
 // lie on one line or span a plane as the whole triangle decides, whatever
 // their order. ok is neither read nor changed.
-void Huelle(HauptF& h, const QuarnelT& A1, const QuarnelT& A2, const QuarnelT& A3, QuarnelT& res, bool& ok);
+void Huelle(const QuarnelT& A1, const QuarnelT& A2, const QuarnelT& A3, QuarnelT& res, bool& ok);
 
 // The hull of two objects, written into res (type code and vectors only; a
 // vector the case does not need keeps what res held). Directions and normals
@@ -27,6 +27,6 @@ void Huelle(HauptF& h, const QuarnelT& A1, const QuarnelT& A2, const QuarnelT& A
 // of the operand with the higher type code. Two lines or two planes that are
 // parallel within the tolerance give the same flat in either order (see
 // LageParallelerGeraden). ok is neither read nor changed.
-void Huelle2(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& res, bool& ok);
+void Huelle2(const QuarnelT& a, const QuarnelT& b, QuarnelT& res, bool& ok);
 
 }  // namespace quarnel

@@ -1,16 +1,16 @@
 #include "constructions/Koerper.h"
 
-#include "ui/main_window/HauptF.h"
+#include "constructions/Bauraum.h"
 
 namespace quarnel {
 
 namespace {
 
-bool IstPunktName(const HauptF& h, const std::string& name) { return h.objekte.QuarnelTypNr(name) == Punkt; }
+bool IstPunktName(const Bauraum& h, const std::string& name) { return h.objekte.QuarnelTypNr(name) == Punkt; }
 
 }  // namespace
 
-void ErzeugeDreieck(HauptF& h, const std::string& A1, const std::string& A2, const std::string& A3, QuarnelT& G,
+void ErzeugeDreieck(Bauraum& h, const std::string& A1, const std::string& A2, const std::string& A3, QuarnelT& G,
                     bool& ok) {
   if (!ok) return;
   // A triangle keeps only the names of its corners; its geometry is read
@@ -28,7 +28,7 @@ void ErzeugeDreieck(HauptF& h, const std::string& A1, const std::string& A2, con
   h.objekte.Einlisten(G);
 }
 
-void ErzeugeTetraeder(HauptF& h, const std::string& D, const std::string& S, QuarnelT& G, bool& ok) {
+void ErzeugeTetraeder(Bauraum& h, const std::string& D, const std::string& S, QuarnelT& G, bool& ok) {
   ok = ok && h.objekte.ExistiertQuarnel(D) && h.objekte.ExistiertQuarnel(S);
   const QuarnelT* basis = nullptr;
   const QuarnelT* spitze = nullptr;
@@ -60,7 +60,7 @@ void ErzeugeTetraeder(HauptF& h, const std::string& D, const std::string& S, Qua
   h.objekte.Einlisten(G);
 }
 
-void ErzeugeMittelsenkrechte(HauptF& h, const std::string& P, const std::string& Q, QuarnelT& G, bool& ok) {
+void ErzeugeMittelsenkrechte(Bauraum& h, const std::string& P, const std::string& Q, QuarnelT& G, bool& ok) {
   if (!ok) return;
   VektorT A, B;
   h.objekte.HoleVektor(1, P, A);
@@ -84,7 +84,7 @@ void ErzeugeMittelsenkrechte(HauptF& h, const std::string& P, const std::string&
   ok = h.objekte.Einlisten(G);
 }
 
-void ErzeugeSammlung(HauptF& h, const std::string& name, const std::string& mitglieder, bool& ok) {
+void ErzeugeSammlung(Bauraum& h, const std::string& name, const std::string& mitglieder, bool& ok) {
   if ((h.objekte.ExistiertQuarnel(name) && !h.destruktiv) || !Objektliste::ErlaubterName(name)) {
     h.ui.MsgBox("Der verwendete Quarnelname " + name + "  ist unerlaubt oder existiert bereits");
     ok = false;

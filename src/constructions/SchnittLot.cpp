@@ -1,6 +1,7 @@
 #include "constructions/SchnittLot.h"
 
-#include "ui/main_window/HauptF.h"
+#include "constructions/Bauraum.h"
+#include "platform/Plattform.h"
 
 namespace quarnel {
 
@@ -45,7 +46,7 @@ void KopieVon(const QuarnelT& g, QuarnelT& r) {
 
 // The intersection of two flats. S is the one of the lower type code (a on a
 // tie), T the other; the case is the pair of codes.
-void SchnittFlach(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) {
+void SchnittFlach(const QuarnelT& a, const QuarnelT& b, QuarnelT& r) {
   const QuarnelT& S = b.Typ < a.Typ ? b : a;
   const QuarnelT& T = b.Typ < a.Typ ? a : b;
   // Copies first: r may be handed in as one of the operands.
@@ -126,7 +127,7 @@ void SchnittFlach(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) 
       if (pS.istgleich(pT)) {
         d = pS;
       } else {
-        GemeinsamerEbenenpunkt(h, S, T, d);
+        d = Treffpunkt(pS, uS, pT, uT);
       }
       r.v2 = k;
       r.v1 = d;
@@ -157,7 +158,7 @@ void SchnittFlach(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) 
 
 }  // namespace
 
-void Schnitt(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) {
+void Schnitt(const QuarnelT& a, const QuarnelT& b, QuarnelT& r) {
   if (a.Typ == LeeresQuarnel || b.Typ == LeeresQuarnel) {
     r.Typ = LeeresQuarnel;
     return;
@@ -172,7 +173,7 @@ void Schnitt(HauptF& h, const QuarnelT& a, const QuarnelT& b, QuarnelT& r) {
     KopieVon(a, r);
     return;
   }
-  SchnittFlach(h, a, b, r);
+  SchnittFlach(a, b, r);
 }
 
 ParalleleLage LageParallelerGeraden(const VektorT& p, const VektorT& u, const VektorT& q, const VektorT& v,
@@ -220,15 +221,15 @@ ParalleleLage LageParallelerEbenen(const VektorT& p, const VektorT& n, const Vek
   return ParalleleLage::Parallel;
 }
 
-void GemeinsamerEbenenpunkt(HauptF& h, const QuarnelT& e1, const QuarnelT& e2, VektorT& p) {
+void GemeinsamerEbenenpunkt(Plattform& ui, const QuarnelT& e1, const QuarnelT& e2, VektorT& p) {
   if (e1.Typ != Ebene || e2.Typ != Ebene) {
-    h.ui.MsgBox("Verfehlter Aufruf von GemeinsamerEbenenpunkt");
+    ui.MsgBox("Verfehlter Aufruf von GemeinsamerEbenenpunkt");
     return;
   }
   p = Treffpunkt(e1.v1, e1.v2, e2.v1, e2.v2);
 }
 
-bool LotfusspunktPG(HauptF& h, const VektorT& p, const QuarnelT& g, VektorT& f) {
+bool LotfusspunktPG(const VektorT& p, const QuarnelT& g, VektorT& f) {
   if (g.Typ == Punkt) {
     f = g.v1;
     return true;
@@ -245,32 +246,32 @@ bool LotfusspunktPG(HauptF& h, const VektorT& p, const QuarnelT& g, VektorT& f) 
   hilf.v2 = g.v2;
   hilf.Typ = 5 - g.Typ;
   QuarnelT r;
-  Schnitt(h, hilf, g, r);
+  Schnitt(hilf, g, r);
   f = r.v1;
   return true;
 }
 
-bool SpiegelePG(HauptF& h, const VektorT& p, const QuarnelT& g, VektorT& r) {
+bool SpiegelePG(const VektorT& p, const QuarnelT& g, VektorT& r) {
   if (g.Typ == Punkt) {
     r = p.SpiegelePP(g.v1);
     return true;
   }
   if (g.Typ != Gerade && g.Typ != Ebene) return false;
   VektorT f;
-  LotfusspunktPG(h, p, g, f);
+  LotfusspunktPG(p, g, f);
   r = p.SpiegelePP(f);
   return true;
 }
 
-bool IstPunktvon(HauptF& h, const VektorT& p, const QuarnelT& g) {
+bool IstPunktvon(const VektorT& p, const QuarnelT& g) {
   if (g.Typ == Punkt) return p.istgleich(g.v1);
   if (g.Typ != Gerade && g.Typ != Ebene) return false;
   VektorT f;
-  LotfusspunktPG(h, p, g, f);
+  LotfusspunktPG(p, g, f);
   return p.istgleich(f);
 }
 
-void ErzeugeSchnitt(HauptF& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
+void ErzeugeSchnitt(Bauraum& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
   const QuarnelT* A = h.objekte.HoleQuarnel(a);
   const QuarnelT* B = h.objekte.HoleQuarnel(b);
   bool gefunden = A != nullptr && B != nullptr;
@@ -283,11 +284,11 @@ void ErzeugeSchnitt(HauptF& h, const std::string& a, const std::string& b, Quarn
     h.ui.MsgBox("Fehler bei den Operanden-Quarneln in ErzeugeSchnitt");
     return;
   }
-  Schnitt(h, *A, *B, G);
+  Schnitt(*A, *B, G);
   if (ok) ok = h.objekte.Einlisten(G);
 }
 
-void ErzeugeLotfussfpunktG(HauptF& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
+void ErzeugeLotfussfpunktG(Bauraum& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
   const QuarnelT* pa = h.objekte.HoleQuarnel(a);
   const QuarnelT* pb = h.objekte.HoleQuarnel(b);
   if (!pa || !pb) {
@@ -337,30 +338,30 @@ void ErzeugeLotfussfpunktG(HauptF& h, const std::string& a, const std::string& b
   } else if (A.Typ == Punkt || OhneVektor(A)) {
     // Point onto line: the plane through the point across the line;
     // point onto plane: the line through the point along the normal.
-    Schnitt(h, B, hilf(5 - B.Typ, A.v1, B.v2), G);
+    Schnitt(B, hilf(5 - B.Typ, A.v1, B.v2), G);
   } else if (A.Typ == Gerade && B.Typ == Gerade) {
     if (SindSenkrecht(A.v2, B.v2)) {
       // Perpendicular lines: every point of A drops onto one point of B.
-      Schnitt(h, B, hilf(Ebene, A.v1, B.v2), G);
+      Schnitt(B, hilf(Ebene, A.v1, B.v2), G);
     } else {
       kopieVonB();
     }
   } else if (A.Typ == Gerade && B.Typ == Ebene) {
     if (SindParallel(A.v2, B.v2)) {
-      Schnitt(h, A, B, G);  // A stands on B: its foot is where it meets B
+      Schnitt(A, B, G);  // A stands on B: its foot is where it meets B
     } else {
       // The plane through A perpendicular to B cuts B in the projected line.
-      Schnitt(h, B, hilf(Ebene, A.v1, Verlaengert(A.v2.kreuz(B.v2))), G);
+      Schnitt(B, hilf(Ebene, A.v1, Verlaengert(A.v2.kreuz(B.v2))), G);
     }
   } else if (A.Typ == Ebene && B.Typ == Gerade) {
     if (SindParallel(A.v2, B.v2)) {
-      Schnitt(h, A, B, G);
+      Schnitt(A, B, G);
     } else {
       kopieVonB();
     }
   } else {  // two planes
     if (SindSenkrecht(A.v2, B.v2)) {
-      Schnitt(h, A, B, G);
+      Schnitt(A, B, G);
     } else {
       kopieVonB();
     }

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "constructions/Bauraum.h"
 #include "constructions/SchnittLot.h"
-#include "ui/main_window/HauptF.h"
+#include "platform/Plattform.h"
 
 namespace quarnel {
 
@@ -100,12 +101,8 @@ void DreiEbenenpunkte(const QuarnelT& E, VektorT& A1, VektorT& A2, VektorT& A3, 
 
 // ---- orthogonal object, translation, clone ---------------------------------
 
-void OrthogonaleDurchP(HauptF& h, const QuarnelT& A, const VektorT& P, QuarnelT& res, bool& ok) {
-  ok = A.Typ > Zahl;
-  if (!ok) {
-    h.ui.MsgBox("Fehler in der Methode OrthogonaleDurchP");
-    return;
-  }
+bool Orthogonale(const QuarnelT& A, const VektorT& P, QuarnelT& res) {
+  if (A.Typ <= Zahl) return false;
   // The line's direction becomes the plane's normal and the other way round;
   // only the copy in the result is brought into canonical form.
   VektorT richtung = A.v2;
@@ -114,9 +111,15 @@ void OrthogonaleDurchP(HauptF& h, const QuarnelT& A, const VektorT& P, QuarnelT&
   res.v1.uebernimmtKomponentenVon(P);
   res.v2 = richtung;
   res.Typ = typ;
+  return true;
 }
 
-void ErzeugeOrthogonale(HauptF& h, const std::string& A, const std::string& B, QuarnelT& G, bool& ok) {
+void OrthogonaleDurchP(Plattform& ui, const QuarnelT& A, const VektorT& P, QuarnelT& res, bool& ok) {
+  ok = Orthogonale(A, P, res);
+  if (!ok) ui.MsgBox("Fehler in der Methode OrthogonaleDurchP");
+}
+
+void ErzeugeOrthogonale(Bauraum& h, const std::string& A, const std::string& B, QuarnelT& G, bool& ok) {
   if (!ok) return;
   const QuarnelT* a = h.objekte.HoleQuarnel(A);
   const QuarnelT* b = h.objekte.HoleQuarnel(B);
@@ -125,11 +128,11 @@ void ErzeugeOrthogonale(HauptF& h, const std::string& A, const std::string& B, Q
     return;
   }
   // Of B only its stored point counts, whatever B is.
-  OrthogonaleDurchP(h, *a, b->v1, G, ok);
+  OrthogonaleDurchP(h.ui, *a, b->v1, G, ok);
   if (ok) ok = h.objekte.Einlisten(G);
 }
 
-void ErzeugeVerschieben(HauptF& h, const std::string& A, const std::string& P, QuarnelT& G, bool& ok) {
+void ErzeugeVerschieben(Bauraum& h, const std::string& A, const std::string& P, QuarnelT& G, bool& ok) {
   if (!ok) return;
   // A's stored point is moved onto P's stored point; A's direction or normal
   // goes along as A stores it.
@@ -154,7 +157,7 @@ void ErzeugeVerschieben(HauptF& h, const std::string& A, const std::string& P, Q
   ok = h.objekte.Einlisten(G);
 }
 
-void KloneQuarnel(HauptF& h, const std::string& Neu, const std::string& Alt, bool& ok) {
+void KloneQuarnel(Bauraum& h, const std::string& Neu, const std::string& Alt, bool& ok) {
   const QuarnelT* a = h.objekte.HoleQuarnel(Alt);
   ok = a != nullptr && a->Typ > Zahl;
   if (!ok) return;
@@ -168,12 +171,12 @@ void KloneQuarnel(HauptF& h, const std::string& Neu, const std::string& Alt, boo
 
 // ---- mirror image ------------------------------------------------------------
 
-void Spiegele(HauptF& h, const QuarnelT& g, const QuarnelT& m, QuarnelT& res, bool& ok) {
+void Spiegele(Plattform& ui, const QuarnelT& g, const QuarnelT& m, QuarnelT& res, bool& ok) {
   if (!ok) return;
   const std::int32_t gTyp = g.Typ, mTyp = m.Typ;
   res.Typ = gTyp;
   if (!IstFlach(gTyp) || !IstFlach(mTyp)) {
-    h.ui.MsgBox("Fehler in der Methode Spiegele");
+    ui.MsgBox("Fehler in der Methode Spiegele");
     ok = false;
     return;
   }
@@ -188,7 +191,7 @@ void Spiegele(HauptF& h, const QuarnelT& g, const QuarnelT& m, QuarnelT& res, bo
     case 3:  // point in line
     case 4: {  // point in plane
       VektorT F;
-      LotfusspunktPG(h, P, m, F);
+      LotfusspunktPG(P, m, F);
       res.v1 = P.SpiegelePP(F);
       break;
     }
@@ -204,8 +207,8 @@ void Spiegele(HauptF& h, const QuarnelT& g, const QuarnelT& m, QuarnelT& res, bo
       const double f = Streckung(d, P);
       const VektorT Q = P.LinKomb(1.0, d, f);
       VektorT P_, Q_;
-      SpiegelePG(h, P, m, P_);
-      SpiegelePG(h, Q, m, Q_);
+      SpiegelePG(P, m, P_);
+      SpiegelePG(Q, m, Q_);
       res.v1 = P_;
       res.v2 = P_.Richtung(Q_).mal(1.0 / f);
       break;
@@ -222,9 +225,9 @@ void Spiegele(HauptF& h, const QuarnelT& g, const QuarnelT& m, QuarnelT& res, bo
       double faktor = 1.0;
       DreiEbenenpunkte(g, A1, A2, A3, ok, true, faktor);
       VektorT A1_, A2_, A3_;
-      SpiegelePG(h, A1, m, A1_);
-      SpiegelePG(h, A2, m, A2_);
-      SpiegelePG(h, A3, m, A3_);
+      SpiegelePG(A1, m, A1_);
+      SpiegelePG(A2, m, A2_);
+      SpiegelePG(A3, m, A3_);
       A2 = A1_.Richtung(A2_);
       A3 = A1_.Richtung(A3_);
       A3_ = A2.kreuz(A3).mal(1.0 / faktor);
@@ -238,7 +241,7 @@ void Spiegele(HauptF& h, const QuarnelT& g, const QuarnelT& m, QuarnelT& res, bo
   }
 }
 
-void ErzeugeSpiegelbild(HauptF& h, const std::string& g, const std::string& m, QuarnelT& G, bool& ok) {
+void ErzeugeSpiegelbild(Bauraum& h, const std::string& g, const std::string& m, QuarnelT& G, bool& ok) {
   const std::int32_t t1 = h.objekte.QuarnelTypNr(g);
   const std::int32_t t2 = h.objekte.QuarnelTypNr(m);
   if (t1 * t2 <= 0) {
@@ -248,18 +251,18 @@ void ErzeugeSpiegelbild(HauptF& h, const std::string& g, const std::string& m, Q
   const QuarnelT* objekt = h.objekte.HoleQuarnel(g);
   const QuarnelT* spiegel = h.objekte.HoleQuarnel(m);
   ok = objekt != nullptr && spiegel != nullptr;
-  if (ok) Spiegele(h, *objekt, *spiegel, G, ok);
+  if (ok) Spiegele(h.ui, *objekt, *spiegel, G, ok);
   if (ok) ok = h.objekte.Einlisten(G);
 }
 
 // ---- rotation ----------------------------------------------------------------
 
-void Finde3Ebenenpunkte(HauptF&, const QuarnelT& E, VektorT& A1, VektorT& A2, VektorT& A3, bool& ok) {
+void Finde3Ebenenpunkte(const QuarnelT& E, VektorT& A1, VektorT& A2, VektorT& A3, bool& ok) {
   double faktor = 1.0;
   DreiEbenenpunkte(E, A1, A2, A3, ok, false, faktor);
 }
 
-void DrehungumGerade(HauptF& h, const QuarnelT& g, double winkel, const QuarnelT& achse, QuarnelT& res,
+void DrehungumGerade(Plattform& ui, const QuarnelT& g, double winkel, const QuarnelT& achse, QuarnelT& res,
                      bool& ok) {
   ok = ok && achse.Typ == Gerade;
   if (!ok) return;
@@ -286,11 +289,11 @@ void DrehungumGerade(HauptF& h, const QuarnelT& g, double winkel, const QuarnelT
   E2.Typ = Ebene;
   E2.v1 = achse.v1;
   E2.v2 = D.kreuz(n2);
-  Spiegele(h, g, E1, T, ok);
-  if (ok) Spiegele(h, T, E2, res, ok);
+  Spiegele(ui, g, E1, T, ok);
+  if (ok) Spiegele(ui, T, E2, res, ok);
 }
 
-void ErzeugeDrehung(HauptF& h, const std::string& g, double winkel, const std::string& achse, QuarnelT& G,
+void ErzeugeDrehung(Bauraum& h, const std::string& g, double winkel, const std::string& achse, QuarnelT& G,
                     bool& ok) {
   if (!ok) return;
   const QuarnelT* objekt = h.objekte.HoleQuarnel(g);
@@ -300,7 +303,7 @@ void ErzeugeDrehung(HauptF& h, const std::string& g, double winkel, const std::s
     gerade = h.objekte.HoleQuarnel(achse);
     ok = gerade != nullptr;
   }
-  if (ok) DrehungumGerade(h, *objekt, winkel, *gerade, G, ok);
+  if (ok) DrehungumGerade(h.ui, *objekt, winkel, *gerade, G, ok);
   if (ok) {
     G.Typ = objekt->Typ;
     ok = h.objekte.Einlisten(G);

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <vector>
 
+#include "description/Beschreibung.h"
 #include "platform/Plattform.h"
 #include "platform/Text.h"
-#include "ui/main_window/HauptF.h"
 
 namespace quarnel {
 
@@ -28,9 +28,9 @@ std::string Zeilen(const std::vector<std::string>& zeilen) {
 // since the figure was made; then its stored vector is no position. The
 // result is the number of the first corner that is missing or no point, 0
 // when all are points.
-int HoleEcken(HauptF& h, const QuarnelT& g, int anzahl, std::array<VektorT, 5>& p) {
+int HoleEcken(const Objektliste& objekte, const QuarnelT& g, int anzahl, std::array<VektorT, 5>& p) {
   for (int i = 1; i <= anzahl; ++i) {
-    const QuarnelT* e = h.objekte.HoleQuarnel(g.Ecken[i]);
+    const QuarnelT* e = objekte.HoleQuarnel(g.Ecken[i]);
     if (e == nullptr || e->Typ != Punkt) return i;
     p[i] = e->v1;
   }
@@ -39,10 +39,10 @@ int HoleEcken(HauptF& h, const QuarnelT& g, int anzahl, std::array<VektorT, 5>& 
 
 // Why the report of g cannot be made when its corner i is missing or no
 // point; "" when i is 0.
-std::string EckenFehler(HauptF& h, const QuarnelT& g, int i) {
+std::string EckenFehler(const Objektliste& objekte, const QuarnelT& g, int i) {
   if (i == 0) return {};
   const std::string& e = g.Ecken[i];
-  const QuarnelT* q = h.objekte.HoleQuarnel(e);
+  const QuarnelT* q = objekte.HoleQuarnel(e);
   if (q == nullptr || q->Typ == Zahl) return "Die Ecke " + e + " von " + g.name + " gibt es nicht";
   return "Die Ecke " + e + " von " + g.name + " ist kein Punkt";
 }
@@ -91,10 +91,10 @@ bool Flaechenebenen(const std::array<VektorT, 5>& p, std::array<VektorT, 5>& n, 
 }
 
 // The report of a triangle: true and the text, or false and the reason.
-bool Dreiecksbericht(HauptF& h, const QuarnelT& g, std::string& text) {
+bool Dreiecksbericht(Beschreibung& h, const QuarnelT& g, std::string& text) {
   std::array<VektorT, 5> p;
-  if (const int fehlt = HoleEcken(h, g, 3, p); fehlt != 0) {
-    text = EckenFehler(h, g, fehlt);
+  if (const int fehlt = HoleEcken(h.objekte, g, 3, p); fehlt != 0) {
+    text = EckenFehler(h.objekte, g, fehlt);
     return false;
   }
   Zahlschreiber schreiber{h.ausgabe};
@@ -174,10 +174,10 @@ bool Dreiecksbericht(HauptF& h, const QuarnelT& g, std::string& text) {
 }
 
 // The report of a tetrahedron: true and the text, or false and the reason.
-bool Tetraederbericht(HauptF& h, const QuarnelT& g, std::string& text) {
+bool Tetraederbericht(Beschreibung& h, const QuarnelT& g, std::string& text) {
   std::array<VektorT, 5> p;
-  if (const int fehlt = HoleEcken(h, g, 4, p); fehlt != 0) {
-    text = EckenFehler(h, g, fehlt);
+  if (const int fehlt = HoleEcken(h.objekte, g, 4, p); fehlt != 0) {
+    text = EckenFehler(h.objekte, g, fehlt);
     return false;
   }
   Zahlschreiber schreiber{h.ausgabe};
@@ -216,7 +216,7 @@ bool Tetraederbericht(HauptF& h, const QuarnelT& g, std::string& text) {
   } else {
     z.push_back("Das Volumen des Tetraeders beträgt " + n(V));
     z.push_back("Die Summe der sechs Kantenlängen beträgt " + n(S));
-    z.push_back("Der Inhalt der Oberfläche  beträgt " + n(Flaeche(h, g)));
+    z.push_back("Der Inhalt der Oberfläche  beträgt " + n(Flaeche(h.objekte, g)));
 
     // Each measurement is stated only when it could be made.
     double h1 = 0.0, h2 = 0.0, h3 = 0.0, h4 = 0.0;
@@ -244,7 +244,7 @@ bool Tetraederbericht(HauptF& h, const QuarnelT& g, std::string& text) {
 }
 
 // The report of g, or false and the reason why there is none.
-bool Berichtstext(HauptF& h, const QuarnelT& g, std::string& text) {
+bool Berichtstext(Beschreibung& h, const QuarnelT& g, std::string& text) {
   if (g.Typ == Tetraeder) return Tetraederbericht(h, g, text);
   if (g.Typ == Dreieck) return Dreiecksbericht(h, g, text);
   text = g.name + " ist weder ein Dreieck noch ein Tetraeder";
@@ -253,7 +253,7 @@ bool Berichtstext(HauptF& h, const QuarnelT& g, std::string& text) {
 
 }  // namespace
 
-void BeschreibeEck(HauptF& h, const std::string& s, bool& ok) {
+void BeschreibeEck(Beschreibung& h, const std::string& s, bool& ok) {
   const QuarnelT* g = h.objekte.HoleQuarnel(s);
   ok = g != nullptr;
   if (!ok) return;
@@ -268,18 +268,18 @@ void BeschreibeEck(HauptF& h, const std::string& s, bool& ok) {
   h.ausgabe.InfoAktualisieren();
 }
 
-std::string ausfBeschreibung(HauptF& h, const QuarnelT& g) {
+std::string ausfBeschreibung(Beschreibung& h, const QuarnelT& g) {
   std::string text;
   return Berichtstext(h, g, text) ? text : std::string();
 }
 
-double Flaeche(HauptF& h, const QuarnelT& g) {
+double Flaeche(const Objektliste& objekte, const QuarnelT& g) {
   double f = 0.0;
   std::array<VektorT, 5> p;
   if (g.Typ == Dreieck) {
-    if (HoleEcken(h, g, 3, p) == 0) f = p[1].DreiecksFlaeche(p[2], p[3]);
+    if (HoleEcken(objekte, g, 3, p) == 0) f = p[1].DreiecksFlaeche(p[2], p[3]);
   } else if (g.Typ == Tetraeder) {
-    if (HoleEcken(h, g, 4, p) == 0) {
+    if (HoleEcken(objekte, g, 4, p) == 0) {
       const VektorT &A = p[1], &B = p[2], &C = p[3], &D = p[4];
       // The base first, then the three faces at the apex.
       f = A.DreiecksFlaeche(B, C);
@@ -291,13 +291,13 @@ double Flaeche(HauptF& h, const QuarnelT& g) {
   return f;
 }
 
-void Umkugel(HauptF& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
+void Umkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
   std::array<VektorT, 5> p;
   if (g.Typ != Tetraeder) {
     ok = false;
     return;
   }
-  ok = HoleEcken(h, g, 4, p) == 0 && ok;
+  ok = HoleEcken(h.objekte, g, 4, p) == 0 && ok;
   if (!ok) return;
   const VektorT &A = p[1], &B = p[2], &C = p[3], &D = p[4];
   // The centre is as far from D as from A, B and C:
@@ -322,14 +322,14 @@ void Umkugel(HauptF& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
   r = M.dist(A);
 }
 
-void Inkugel(HauptF& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
+void Inkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
   ok = g.Typ == Tetraeder;
   if (!ok) {
     h.ui.MsgBox("Kontrolle: Fehler bei Inkugel");
     return;
   }
   std::array<VektorT, 5> p;
-  ok = HoleEcken(h, g, 4, p) == 0;
+  ok = HoleEcken(h.objekte, g, 4, p) == 0;
   if (!ok) return;
   std::array<VektorT, 5> n;
   std::array<double, 5> d{};
@@ -364,14 +364,14 @@ void Inkugel(HauptF& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
   r = std::fabs(n[4].SkalProd(M) - d[4]);
 }
 
-void TetraHoehen(HauptF& h, const QuarnelT& g, double& h1, double& h2, double& h3, double& h4, bool& ok) {
+void TetraHoehen(Bauraum& h, const QuarnelT& g, double& h1, double& h2, double& h3, double& h4, bool& ok) {
   ok = g.Typ == Tetraeder;
   if (!ok) {
     h.ui.MsgBox("Kontrolle: Fehler bei TetraHoehen; Typ = " + Str(static_cast<std::int64_t>(g.Typ)));
     return;
   }
   std::array<VektorT, 5> p;
-  ok = HoleEcken(h, g, 4, p) == 0;
+  ok = HoleEcken(h.objekte, g, 4, p) == 0;
   if (!ok) return;
   std::array<VektorT, 5> n;
   std::array<double, 5> d{};

@@ -8,7 +8,9 @@
 
 namespace quarnel {
 
-class HauptF;
+class Bauraum;
+class Beschreibung;
+class Objektliste;
 
 // Puts the detailed report of the triangle or tetrahedron named s on top of
 // the description text. When the report cannot be made, ok becomes false,
@@ -16,31 +18,31 @@ class HauptF;
 // tetrahedron, a corner is missing or no point any more (it names that
 // corner), or a number of the report is not finite. A name that names no
 // object only clears ok.
-void BeschreibeEck(HauptF& h, const std::string& s, bool& ok);
+void BeschreibeEck(Beschreibung& h, const std::string& s, bool& ok);
 
 // The report of a triangle or a tetrahedron: lines separated by CR, none
 // after the last. "" when it cannot be made (see BeschreibeEck).
-std::string ausfBeschreibung(HauptF& h, const QuarnelT& g);
+std::string ausfBeschreibung(Beschreibung& h, const QuarnelT& g);
 
 // Surface area of a tetrahedron, area of a triangle; 0 for any other object
 // and when a corner is missing or no point.
-double Flaeche(HauptF& h, const QuarnelT& g);
+double Flaeche(const Objektliste& objekte, const QuarnelT& g);
 
 // Centre M and radius r of the sphere through the four corners of the
 // tetrahedron g. Reads ok: nothing happens when it is false on entry. ok
 // becomes false (M and r untouched) when g is no tetrahedron, a corner is
 // missing or no point, or the corners lie in one plane ("Das Tetraeder ist
 // ausgeartet").
-void Umkugel(HauptF& h, const QuarnelT& g, VektorT& M, double& r, bool& ok);
+void Umkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok);
 
 // Centre M and radius r of the sphere that touches the four face planes of
 // the tetrahedron g from inside. ok is set from its own checks; on failure
 // M and r are untouched.
-void Inkugel(HauptF& h, const QuarnelT& g, VektorT& M, double& r, bool& ok);
+void Inkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok);
 
 // The heights h1 to h4 of the tetrahedron g at its corners Ecken[1] to
 // Ecken[4]: each corner's distance from the plane of the other three. ok is
 // set from its own checks; on failure the heights are untouched.
-void TetraHoehen(HauptF& h, const QuarnelT& g, double& h1, double& h2, double& h3, double& h4, bool& ok);
+void TetraHoehen(Bauraum& h, const QuarnelT& g, double& h1, double& h2, double& h3, double& h4, bool& ok);
 
 }  // namespace quarnel

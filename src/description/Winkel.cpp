@@ -2,8 +2,8 @@
 
 #include <cmath>
 
+#include "description/Beschreibung.h"
 #include "model/VektorT.h"
-#include "ui/main_window/HauptF.h"
 
 namespace quarnel {
 
@@ -15,7 +15,7 @@ bool HatRichtung(const QuarnelT& g) { return g.Typ == Gerade || g.Typ == Ebene; 
 
 }  // namespace
 
-double WinkelZwischen(HauptF& h, const std::string& s1, const std::string& s2, bool& ok) {
+double WinkelZwischen(Bauraum& h, const std::string& s1, const std::string& s2, bool& ok) {
   double w = 0.0;
   if (!ok) return w;
   const QuarnelT* g1 = h.objekte.HoleQuarnel(s1);
@@ -37,7 +37,7 @@ double WinkelZwischen(HauptF& h, const std::string& s1, const std::string& s2, b
   return w;
 }
 
-void Winkelausgabe(HauptF& h, const std::string& s1, const std::string& s2, bool& ok) {
+void Winkelausgabe(Beschreibung& h, const std::string& s1, const std::string& s2, bool& ok) {
   if (!ok) return;
   const QuarnelT* g1 = h.objekte.HoleQuarnel(s1);
   const QuarnelT* g2 = h.objekte.HoleQuarnel(s2);

@@ -5,7 +5,8 @@
 
 namespace quarnel {
 
-class HauptF;
+class Bauraum;
+class Beschreibung;
 
 // The angle in degrees between the objects named s1 and s2, from their
 // directions and normals: 0 to 180 for two lines or two planes, 0 to 90 for a
@@ -13,12 +14,12 @@ class HauptF;
 // entry. Any other pair of objects, or a name that names no object, gives 0
 // and ok false. A null direction or normal gives the no-angle marker
 // kKeinWinkel (after its message) and ok false.
-double WinkelZwischen(HauptF& h, const std::string& s1, const std::string& s2, bool& ok);
+double WinkelZwischen(Bauraum& h, const std::string& s1, const std::string& s2, bool& ok);
 
 // Computes the angle, folds it into 0 to 90 degrees and puts the sentence
 // "Der Winkel zwischen s1 und s2 beträgt wº" on top of the description text.
 // A pair of objects that encloses no angle gets a message instead, and ok
 // becomes false.
-void Winkelausgabe(HauptF& h, const std::string& s1, const std::string& s2, bool& ok);
+void Winkelausgabe(Beschreibung& h, const std::string& s1, const std::string& s2, bool& ok);
 
 }  // namespace quarnel

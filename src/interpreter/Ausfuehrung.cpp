@@ -11,12 +11,12 @@
 #include "description/Abstand.h"
 #include "description/Bericht.h"
 #include "description/Winkel.h"
+#include "interpreter/Ablauf.h"
 #include "interpreter/BefehlT.h"
 #include "interpreter/Ebenenform.h"
 #include "interpreter/Eingabetext.h"
 #include "interpreter/Saetze.h"
 #include "platform/Text.h"
-#include "ui/main_window/HauptF.h"
 
 namespace quarnel {
 
@@ -87,14 +87,11 @@ bool ErsterOperandIstObjekt(std::int32_t k) {
          (k >= AusgabeZeige && k <= AusgabeBeschreibe);
 }
 
-// Commands of these kinds define no object and carry no name.
-bool OhneName(std::int32_t k) { return k >= LoescheQuarnel; }
-
 // The number of the next automatic name "G_<n>" that no object bears, now
 // booked. A number can be free while its name is taken, when the user typed
 // a name the list reads as the same number ("G_01"); such numbers are passed
 // over and stay booked, since their name is in use.
-std::int64_t FreieAutoNr(HauptF& h) {
+std::int64_t FreieAutoNr(Bauraum& h) {
   std::int64_t n = h.objekte.FreieNr();
   while (h.objekte.ExistiertQuarnel(Objektliste::AutoName(n))) n = h.objekte.FreieNr();
   return n;
@@ -102,7 +99,7 @@ std::int64_t FreieAutoNr(HauptF& h) {
 
 // Ausfuehren with the success flag as the guard left it: a construction that
 // is asked with the flag cleared makes nothing.
-bool Konstruiere(HauptF& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
+bool Konstruiere(Beschreibung& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
                  const std::string& a3, bool ok) {
   QuarnelT G;
   G.name = name;
@@ -135,12 +132,12 @@ bool Konstruiere(HauptF& h, std::int32_t k, const std::string& name, const std::
 
 }  // namespace
 
-bool Ausfuehren(HauptF& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
+bool Ausfuehren(Beschreibung& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
                 const std::string& a3) {
   return Konstruiere(h, k, name, a1, a2, a3, true);
 }
 
-bool SammlungAktion(HauptF& h, std::int32_t k, const std::string& name, const std::string& g1,
+bool SammlungAktion(Ablauf& h, std::int32_t k, const std::string& name, const std::string& g1,
                     const std::string& g2, const std::string& g3) {
   const QuarnelT* coll = h.objekte.HoleQuarnel(g1);
   if (coll == nullptr || coll->Typ != Sammlung) return false;
@@ -188,12 +185,12 @@ bool SammlungAktion(HauptF& h, std::int32_t k, const std::string& name, const st
   return false;
 }
 
-void ListenAuffrischen(HauptF& h) {
+void ListenAuffrischen(Ablauf& h) {
   h.objekte.ErzeugeNamenListen();
   h.befehle.ZeigeBefehlsliste();
 }
 
-bool QuarnelAktionSingle(HauptF& h, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
+bool QuarnelAktionSingle(Ablauf& h, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
                          const std::string& AltG3, std::int32_t Kennung, bool gliedergebnis) {
   const std::int32_t k = Kennung;
   const std::int32_t t1 = h.objekte.QuarnelTypNr(AltG1);
@@ -274,7 +271,7 @@ bool QuarnelAktionSingle(HauptF& h, const std::string& NeuG, const std::string& 
   return true;
 }
 
-void QuarnelAktion(HauptF& h) {
+void QuarnelAktion(Ablauf& h) {
   Eingabeform& f = h.form;
   const std::int32_t k = f.AktuelleKennung;
   const std::string name = Kommafrei(f.GnameF.text);
@@ -284,7 +281,7 @@ void QuarnelAktion(HauptF& h) {
   std::string g2 = k == GErzeugeDrehen ? Str(LiesWinkel(f.GradF.text)) : f.G2ListB.Text();
   const std::string g3 = f.G3ListB.Text();
 
-  if (k <= 39 && (!Objektliste::ErlaubterName(name) || (h.objekte.ExistiertQuarnel(name) && !h.destruktiv))) {
+  if (!OhneName(k) && (!Objektliste::ErlaubterName(name) || (h.objekte.ExistiertQuarnel(name) && !h.destruktiv))) {
     h.ui.MsgBox("Der Quarnelname " + name + " ist nicht erlaubt oder bereits für ein anderes Quarnel vergeben");
     return;
   }
@@ -310,7 +307,7 @@ void QuarnelAktion(HauptF& h) {
   ListenAuffrischen(h);
 }
 
-void DefinierePunkt(HauptF& h, bool variabel) {
+void DefinierePunkt(Ablauf& h, bool variabel) {
   std::string name = Kommafrei(h.form.GnameF.text);
   std::int64_t autoNr = 0;
   if (name.empty()) {
@@ -336,9 +333,9 @@ void DefinierePunkt(HauptF& h, bool variabel) {
   h.destruktiv = false;
 }
 
-void TuEs(HauptF& h) {
+void TuEs(Ablauf& h) {
   const std::int32_t k = h.form.AktuelleKennung;
-  if (k > 0 && k < 11) {
+  if (Zahlenform(k)) {
     if (k == VariablerPunkt) {
       DefinierePunkt(h);
       h.ausgabe.LastInfoF.clear();

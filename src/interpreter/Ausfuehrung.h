@@ -7,7 +7,8 @@
 
 namespace quarnel {
 
-class HauptF;
+class Ablauf;
+class Beschreibung;
 
 // Whether operands of the type codes t1, t2, t3 (0 for a missing name) admit
 // a command of kind k. The products of two codes read as pairs: 1 point and
@@ -19,7 +20,7 @@ bool Waechter(std::int32_t k, std::int32_t t1, std::int32_t t2, std::int32_t t3)
 // Runs the construction (kinds 11 to 25, 30) or the measurement (41 to 44)
 // of kind k on the named operands, the result named `name`; no name test and
 // no guard. Returns whether the object was made (or the output written).
-bool Ausfuehren(HauptF& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
+bool Ausfuehren(Beschreibung& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
                 const std::string& a3);
 
 // Whether a command of kind k acts on each member when its first operand is
@@ -33,7 +34,7 @@ bool WirktAufGlieder(std::int32_t k);
 // clone (30) is a new collection of the same members; show (41) describes
 // the collection. Only member results that were made are listed. Returns
 // whether anything was made or shown; nothing is recorded here.
-bool SammlungAktion(HauptF& h, std::int32_t k, const std::string& name, const std::string& g1,
+bool SammlungAktion(Ablauf& h, std::int32_t k, const std::string& name, const std::string& g1,
                     const std::string& g2, const std::string& g3);
 
 // Runs one command whose first operand is a single object (or none) and, when
@@ -47,26 +48,26 @@ bool SammlungAktion(HauptF& h, std::int32_t k, const std::string& name, const st
 // `gliedergebnis`: the call makes the result for one member of a collection
 // operation; it is made but neither recorded nor shown in the lists.
 // Returns whether the object was made (or the output shown).
-bool QuarnelAktionSingle(HauptF& h, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
+bool QuarnelAktionSingle(Ablauf& h, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
                          const std::string& AltG3, std::int32_t Kennung, bool gliedergebnis = false);
 
 // Runs the input form of the chosen kind (h.form.AktuelleKennung) on named
 // objects: name from the name field (commas and blanks removed), operands
 // from the selected rows of the three operand lists (the angle field for a
 // rotation, the collect buffer for a collection, the note field for a note).
-void QuarnelAktion(HauptF& h);
+void QuarnelAktion(Ablauf& h);
 
 // The point of the point form: name from the name field ("G_<n>" when
 // empty), x, y, z from the number fields; when it was made, its command is
 // appended (kind 1 when `variabel`, else 9). h.destruktiv is false afterwards.
-void DefinierePunkt(HauptF& h, bool variabel = false);
+void DefinierePunkt(Ablauf& h, bool variabel = false);
 
 // Return or "Ausführen": runs the form of the chosen kind as one command,
 // then empties the name and number fields and refreshes the name lists and
 // the protocol text; the form kind stays for the next command.
-void TuEs(HauptF& h);
+void TuEs(Ablauf& h);
 
 // Rebuilds the name lists and the protocol text after a change.
-void ListenAuffrischen(HauptF& h);
+void ListenAuffrischen(Ablauf& h);
 
 }  // namespace quarnel

@@ -3,12 +3,12 @@
 #include <new>
 #include <string>
 
+#include "interpreter/Ablauf.h"
 #include "interpreter/BefehlT.h"
 #include "interpreter/Protokolldatei.h"
 #include "interpreter/Wiedergabe.h"
 #include "platform/Datei.h"
 #include "platform/Text.h"
-#include "ui/main_window/HauptF.h"
 
 namespace quarnel {
 
@@ -22,7 +22,7 @@ std::int32_t Zeilennummer(std::string_view zeile) {
   return n > 0 ? n : 0;
 }
 
-bool LoescheBefehl(HauptF& h, std::string_view zeile) {
+bool LoescheBefehl(Ablauf& h, std::string_view zeile) {
   const std::int32_t n = Zeilennummer(zeile);
   if (n == 0 || !h.befehle.LoescheBefehlNr(n)) return false;
   h.befehle.ZeigeBefehlsliste();
@@ -32,26 +32,26 @@ bool LoescheBefehl(HauptF& h, std::string_view zeile) {
 // After the command list changed, the objects are rebuilt from it, so that
 // no object outlives the command that made it and a restored command makes
 // its object at once.
-bool LoescheLetztenBefehl(HauptF& h) {
+bool LoescheLetztenBefehl(Ablauf& h) {
   if (!h.befehle.LoescheLetzten()) return false;
   AnweisungslisteAusfuehren(h);
   h.ausgabe.LastInfoF.clear();
   return true;
 }
 
-bool Restore(HauptF& h) {
+bool Restore(Ablauf& h) {
   if (!h.befehle.Restore()) return false;
   AnweisungslisteAusfuehren(h);
   return true;
 }
 
-void AllesLoeschen(HauptF& h) {
+void AllesLoeschen(Ablauf& h) {
   h.befehle.AllesEinlagern();
   AlleQuarnelLoeschen(h);
   Neustart(h);
 }
 
-void BefehlszeileDoppelklick(HauptF& h, std::string_view zeile) {
+void BefehlszeileDoppelklick(Ablauf& h, std::string_view zeile) {
   const std::int32_t n = Zeilennummer(zeile);
   if (n == 0) return;
   h.befehle.VerschiebeLetztenHinter(n);  // moves only when n is far enough in front
@@ -82,13 +82,13 @@ std::string Meldung(std::string_view satz, std::string_view pfad, std::string_vi
 }
 
 // The objects start again from the origin alone; the description is emptied.
-void Zuruecksetzen(HauptF& h) {
+void Zuruecksetzen(Beschreibung& h) {
   h.objekte.NeuerKopf(Objektliste::Ursprung());
   h.ausgabe.InfoLeeren();
 }
 
 // Executes the whole list from its head.
-void ListeAbarbeiten(HauptF& h) {
+void ListeAbarbeiten(Ablauf& h) {
   // The commands already in the list run first, then the loaded ones; the
   // first of them may redefine the origin.
   h.destruktiv = true;
@@ -98,7 +98,7 @@ void ListeAbarbeiten(HauptF& h) {
 }
 
 // Loads a text that passed the "<1>" test. May throw std::bad_alloc.
-void Uebernehmen(HauptF& h, std::string_view text) {
+void Uebernehmen(Ablauf& h, std::string_view text) {
   h.form.MenuleisteLeeren(1);
   h.form.MenuleisteLeeren(2);
   Zuruecksetzen(h);
@@ -112,7 +112,7 @@ void Uebernehmen(HauptF& h, std::string_view text) {
 // construction back that was there. Taking a command off the list puts it on
 // the stack of deleted commands, and a new record takes the top of that
 // stack away; so the appended commands cannot come back with "Restore".
-void Zuruecknehmen(HauptF& h, std::size_t vorher) {
+void Zuruecknehmen(Ablauf& h, std::size_t vorher) {
   h.destruktiv = false;
   while (h.befehle.size() > vorher) {
     h.befehle.LoescheLetzten();
@@ -130,7 +130,7 @@ void Zuruecknehmen(HauptF& h, std::size_t vorher) {
 
 }  // namespace
 
-bool LadeFile(HauptF& h) {
+bool LadeFile(Ablauf& h) {
   const auto pfad = h.ui.OeffnenDialog();
   if (!pfad) return false;
   const std::size_t vorher = h.befehle.size();
@@ -153,7 +153,7 @@ bool LadeFile(HauptF& h) {
   return false;
 }
 
-bool LadeText(HauptF& h, std::string_view text) {
+bool LadeText(Ablauf& h, std::string_view text) {
   if (!IstQuarnelDatei(text)) {
     h.ui.MsgBox(std::string(kKeineQuarnelDatei));
     return false;
@@ -169,7 +169,7 @@ bool LadeText(HauptF& h, std::string_view text) {
   return false;
 }
 
-bool SpeichereProtokoll(HauptF& h) {
+bool SpeichereProtokoll(Ablauf& h) {
   const auto pfad = h.ui.SpeichernDialog("QuarnelDaten");
   if (!pfad) return false;
   std::string grund;

@@ -50,8 +50,20 @@ enum BefehlsKennung : std::int32_t {
   FileHInweis = 45,
 };
 
+// The kind numbers run from 1 to this one; the tables keyed by kind (the
+// keywords) hold a slot for each number, a kind or not.
+inline constexpr std::int32_t kKennungsnummernBis = 50;
+
 // True for the kinds that define an object named NeuG (1, 2, 9 to 25, 30, 31).
 bool DefiniertQuarnel(std::int32_t kennung);
+
+// The kinds whose form is the number row: a point or a plane typed in
+// (VariablerPunkt, VariableEbene) or recorded (NumPunkt, NumEbene).
+constexpr bool Zahlenform(std::int32_t kennung) { return kennung >= VariablerPunkt && kennung <= NumEbene; }
+
+// The kinds from the deletion on define no object: their commands carry no
+// name, their sentences begin without one, and their form shows no name field.
+constexpr bool OhneName(std::int32_t kennung) { return kennung >= LoescheQuarnel; }
 
 // One recorded command. Only the fields that its kind uses mean anything:
 //   9  point:       NeuG, AltG1 = coordinate text "(x|y|z)", Vektor

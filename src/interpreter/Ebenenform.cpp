@@ -3,15 +3,15 @@
 #include <cstdint>
 
 #include "constructions/Grundlagen.h"
+#include "interpreter/Ablauf.h"
 #include "interpreter/BefehlT.h"
 #include "interpreter/Eingabetext.h"
 #include "interpreter/Saetze.h"
 #include "platform/Text.h"
-#include "ui/main_window/HauptF.h"
 
 namespace quarnel {
 
-void DefiniereEbene(HauptF& h, bool variabel) {
+void DefiniereEbene(Ablauf& h, bool variabel) {
   const double a = myval(h.form.aF.text);
   const double b = myval(h.form.bF.text);
   const double c = myval(h.form.cF.text);

@@ -2,7 +2,7 @@
 // The plane typed into the input form as a coordinate equation.
 namespace quarnel {
 
-class HauptF;
+class Ablauf;
 
 // Reads a, b, c, d from the number fields with the input number rule and the
 // name from the name field (commas and blanks removed; "G_<n>" when empty,
@@ -11,6 +11,6 @@ class HauptF;
 // `variabel`, else 10, the coefficients in Gleichung and the equation text in
 // AltG1. The caller clears the form and refreshes the lists afterwards.
 // h.destruktiv is false afterwards in every case.
-void DefiniereEbene(HauptF& h, bool variabel);
+void DefiniereEbene(Ablauf& h, bool variabel);
 
 }  // namespace quarnel

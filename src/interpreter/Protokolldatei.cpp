@@ -73,7 +73,7 @@ Einlesebericht Befehlslisteeinlesen(Befehlsliste& liste, std::string_view text) 
     if (satz.empty() || satz.back() != ' ') satz += ' ';
     const std::int32_t k = ErkenneKennung(satz);
     BefehlT b;
-    if (k == 0 || !Zeile2Befehl(b, satz, k)) {
+    if (k == KeineKennung || !Zeile2Befehl(b, satz, k)) {
       bericht.verworfen.push_back(n);
       return;
     }

@@ -2,13 +2,13 @@
 
 #include "constructions/Grundlagen.h"
 #include "constructions/Koerper.h"
+#include "interpreter/Ablauf.h"
 #include "interpreter/Ausfuehrung.h"
 #include "interpreter/BefehlT.h"
-#include "ui/main_window/HauptF.h"
 
 namespace quarnel {
 
-void BefehlAusfuehren(HauptF& h, const BefehlT& b) {
+void BefehlAusfuehren(Ablauf& h, const BefehlT& b) {
   const std::int32_t k = b.Kennung;
   const std::int32_t t1 = h.objekte.QuarnelTypNr(b.AltG1);
   const std::int32_t t2 = h.objekte.QuarnelTypNr(b.AltG2);
@@ -46,12 +46,12 @@ void BefehlAusfuehren(HauptF& h, const BefehlT& b) {
   h.destruktiv = false;
 }
 
-void BefehlslisteAbarbeiten(HauptF& h) {
+void BefehlslisteAbarbeiten(Ablauf& h) {
   for (const BefehlT& b : h.befehle) BefehlAusfuehren(h, b);
   h.objekte.ErzeugeNamenListen();
 }
 
-void Neustart(HauptF& h) {
+void Neustart(Ablauf& h) {
   h.befehle.Leeren();
   h.objekte.NeuerKopf(Objektliste::Ursprung());
   h.ausgabe.InfoLeeren();
@@ -63,10 +63,10 @@ void Neustart(HauptF& h) {
   h.form.MenuleisteLeeren(2);
 }
 
-void AlleQuarnelLoeschen(HauptF& h) { h.objekte.NeuerKopf(QuarnelT{}); }
+void AlleQuarnelLoeschen(Bauraum& h) { h.objekte.NeuerKopf(QuarnelT{}); }
 
-void AnweisungslisteAusfuehren(HauptF& h) {
-  h.form.AktuelleKennung = 0;
+void AnweisungslisteAusfuehren(Ablauf& h) {
+  h.form.AktuelleKennung = KeineKennung;
   h.form.MenuleisteLeeren(1);
   h.form.MenuleisteLeeren(2);
   AlleQuarnelLoeschen(h);

@@ -49,7 +49,7 @@ bool Zeile2Befehl(BefehlT& b, std::string_view s, std::int32_t kennung) {
   VektorT vektor;
   bool ok = true;
 
-  if (kennung < 40) ok = BisBlank(s, neu);
+  if (!OhneName(kennung)) ok = BisBlank(s, neu);
   std::string_view r;
   ok = NachDoppelpunkt(s, r) && ok;
   if (ok) {

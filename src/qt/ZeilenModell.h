@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/main_window/Eingabeform.h"
+#include "interpreter/Eingabeform.h"
 
 namespace quarnel {
 

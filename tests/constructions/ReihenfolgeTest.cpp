@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include "constructions/Abstaende.h"
 #include "constructions/Huelle.h"
-#include "description/Abstand.h"
 #include "support/Bau.h"
 
 namespace quarnel::test {
@@ -34,13 +34,13 @@ struct Paar {
   Bau b;
   QuarnelT Schnitt(const QuarnelT& x, const QuarnelT& y) {
     QuarnelT r;
-    quarnel::Schnitt(b.h, x, y, r);
+    quarnel::Schnitt(x, y, r);
     return r;
   }
   QuarnelT Huelle(const QuarnelT& x, const QuarnelT& y, const QuarnelT& z) {
     QuarnelT r;
     bool ok = true;
-    quarnel::Huelle(b.h, x, y, z, r, ok);
+    quarnel::Huelle(x, y, z, r, ok);
     return r;
   }
   // Intersection, distance, angle and hull of g and h in every order; the
@@ -48,7 +48,7 @@ struct Paar {
   QuarnelT PruefeBeideReihenfolgen(const QuarnelT& g, const QuarnelT& h) {
     const QuarnelT s = Schnitt(g, h);
     EXPECT_TRUE(Dasselbe(s, Schnitt(h, g)));
-    EXPECT_EQ(AbstandG(b.h, g, h), AbstandG(b.h, h, g));
+    EXPECT_EQ(AbstandG(g, h), AbstandG(h, g));
     EXPECT_EQ(Winkel(g.v2, h.v2, nullptr), Winkel(h.v2, g.v2, nullptr));
     const QuarnelT u = Huelle(g, h, g);
     for (const QuarnelT& w : {Huelle(h, g, h), Huelle(g, g, h), Huelle(h, h, g), Huelle(g, h, h), Huelle(h, g, g)})
@@ -83,7 +83,7 @@ TEST(Reihenfolge, GeradenUnterSehrKleinemWinkel) {
   const QuarnelT g = t.b.Gerade("g", "O", "B");
   const QuarnelT h = t.b.Gerade("h", "A", "C");
   EXPECT_TRUE(IstPunktBei(t.PruefeBeideReihenfolgen(g, h), {10000, 0, 0}));
-  EXPECT_EQ(AbstandG(t.b.h, g, h), 0.0);
+  EXPECT_EQ(AbstandG(g, h), 0.0);
   EXPECT_TRUE(IstEbene(t.Huelle(g, h, g), {0, 0, 0}, {0, 0, 1}));
   EXPECT_TRUE(IstEbene(t.b.Ebene("E", "A", "O", "C"), {0, 0, 0}, {0, 0, 1}));
   t.PruefeEbenen({10000, 0, 0}, {0, 0, 0}, {0, 1, 0});
@@ -114,14 +114,14 @@ TEST(Reihenfolge, ZufaelligeFastParalleleGeradenUndEbenen) {
       case 0: {  // meeting at a very small angle, far from both stored points
         const QuarnelT s = t.PruefeBeideReihenfolgen(g, Flach(Gerade, q, v));
         EXPECT_TRUE(IstPunktBei(s, treff, 1e-6 * treff.Norm()));
-        EXPECT_EQ(AbstandG(t.b.h, g, Flach(Gerade, q, v)), 0.0);
+        EXPECT_EQ(AbstandG(g, Flach(Gerade, q, v)), 0.0);
         t.PruefeEbenen(treff, p, q);
         break;
       }
       case 1: {  // skew, the common perpendicular `abstand` long
         const QuarnelT h = Flach(Gerade, q.LinKomb(1.0, senkrecht, abstand), v);
         EXPECT_EQ(t.PruefeBeideReihenfolgen(g, h).Typ, LeeresQuarnel);
-        EXPECT_NEAR(AbstandG(t.b.h, g, h), abstand, 1e-9 * q.Norm());
+        EXPECT_NEAR(AbstandG(g, h), abstand, 1e-9 * q.Norm());
         t.PruefeEbenen(treff, p, h.v1);
         break;
       }
@@ -140,7 +140,7 @@ TEST(Reihenfolge, ZufaelligeFastParalleleGeradenUndEbenen) {
         // Exactly parallel planes `abstand` apart.
         const QuarnelT e2 = Flach(Ebene, treff.LinKomb(1.0, einheit(u), abstand), u.mal(-2.0));
         EXPECT_EQ(t.PruefeBeideReihenfolgen(e, e2).Typ, LeeresQuarnel);
-        EXPECT_NEAR(AbstandG(t.b.h, e, e2), abstand, 1e-9 * q.Norm());
+        EXPECT_NEAR(AbstandG(e, e2), abstand, 1e-9 * q.Norm());
         break;
       }
     }

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "description/Ausgaben.h"
-#include "description/Objekte.h"
+#include "support/Objekte.h"
 
 namespace quarnel::test {
 namespace {

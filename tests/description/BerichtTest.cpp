@@ -9,7 +9,7 @@
 
 #include "description/Abstand.h"
 #include "description/Bericht.h"
-#include "description/Objekte.h"
+#include "support/Objekte.h"
 
 namespace quarnel::test {
 
@@ -310,7 +310,7 @@ void PruefeKoerper(Berichte& b, const char* wo) {
     EXPECT_NEAR(EbenenAbstand(M, u, v, w), r, 1e-7 * r) << "face " << i;
   }
   // The insphere's radius is three times the volume over the surface.
-  EXPECT_NEAR(r, 3 * V / Flaeche(b.h, t), 1e-7 * r);
+  EXPECT_NEAR(r, 3 * V / Flaeche(b.h.objekte, t), 1e-7 * r);
   EXPECT_TRUE(b.ui.Meldungen().empty());
 }
 
@@ -341,8 +341,8 @@ TEST(Koerpermasse, BekannteWerte) {
   EXPECT_TRUE(ok);
   EXPECT_LT(M.dist(VektorT(2, 1.5, 6)), 1e-12);
   EXPECT_NEAR(r, 6.5, 1e-12);
-  EXPECT_NEAR(Flaeche(b.h, t), 6 + 24 + std::sqrt(936.0) + 18, 1e-12);
-  EXPECT_NEAR(Flaeche(b.h, *b.h.objekte.HoleQuarnel("A")), 0, 0);
+  EXPECT_NEAR(Flaeche(b.h.objekte, t), 6 + 24 + std::sqrt(936.0) + 18, 1e-12);
+  EXPECT_NEAR(Flaeche(b.h.objekte, *b.h.objekte.HoleQuarnel("A")), 0, 0);
 
   // Umkugel reads its flag; a flag false on entry leaves everything as it is.
   ok = false;
@@ -376,7 +376,7 @@ TEST(Koerpermasse, BekannteWerte) {
   EXPECT_EQ(hh[0], 9);
   EXPECT_EQ(b.ui.Meldungen(),
             (std::vector<std::string>{"Kontrolle: Fehler bei TetraHoehen; Typ = -3", "Kontrolle: Fehler bei Inkugel"}));
-  EXPECT_NEAR(Flaeche(b.h, d), 6, 1e-12);
+  EXPECT_NEAR(Flaeche(b.h.objekte, d), 6, 1e-12);
 }
 
 TEST(Koerpermasse, HeronsRadikandUnterNull) {
@@ -388,7 +388,7 @@ TEST(Koerpermasse, HeronsRadikandUnterNull) {
                 &C = b.h.objekte.HoleQuarnel("C")->v1;
   const double a1 = A.dist(C), a2 = A.dist(B), a3 = B.dist(C), s = ((a1 + a2) + a3) / 2.0;
   ASSERT_LT(((s * (s - a1)) * (s - a2)) * (s - a3), 0.0);
-  EXPECT_EQ(Flaeche(b.h, *b.h.objekte.HoleQuarnel("d")), 0.0);
+  EXPECT_EQ(Flaeche(b.h.objekte, *b.h.objekte.HoleQuarnel("d")), 0.0);
 }
 
 TEST(Tetraederbericht, KleineGrundflaeche) {

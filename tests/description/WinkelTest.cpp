@@ -1,7 +1,7 @@
 // The angle between lines and planes and its sentence.
 #include <gtest/gtest.h>
 
-#include "description/Objekte.h"
+#include "support/Objekte.h"
 #include "description/Winkel.h"
 
 namespace quarnel::test {

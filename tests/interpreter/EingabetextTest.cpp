@@ -4,12 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include "interpreter/Ablauf.h"
 #include "interpreter/BefehlT.h"
 #include "interpreter/Ebenenform.h"
 #include "interpreter/Eingabetext.h"
 #include "interpreter/Protokolldatei.h"
 #include "platform/Aufzeichner.h"
-#include "ui/main_window/HauptF.h"
 
 namespace quarnel {
 namespace {
@@ -81,7 +81,7 @@ TEST(Eingabetext, NamesNotesAndMemberLists) {
 
 TEST(Ebenenform, RecordsThePlaneWithItsExactEquation) {
   Aufzeichner ui;
-  HauptF h(ui);
+  Ablauf h(ui);
   h.form.aF.text = "0";
   h.form.bF.text = "0";
   h.form.cF.text = "1";

@@ -128,6 +128,17 @@ TEST(Saetze, EveryKindIsWrittenRecognisedAndReadBack) {
   }
 }
 
+// The kinds without a name are exactly those that define nothing, and no
+// other sentence begins with a name.
+TEST(Saetze, KindsWithoutANameBeginWithoutOne) {
+  for (const BefehlT& b : JedeArt()) {
+    const std::string satz = BText(b);
+    const bool mitName = !b.NeuG.empty() && satz.starts_with(b.NeuG + " ");
+    EXPECT_EQ(OhneName(b.Kennung), !mitName) << satz;
+    EXPECT_EQ(OhneName(b.Kennung), !DefiniertQuarnel(b.Kennung)) << satz;
+  }
+}
+
 TEST(Saetze, RecognitionGoesByTheWholeWording) {
   // Names and notes that hold keywords of other kinds.
   EXPECT_EQ(ErkenneKennung("Klon1 ist der Punkt mit dem Koordinatentripel: (1|1|1) "), NumPunkt);

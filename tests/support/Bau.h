@@ -1,9 +1,9 @@
 #pragma once
-// A small construction fixture so that tests read like geometry: a main
-// window on a recording platform, builder calls that run the constructions
-// the way the interpreter does, and checks that compare objects
-// geometrically, independent of the point and the length of a direction
-// that happen to be stored.
+// A small construction fixture so that tests read like geometry: the objects
+// and their sentences (no window) on a recording platform, builder calls
+// that run the constructions the way the interpreter does, and checks that
+// compare objects geometrically, independent of the point and the length of
+// a direction that happen to be stored.
 #include <cmath>
 #include <string>
 #include <utility>
@@ -13,16 +13,16 @@
 
 #include "constructions/Grundlagen.h"
 #include "constructions/SchnittLot.h"
+#include "description/Beschreibung.h"
 #include "model/QuarnelT.h"
 #include "model/VektorT.h"
 #include "platform/Aufzeichner.h"
-#include "ui/main_window/HauptF.h"
 
 namespace quarnel::test {
 
 struct Bau {
   Aufzeichner ui;
-  HauptF h{ui};
+  Beschreibung h{ui};
   bool ok = false;  // the flag of the last builder call
 
   // Points and planes from numbers; a failure is a test failure.

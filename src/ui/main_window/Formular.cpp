@@ -85,13 +85,15 @@ void HauptF::SetzeKennungAuf(std::int32_t k) {
   if (k != FileHInweis) f.HinweisF.text.clear();
   // Only a note is typed while the window's Return waits.
   f.AufHinweisWarten = k == FileHInweis;
-  if (k > 35) {
+  if (OhneName(k)) {
     f.GnameF.sichtbar = false;
   } else {
     f.GnameF.sichtbar = true;
     f.Fokus = "GnameF";
   }
-  f.MenuleisteLeeren(k > 10 ? 1 : 2);
+  // The row the form does not show is cleared: the operand row for a point or
+  // a plane, the number row for every later kind.
+  f.MenuleisteLeeren(k > NumEbene ? 1 : 2);
   if (k == VariablerPunkt) PunktEingabeSchablone();
   if (k == VariableEbene) EbenenEingabeSchablone();
 

@@ -27,25 +27,7 @@ bool IstBefehlszeile(std::string_view zeile) {
   return i > 1 && i < zeile.size() && zeile[i] == '>';
 }
 
-HauptF::HauptF(Plattform& ui_)
-    : ui(ui_), ausgabe(ui_), objekte(ui_, [this](const QuarnelT& g) { ausgabe.Ausgabe(g); }) {
-  objekte.NeuerKopf(Objektliste::Ursprung());
-}
-
-void HauptF::ZeigeQuarnel(std::string_view name) {
-  if (!objekte.ExistiertQuarnel(name)) {
-    ui.MsgBox("Schwerer Fehler in Prozedur ZeigeQuarnel");
-    return;
-  }
-  if (const QuarnelT* g = objekte.HoleQuarnel(name)) ausgabe.Ausgabe(*g);
-}
-
-void HauptF::AlleQuarnelZeigen() {
-  objekte.FuerAlle([this](const QuarnelT& g) {
-    if (g.Typ != Zahl) ausgabe.Ausgabe(g);
-    ui.Ereignisse();
-  });
-}
+HauptF::HauptF(Plattform& ui_) : Ablauf(ui_) {}
 
 void HauptF::ListboxenAbgleichen() {
   const std::string& objektzeilen = objekte.Listen().ErwNListe;

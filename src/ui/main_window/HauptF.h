@@ -1,44 +1,29 @@
 #pragma once
-// The main window without pixels: owns the whole state of a run, grouped by
-// subsystem, and handles the window's events. The Qt layer draws it, writes
-// what the user types or selects into its control models, and forwards each
-// event to the method named after the control and the event.
+// The main window without pixels: the top of the chain that holds the state
+// of a run (Bauraum, Beschreibung, Ablauf, HauptF). It adds the edit, help
+// and information windows and handles the window's events. The Qt layer
+// draws it, writes what the user types or selects into its control models,
+// and forwards each event to the method named after the control and the
+// event.
 #include <cstdint>
 #include <string>
 #include <string_view>
 
-#include "description/Ausgaben.h"
-#include "interpreter/BefehlT.h"
-#include "model/Objektliste.h"
-#include "platform/Plattform.h"
-#include "ui/main_window/Eingabeform.h"
+#include "interpreter/Ablauf.h"
 #include "ui/main_window/Nebenfenster.h"
 
 namespace quarnel {
 
-class HauptF {
+// Inherited: ui, objekte, destruktiv (Bauraum); ausgabe, ZeigeQuarnel,
+// AlleQuarnelZeigen (Beschreibung); form, befehle (Ablauf).
+class HauptF : public Ablauf {
 public:
   explicit HauptF(Plattform& ui);
   HauptF(const HauptF&) = delete;
   HauptF& operator=(const HauptF&) = delete;
 
-  Plattform& ui;
-  Ausgaben ausgabe;     // description text, short result, decimals, mode
-  Objektliste objekte;  // the object list, lookups, automatic names, name lists
-  Eingabeform form;     // the controls: input form, lists, drop fields
-  Befehlsliste befehle; // the command list, its deleted commands, the protocol text
   Editierfenster KoordFenster, GlFenster;  // point and plane edit windows
   Textfenster HilfeFenster, InformFenster;
-
-  // True while a command file is loaded: points and planes from numbers may
-  // then redefine existing names.
-  bool destruktiv = false;
-
-  // Describes the named object; "Schwerer Fehler in Prozedur ZeigeQuarnel"
-  // when there is none.
-  void ZeigeQuarnel(std::string_view name);
-  // Describes every object of the list except those of type code 0.
-  void AlleQuarnelZeigen();
 
   // --- The window and its controls ------------------------------------------
   // Once, when the window is first shown: six decimals, a restart.

@@ -5,7 +5,7 @@
 // windows; what their buttons do lives with the menus.
 #include <string>
 
-#include "ui/main_window/Eingabeform.h"
+#include "interpreter/Eingabeform.h"
 
 namespace quarnel {
 

@@ -123,7 +123,7 @@ bool MenueGewaehlt(HauptF& h, std::string_view name) {
   const MenueEintrag* e = FindeMenueEintrag(name);
   if (e == nullptr) return false;
   bool getan = false;
-  if (e->kennung > 0) {
+  if (e->kennung > KeineKennung) {
     h.SetzeKennungAuf(e->kennung);
     getan = true;
   } else {

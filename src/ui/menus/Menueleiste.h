@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "interpreter/BefehlT.h"
+
 namespace quarnel {
 
 class HauptF;
@@ -19,7 +21,7 @@ struct MenueEintrag {
   std::string_view kuerzel;  // "Cmd+" and one key; "" for none
   Eintragsart art;
   // Above 0: choosing the entry only shows the input form of this kind.
-  std::int32_t kennung = 0;
+  std::int32_t kennung = KeineKennung;
 };
 
 // In creation order: every parent stands before its entries, and within each

@@ -14,7 +14,7 @@
 
 #include "interpreter/Bearbeitung.h"
 #include "interpreter/Eingabetext.h"
-#include "interpreter/Sitzung.h"
+#include "support/Sitzung.h"
 #include "platform/Text.h"
 #include "ui/menus/Hilfetexte.h"
 

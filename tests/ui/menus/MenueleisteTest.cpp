@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "interpreter/Sitzung.h"
+#include "support/Sitzung.h"
 #include "ui/menus/Menueleiste.h"
 
 namespace quarnel::test {

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "description/Abstand.h"
+#include "constructions/Abstaende.h"
 #include "support/Bau.h"
 
 namespace quarnel::test {
@@ -94,7 +94,7 @@ TEST_F(SchnittTest, GeradeInEbeneTrotzRundung) {
   b.Gerade("g", "A", "B");
   b.E("e", 1, 1, 1, 0.3);
   ASSERT_NE(b.Q("g").v2.SkalProd(b.Q("e").v2), 0.0);
-  EXPECT_EQ(AbstandG(b.h, b.Q("g"), b.Q("e")), 0.0);
+  EXPECT_EQ(AbstandG(b.Q("g"), b.Q("e")), 0.0);
   EXPECT_TRUE(Gleich(Beide("g", "e"), b.Q("g")));
   // Parallel but 0.001 away: no intersection.
   b.E("f", 1, 1, 1, 0.301);
@@ -203,23 +203,23 @@ TEST_F(SchnittTest, ZufaelligeLagenSindGeometrischWahr) {
     // Feet: on the object, the offset across the line or along the normal,
     // its length the distance.
     VektorT fg, fe;
-    ASSERT_TRUE(LotfusspunktPG(b.h, P.v1, g, fg));
-    ASSERT_TRUE(LotfusspunktPG(b.h, P.v1, e, fe));
+    ASSERT_TRUE(LotfusspunktPG(P.v1, g, fg));
+    ASSERT_TRUE(LotfusspunktPG(P.v1, e, fe));
     EXPECT_TRUE(LiegtAufGerade(fg, g, eps));
     EXPECT_TRUE(LiegtInEbene(fe, e, eps));
     EXPECT_TRUE(Senkrecht(P.v1.Richtung(fg), g.v2, eps));
-    EXPECT_NEAR(AbstandG(b.h, P, g), P.v1.dist(fg), eps);
-    EXPECT_NEAR(AbstandG(b.h, e, P), P.v1.dist(fe), eps);
+    EXPECT_NEAR(AbstandG(P, g), P.v1.dist(fg), eps);
+    EXPECT_NEAR(AbstandG(e, P), P.v1.dist(fe), eps);
     EXPECT_TRUE(IstPunktBei(b.Lot("F", "P", "e"), fe, eps));
     // Skew lines: the length of the common perpendicular.
     VektorT n = g.v2.kreuz(m.v2);
-    EXPECT_NEAR(AbstandG(b.h, g, m), std::fabs(g.v1.Richtung(m.v1).SkalProd(n)) / Laenge(n), eps);
+    EXPECT_NEAR(AbstandG(g, m), std::fabs(g.v1.Richtung(m.v1).SkalProd(n)) / Laenge(n), eps);
     // The projection of g onto e holds the feet of g's points.
     QuarnelT pr = b.Lot("F", "g", "e");
     ASSERT_EQ(pr.Typ, Gerade);
     for (double t : {-1.0, 2.0}) {
       VektorT q;
-      LotfusspunktPG(b.h, g.v1.LinKomb(1.0, g.v2, t), e, q);
+      LotfusspunktPG(g.v1.LinKomb(1.0, g.v2, t), e, q);
       EXPECT_TRUE(LiegtAufGerade(q, pr, eps * (1 + Laenge(q))));
     }
   }
@@ -257,7 +257,7 @@ TEST_F(SchnittTest, GemeinsamerEbenenpunktNurFuerEbenen) {
   b.EbeneDirekt("e", {0, 0, 3}, {0, 0, 1});
   b.GeradeDirekt("g", {0, 0, 0}, {1, 2, 3});
   VektorT p(7, 8, 9);
-  GemeinsamerEbenenpunkt(b.h, b.Q("e"), b.Q("g"), p);
+  GemeinsamerEbenenpunkt(b.h.ui, b.Q("e"), b.Q("g"), p);
   EXPECT_EQ(p, VektorT(7, 8, 9));
   EXPECT_EQ(b.Meldungen(), std::vector<std::string>{"Verfehlter Aufruf von GemeinsamerEbenenpunkt"});
 }

@@ -21,7 +21,7 @@
 
 #include "interpreter/Bearbeitung.h"
 #include "interpreter/Protokolldatei.h"
-#include "interpreter/Sitzung.h"
+#include "support/Sitzung.h"
 #include "interpreter/Wiedergabe.h"
 
 namespace quarnel::test {

@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "interpreter/Ausfuehrung.h"
-#include "interpreter/Sitzung.h"
+#include "support/Sitzung.h"
 #include "interpreter/Wiedergabe.h"
 
 namespace quarnel::test {

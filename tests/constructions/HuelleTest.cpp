@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "description/Abstand.h"
+#include "constructions/Abstaende.h"
 #include "support/BauTransformationen.h"
 
 namespace quarnel::test {
@@ -94,7 +94,7 @@ TEST_F(HuelleTest, SmallestFlatContainingAllThreeInEveryOrder) {
         do {
           QuarnelT res;
           bool ok = true;
-          Huelle(b.h, *g[reihe[0]], *g[reihe[1]], *g[reihe[2]], res, ok);
+          Huelle(*g[reihe[0]], *g[reihe[1]], *g[reihe[2]], res, ok);
           ASSERT_EQ(res.Typ, erwartet + 1 == 0 ? LeeresQuarnel : erwartet + 1) << fall;
           for (const QuarnelT* x : g) EXPECT_TRUE(Enthaelt(res, *x)) << fall;
           if (reihe[0] == 0 && reihe[1] == 1) erste = res;
@@ -149,7 +149,7 @@ TEST_F(HuelleTest, EqualPlanesWithRoundingGiveThatPlane) {
   b.Ebe("E2", {0.3, 0, 0}, {1, 1, 1});
   QuarnelT e = b.Huelle("e", "E1", "E2", "E1");
   EXPECT_TRUE(Gleich(e, b.Q("E1")));
-  EXPECT_EQ(AbstandG(b.h, b.Q("E1"), b.Q("E2")), 0.0);
+  EXPECT_EQ(AbstandG(b.Q("E1"), b.Q("E2")), 0.0);
   b.Pkt("A", {0.1, 0.2, 0});
   b.Pkt("B", {0.3, 0, 0});
   b.Gerade("g", "A", "B");

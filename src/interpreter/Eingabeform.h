@@ -2,13 +2,17 @@
 // The controls of the main window, without pixels: the input form along the
 // top (the name field, the number row, the operand row, the angle and note
 // fields and the form kind the menus chose last), the object and command
-// lists, the two drop fields, the decimals popup and the mode label. The Qt
-// layer writes the user's typing and list selections into these models as
+// lists, the two drop fields, the decimals popup and the mode label. They sit
+// with the interpreter, which runs the filled-in form and clears it after
+// each command; the main window chooses the form and handles the events. The
+// Qt layer writes the user's typing and list selections into these models as
 // they happen and draws them after every event.
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "interpreter/BefehlT.h"
 
 namespace quarnel {
 
@@ -47,8 +51,8 @@ class Eingabeform {
 public:
   Textfeld GnameF;               // name of the object to define
   Textfeld aF, bF, cF, dF;       // x, y, z of a point; a, b, c, d of a plane
-  Textfeld GradF{{}, false, false};  // rotation angle in degrees (kind 21)
-  Textfeld HinweisF{{}, true, true}; // note text (kind 45); read-only but while a note is typed
+  Textfeld GradF{{}, false, false};  // rotation angle in degrees (GErzeugeDrehen)
+  Textfeld HinweisF{{}, true, true}; // note text (FileHInweis); read-only but while a note is typed
   Beschriftung aT, bT, cT, dT;   // labels of the number row
   Beschriftung EingabeText;      // the prompt of the operand row
   Beschriftung durch2T, undT;    // connectors between the operand lists
@@ -67,8 +71,8 @@ public:
   bool IgnoreReturn = false;
 
   // The command kind of the form now shown; 0 while none is chosen.
-  std::int32_t AktuelleKennung = 0;
-  // Members gathered for a collection (kind 31), each preceded by a comma.
+  std::int32_t AktuelleKennung = KeineKennung;
+  // Members gathered for a collection (QuarnelSammlung), each preceded by a comma.
   std::string AktuelleSammlung;
   // A note is being typed: the window's own Return key waits.
   bool AufHinweisWarten = false;

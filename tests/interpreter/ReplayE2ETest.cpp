@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "interpreter/Bearbeitung.h"
-#include "interpreter/Sitzung.h"
+#include "support/Sitzung.h"
 
 namespace quarnel::test {
 namespace {

@@ -175,7 +175,7 @@ TEST(Spiegelbild, ThreePointsOfAPlane) {
     b.Ebe("E", {1, 2, 3}, f.n);
     VektorT a1, a2, a3;
     bool ok = true;
-    Finde3Ebenenpunkte(b.h, b.Q("E"), a1, a2, a3, ok);
+    Finde3Ebenenpunkte(b.Q("E"), a1, a2, a3, ok);
     EXPECT_TRUE(ok);
     EXPECT_EQ(a1, VektorT(1, 2, 3));
     EXPECT_EQ(a2, f.a2);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "constructions/Abstaende.h"
 #include "description/Abstand.h"
 #include "support/Bau.h"
 
@@ -13,8 +14,8 @@ struct AbstandTest : ::testing::Test {
   Bau b;
   // The distance in both orders; they must agree.
   double D(const std::string& x, const std::string& y) {
-    double d1 = AbstandG(b.h, b.Q(x), b.Q(y));
-    double d2 = AbstandG(b.h, b.Q(y), b.Q(x));
+    double d1 = AbstandG(b.Q(x), b.Q(y));
+    double d2 = AbstandG(b.Q(y), b.Q(x));
     EXPECT_NEAR(d1, d2, 1e-12) << x << " " << y;
     return d1;
   }

@@ -75,7 +75,7 @@ TEST_F(LotTest, GeradeAufEbene) {
   for (double t : {0.0, 2.0}) {
     VektorT p = b.Q("t").v1.LinKomb(1.0, b.Q("t").v2, t);
     VektorT fp;
-    ASSERT_TRUE(LotfusspunktPG(b.h, p, b.Q("e"), fp));
+    ASSERT_TRUE(LotfusspunktPG(p, b.Q("e"), fp));
     EXPECT_TRUE(LiegtAufGerade(fp, f, 1e-12));
     EXPECT_TRUE(LiegtInEbene(fp, b.Q("e"), 1e-12));
   }
@@ -129,24 +129,24 @@ TEST_F(LotTest, RaumLeeresQuarnelUndZusammengesetzte) {
 
 TEST_F(LotTest, FusspunktUndSpiegelbildEinesPunktes) {
   VektorT f, r;
-  ASSERT_TRUE(LotfusspunktPG(b.h, {1, 2, 3}, b.Q("z0"), f));
-  ASSERT_TRUE(SpiegelePG(b.h, {1, 2, 3}, b.Q("z0"), r));
+  ASSERT_TRUE(LotfusspunktPG({1, 2, 3}, b.Q("z0"), f));
+  ASSERT_TRUE(SpiegelePG({1, 2, 3}, b.Q("z0"), r));
   EXPECT_EQ(f, VektorT(1, 2, 0));
   EXPECT_EQ(r, VektorT(1, 2, -3));
   // An unsimplified direction gives the same foot.
   for (VektorT d : {VektorT(1, 1, 0), VektorT(-2.5, -2.5, 0)}) {
     b.GeradeDirekt("d", {0, 0, 0}, d);
-    ASSERT_TRUE(LotfusspunktPG(b.h, {0, 5, 0}, b.Q("d"), f));
-    ASSERT_TRUE(SpiegelePG(b.h, {0, 5, 0}, b.Q("d"), r));
+    ASSERT_TRUE(LotfusspunktPG({0, 5, 0}, b.Q("d"), f));
+    ASSERT_TRUE(SpiegelePG({0, 5, 0}, b.Q("d"), r));
     EXPECT_TRUE(Nah(f, {2.5, 2.5, 0}, 1e-12));
     EXPECT_TRUE(Nah(r, {5, 0, 0}, 1e-12));
   }
-  ASSERT_TRUE(LotfusspunktPG(b.h, {1, 1, 1}, b.Q("O"), f));
-  ASSERT_TRUE(SpiegelePG(b.h, {1, 1, 1}, b.Q("O"), r));
+  ASSERT_TRUE(LotfusspunktPG({1, 1, 1}, b.Q("O"), f));
+  ASSERT_TRUE(SpiegelePG({1, 1, 1}, b.Q("O"), r));
   EXPECT_EQ(f, VektorT(0, 0, 0));
   EXPECT_EQ(r, VektorT(-1, -1, -1));
   // A point on the object is its own foot and image.
-  ASSERT_TRUE(SpiegelePG(b.h, {4, 0, 0}, b.Q("x"), r));
+  ASSERT_TRUE(SpiegelePG({4, 0, 0}, b.Q("x"), r));
   EXPECT_EQ(r, VektorT(4, 0, 0));
   // Objects without a point set leave the vector as it was.
   b.Flach("R", Raum, {}, {});
@@ -154,15 +154,15 @@ TEST_F(LotTest, FusspunktUndSpiegelbildEinesPunktes) {
   b.Eck("D", Dreieck, "A", "A", "A");
   for (const char* n : {"R", "L", "D"}) {
     f = r = VektorT(7, 7, 7);
-    EXPECT_FALSE(LotfusspunktPG(b.h, {1, 2, 3}, b.Q(n), f));
-    EXPECT_FALSE(SpiegelePG(b.h, {1, 2, 3}, b.Q(n), r));
+    EXPECT_FALSE(LotfusspunktPG({1, 2, 3}, b.Q(n), f));
+    EXPECT_FALSE(SpiegelePG({1, 2, 3}, b.Q(n), r));
     EXPECT_EQ(f, VektorT(7, 7, 7));
     EXPECT_EQ(r, VektorT(7, 7, 7));
   }
   // A line without a direction is known only by its point: every foot on it
   // is that point, and projected it behaves like that point.
   b.GeradeDirekt("n", {3, 3, 3}, {0, 0, 0});
-  ASSERT_TRUE(LotfusspunktPG(b.h, {1, 2, 3}, b.Q("n"), f));
+  ASSERT_TRUE(LotfusspunktPG({1, 2, 3}, b.Q("n"), f));
   EXPECT_EQ(f, VektorT(3, 3, 3));
   for (const char* n : {"A", "x", "z0"}) EXPECT_TRUE(IstPunktBei(b.Lot("F", n, "n"), {3, 3, 3})) << n;
   EXPECT_TRUE(IstPunktBei(b.Lot("F", "n", "x"), {3, 0, 0}));
@@ -170,14 +170,14 @@ TEST_F(LotTest, FusspunktUndSpiegelbildEinesPunktes) {
 }
 
 TEST_F(LotTest, IstPunktvon) {
-  EXPECT_TRUE(IstPunktvon(b.h, {1.0001, 2, 3}, b.Q("A")));
-  EXPECT_FALSE(IstPunktvon(b.h, {1.001, 2, 3}, b.Q("A")));
-  EXPECT_TRUE(IstPunktvon(b.h, {-7, 0, 0}, b.Q("x")));
-  EXPECT_FALSE(IstPunktvon(b.h, {-7, 0.001, 0}, b.Q("x")));
-  EXPECT_TRUE(IstPunktvon(b.h, {-7, 4, 0}, b.Q("z0")));
-  EXPECT_FALSE(IstPunktvon(b.h, {-7, 4, 0.001}, b.Q("z0")));
+  EXPECT_TRUE(IstPunktvon({1.0001, 2, 3}, b.Q("A")));
+  EXPECT_FALSE(IstPunktvon({1.001, 2, 3}, b.Q("A")));
+  EXPECT_TRUE(IstPunktvon({-7, 0, 0}, b.Q("x")));
+  EXPECT_FALSE(IstPunktvon({-7, 0.001, 0}, b.Q("x")));
+  EXPECT_TRUE(IstPunktvon({-7, 4, 0}, b.Q("z0")));
+  EXPECT_FALSE(IstPunktvon({-7, 4, 0.001}, b.Q("z0")));
   b.Flach("R", Raum, {}, {});
-  EXPECT_FALSE(IstPunktvon(b.h, {0, 0, 0}, b.Q("R")));
+  EXPECT_FALSE(IstPunktvon({0, 0, 0}, b.Q("R")));
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "constructions/Bauraum.h"
 #include "platform/Aufzeichner.h"
 #include "platform/Text.h"
-#include "ui/main_window/HauptF.h"
 
 using namespace quarnel;
 
@@ -34,7 +34,7 @@ std::string Zeilen(std::initializer_list<std::string> z) {
 
 TEST(Objektliste, KopfUndNamensordnung) {
   Aufzeichner ui;
-  HauptF h(ui);
+  Bauraum h(ui);
   Objektliste& l = h.objekte;
   l.Einlisten(Obj("B", Punkt));
   l.Einlisten(Obj("A", Punkt));
@@ -60,7 +60,7 @@ TEST(Objektliste, KopfUndNamensordnung) {
 
 TEST(Objektliste, ErsetzenLoeschenUndVektoren) {
   Aufzeichner ui;
-  HauptF h(ui);
+  Bauraum h(ui);
   Objektliste& l = h.objekte;
   l.Einlisten(Obj("P", Punkt, {1, 2, 3}));
   l.Einlisten(Obj("P", Gerade, {4, 5, 6}));
@@ -95,7 +95,7 @@ TEST(Objektliste, Namensregel) {
 
 TEST(Objektliste, AutomatischeNamen) {
   Aufzeichner ui;
-  HauptF h(ui);
+  Bauraum h(ui);
   Objektliste& l = h.objekte;
   EXPECT_EQ(l.FreieNr(), 1);
   EXPECT_EQ(l.FreieNr(), 2);
@@ -131,7 +131,7 @@ TEST(Objektliste, AutomatischeNamen) {
 
 TEST(Objektliste, NamenListen) {
   Aufzeichner ui;
-  HauptF h(ui);
+  Bauraum h(ui);
   Objektliste& l = h.objekte;
   l.ErzeugeNamenListen();
   EXPECT_EQ(l.Listen().NListe, Zeilen({"O"}));

@@ -3,16 +3,16 @@
 // description tests do not depend on the constructions.
 #include <string>
 
+#include "description/Beschreibung.h"
 #include "model/QuarnelT.h"
 #include "platform/Aufzeichner.h"
 #include "platform/Text.h"
-#include "ui/main_window/HauptF.h"
 
 namespace quarnel::test {
 
 struct Objekte {
   Aufzeichner ui;
-  HauptF h{ui};
+  Beschreibung h{ui};
 
   const QuarnelT& Setze(QuarnelT g) {
     std::string n = g.name;

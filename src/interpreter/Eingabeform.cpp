@@ -1,4 +1,4 @@
-#include "ui/main_window/Eingabeform.h"
+#include "interpreter/Eingabeform.h"
 
 #include "platform/Text.h"
 

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "interpreter/Bearbeitung.h"
-#include "interpreter/Sitzung.h"
+#include "support/Sitzung.h"
 #include "interpreter/Wiedergabe.h"
 
 namespace quarnel::test {

@@ -1,0 +1,18 @@
+#pragma once
+// The state the interpreter adds to the description: the command list and
+// the input form whose filled-in fields it runs as one command.
+#include "description/Beschreibung.h"
+#include "interpreter/BefehlT.h"
+#include "interpreter/Eingabeform.h"
+
+namespace quarnel {
+
+class Ablauf : public Beschreibung {
+public:
+  explicit Ablauf(Plattform& ui) : Beschreibung(ui) {}
+
+  Eingabeform form;      // the controls: input form, lists, drop fields
+  Befehlsliste befehle;  // the command list, its deleted commands, the protocol text
+};
+
+}  // namespace quarnel
