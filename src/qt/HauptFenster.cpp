@@ -99,7 +99,7 @@ void SetzeSichtbar(QWidget& w, bool sichtbar) {
 }  // namespace
 
 HauptFenster::HauptFenster(Plattform& ui, QWidget* eltern) : QMainWindow(eltern), haupt_(ui) {
-  setWindowTitle(QStringLiteral("Quarnel2"));
+  setWindowTitle(Q(kHauptFenster.titel));
   BaueInhalt();
   BaueMenueleiste();
   BaueEditierfenster(koord_, haupt_.KoordFenster, kKoordFensterSteuerelemente, "KoordText", true);

@@ -47,7 +47,7 @@ std::optional<std::string> QtPlattform::OeffnenDialog() {
 
 std::optional<std::string> QtPlattform::SpeichernDialog(const std::string& vorschlag) {
   const QString pfad = QFileDialog::getSaveFileName(fenster_, QString(), QString::fromStdString(vorschlag),
-                                                    QStringLiteral("Text (*.txt);;Alle Dateien (*)"));
+                                                    QStringLiteral("Text (*.txt);;*"));
   if (pfad.isEmpty()) return std::nullopt;
   return pfad.toStdString();
 }

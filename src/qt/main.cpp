@@ -7,11 +7,13 @@
 
 #include "qt/HauptFenster.h"
 #include "qt/QtPlattform.h"
+#include "qt/Steuerbau.h"
+#include "ui/main_window/Steuerelemente.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   // Message boxes have no title of their own; the desktop shows this name.
-  QApplication::setApplicationName(QStringLiteral("Quarnel2"));
+  QApplication::setApplicationName(quarnel::Q(quarnel::kHauptFenster.titel));
   // The standard buttons and file dialogs speak the program's language
   // (German) where Qt's translations are installed.
   QTranslator qtTexte;

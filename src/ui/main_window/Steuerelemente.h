@@ -34,12 +34,13 @@ extern const std::array<Steuerelement, 40> kHauptFSteuerelemente;
 // The entries of the decimals popup, by index: a heading, then 1 to 6 decimals.
 extern const std::array<std::string_view, 7> kDezimalenEintraege;
 
-// The edit windows of a point and of a plane, and the help and information
-// windows: title, content size and controls.
+// The main window, the edit windows of a point and of a plane, and the help
+// and information windows: title, content size and controls.
 struct Fensterart {
   std::string_view titel;
   int breite, hoehe;
 };
+inline constexpr Fensterart kHauptFenster{"Quarnel2", kInhaltBreite, kInhaltHoehe};
 inline constexpr Fensterart kKoordFenster{"Ändern von Koordinaten", 357, 145};
 inline constexpr Fensterart kGlFenster{"Änderung der Ebenengleichung", 533, 145};
 inline constexpr Fensterart kHilfeFenster{"Hilfe", 502, 652};
