@@ -44,6 +44,16 @@ struct Fenster {
     h.form.cF.text = z;
     h.GnameF_KeyDown("\r");
   }
+  void Ebene(const std::string& n, const std::string& a, const std::string& b, const std::string& c,
+             const std::string& d) {
+    Menue("NumEbene");
+    TippeName(n);
+    h.form.aF.text = a;
+    h.form.bF.text = b;
+    h.form.cF.text = c;
+    h.form.dF.text = d;
+    h.GnameF_KeyDown("\r");
+  }
   void Form(std::string_view menue, const std::string& n, const std::string& a, const std::string& b,
             const std::string& c = "") {
     Menue(menue);
@@ -116,15 +126,9 @@ TEST(HauptF, StartsEmptyAndBuildsAConstructionFromTheForms) {
   EXPECT_EQ(h.form.durch2T.text, "und");
   f.Form("GGeradePP", "g", "A", "B");
   // A plane from its equation, then the intersection of line and plane.
-  f.Menue("NumEbene");
+  f.Ebene("E", "0", "0", "2", "4");
   EXPECT_TRUE(h.form.dF.sichtbar);
   EXPECT_EQ(h.form.dT.text, "z  =");
-  f.TippeName("E");
-  h.form.aF.text = "0";
-  h.form.bF.text = "0";
-  h.form.cF.text = "2";
-  h.form.dF.text = "4";
-  h.GnameF_KeyDown("\r");
   f.Form("GErzeugeSchnitt", "S", "g", "E");
   EXPECT_EQ(f.Q("S")->v1, VektorT(1, 0, 2));
   EXPECT_EQ(h.ausgabe.LastInfoF, "S ist der Punkt mit dem Koordinatentripel (1 | 0 | 2)");
@@ -231,13 +235,7 @@ TEST(HauptF, PointAndPlaneWindowsChangeTheDefinitionOnlyWhenConfirmed) {
   f.Punkt("A", "1", "0", "0");
   f.Punkt("B", "1", "0", "4");
   f.Form("GGeradePP", "g", "A", "B");
-  f.Menue("NumEbene");
-  f.TippeName("E");
-  h.form.aF.text = "0";
-  h.form.bF.text = "0";
-  h.form.cF.text = "2";
-  h.form.dF.text = "4";
-  h.GnameF_KeyDown("\r");
+  f.Ebene("E", "0", "0", "2", "4");
   f.Form("GErzeugeSchnitt", "S", "g", "E");
   ASSERT_EQ(f.Q("S")->v1, VektorT(1, 0, 2));
 
