@@ -108,16 +108,12 @@ void Uebernehmen(Ablauf& h, std::string_view text) {
 }
 
 // After memory ran out while a file was loaded: the commands it appended go
-// for good, and the list from before is executed again, so the user gets the
-// construction back that was there. Taking a command off the list puts it on
-// the stack of deleted commands, and a new record takes the top of that
-// stack away; so the appended commands cannot come back with "Restore".
+// for good (they free their memory and cannot come back with "Restore"), and
+// the list from before is executed again, so the user gets the construction
+// back that was there.
 void Zuruecknehmen(Ablauf& h, std::size_t vorher) {
   h.destruktiv = false;
-  while (h.befehle.size() > vorher) {
-    h.befehle.LoescheLetzten();
-    (void)h.befehle.ErschaffeB();
-  }
+  h.befehle.KuerzeAuf(vorher);
   try {
     Zuruecksetzen(h);
     ListeAbarbeiten(h);

@@ -49,6 +49,10 @@ void Befehlsliste::AllesEinlagern() {
 
 void Befehlsliste::Leeren() { liste_.clear(); }
 
+void Befehlsliste::KuerzeAuf(std::size_t n) {
+  if (n < liste_.size()) liste_.erase(std::next(liste_.begin(), static_cast<std::ptrdiff_t>(n)), liste_.end());
+}
+
 bool Befehlsliste::VerschiebeLetztenHinter(std::int64_t n) {
   const auto m = static_cast<std::int64_t>(liste_.size());
   if (m < 2 || n < 1 || n > m - 2) return false;

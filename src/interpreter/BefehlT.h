@@ -86,8 +86,8 @@ struct BefehlT {
 
 // The command list with its stack of deleted commands. Records keep their
 // address while they stay in this object (moving between list and stack does
-// not move them), so a window may hold a pointer to a command and check with
-// Enthaelt() whether it is still in the list.
+// not move them), so a window may hold a pointer to a command and find out
+// later whether it still stands in the list.
 class Befehlsliste {
 public:
   using Liste = std::list<BefehlT>;
@@ -113,6 +113,8 @@ public:
   void AllesEinlagern();
   // Forgets the list without keeping its commands (restart).
   void Leeren();
+  // Forgets the commands behind the first n, without keeping them either.
+  void KuerzeAuf(std::size_t n);
 
   // Moves the last command behind command number n, so that it becomes
   // command n + 1 and the commands after n move one place back. Only when

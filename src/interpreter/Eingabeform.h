@@ -52,7 +52,9 @@ public:
   Textfeld GnameF;               // name of the object to define
   Textfeld aF, bF, cF, dF;       // x, y, z of a point; a, b, c, d of a plane
   Textfeld GradF{{}, false, false};  // rotation angle in degrees (GErzeugeDrehen)
-  Textfeld HinweisF{{}, true, true}; // note text (FileHInweis); read-only but while a note is typed
+  // The note text (FileHInweis): open for typing at start and while a note
+  // is typed, read-only once another form is chosen or a command runs.
+  Textfeld HinweisF;
   Beschriftung aT, bT, cT, dT;   // labels of the number row
   Beschriftung EingabeText;      // the prompt of the operand row
   Beschriftung durch2T, undT;    // connectors between the operand lists

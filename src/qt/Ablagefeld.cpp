@@ -4,23 +4,36 @@
 #include <QDropEvent>
 #include <QMimeData>
 
+#include "qt/ZeilenModell.h"
+
 namespace quarnel {
+
+namespace {
+
+// Only a row of the object or command list, dragged inside the program.
+bool EigeneZeile(const QMimeData* m) {
+  return m != nullptr && m->hasText() && m->hasFormat(QString::fromLatin1(ZeilenModell::kZeilenformat));
+}
+
+}  // namespace
 
 Ablagefeld::Ablagefeld(QWidget* eltern) : QLineEdit(eltern) {
   // Read-only keeps typing and pasting out; drops are let in below.
   setReadOnly(true);
   setAcceptDrops(true);
+  // Drops need no keyboard focus, and Tab must not get stuck here.
+  setFocusPolicy(Qt::NoFocus);
 }
 
 void Ablagefeld::dragEnterEvent(QDragEnterEvent* e) {
-  if (e->mimeData()->hasText())
+  if (EigeneZeile(e->mimeData()))
     e->acceptProposedAction();
   else
     e->ignore();
 }
 
 void Ablagefeld::dragMoveEvent(QDragMoveEvent* e) {
-  if (e->mimeData()->hasText())
+  if (EigeneZeile(e->mimeData()))
     e->acceptProposedAction();
   else
     e->ignore();
@@ -29,7 +42,7 @@ void Ablagefeld::dragMoveEvent(QDragMoveEvent* e) {
 void Ablagefeld::dragLeaveEvent(QDragLeaveEvent* e) { e->accept(); }
 
 void Ablagefeld::dropEvent(QDropEvent* e) {
-  if (!e->mimeData()->hasText()) {
+  if (!EigeneZeile(e->mimeData())) {
     e->ignore();
     return;
   }

@@ -11,6 +11,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -236,6 +237,13 @@ void HauptFenster::BaueMenueleiste() {
         QMenu* m = eltern != nullptr ? eltern->addMenu(Q(e.text)) : menuBar()->addMenu(Q(e.text));
         m->setObjectName(Q(e.name));
         menues[e.name] = m;
+        // Choosing the help menu's title shows the help as well: opening it
+        // is what choosing a title is here.
+        if (e.name == "HilfeM") {
+          const std::string_view name = e.name;
+          connect(m, &QMenu::aboutToShow, this,
+                  [this, name] { Weiterleiten([name](HauptF& h) { MenueGewaehlt(h, name); }); });
+        }
         break;
       }
       case Eintragsart::Trenner:
@@ -253,6 +261,9 @@ void HauptFenster::BaueMenueleiste() {
         // window of it, and no entry moves to a menu of the desktop's.
         a->setShortcutContext(Qt::ApplicationShortcut);
         a->setMenuRole(QAction::NoRole);
+        // A held key chooses the entry once: deleting or restoring runs the
+        // whole list again each time.
+        a->setAutoRepeat(false);
         const std::string_view name = e.name;
         connect(a, &QAction::triggered, this,
                 [this, name] { Weiterleiten([name](HauptF& h) { MenueGewaehlt(h, name); }); });
@@ -345,6 +356,8 @@ void HauptFenster::AbgleichenEditierfenster(Nebenfenster& ansicht, Editierfenste
     ansicht.activateWindow();
   } else if (!modell.sichtbar && !ansicht.isHidden()) {
     ansicht.hide();
+    // The keyboard goes back to the main window.
+    activateWindow();
   }
   if (!modell.Fokus.empty()) {
     if (QWidget* w = ansicht.Element(modell.Fokus)) w->setFocus();
@@ -438,6 +451,14 @@ bool HauptFenster::Eigenes(const QWidget* fenster) const {
   return fenster == this || fenster == koord_ || fenster == gl_ || (fenster != nullptr && (fenster == hilfe_ || fenster == inform_));
 }
 
+// Return in an edit window confirms it from its number fields only; on its
+// buttons the keys keep their own meaning (Space presses "Abbrechen").
+bool HauptFenster::Editierfeld(Nebenfenster& fenster, const QWidget* w) {
+  for (const auto& [name, feld] : kEditierfelder)
+    if (fenster.Element(name) == w) return true;
+  return false;
+}
+
 bool HauptFenster::Taste(QWidget* empfaenger, QKeyEvent& e) {
   const std::string t = Tastentext(e);
   bool schlucken = false;
@@ -448,11 +469,12 @@ bool HauptFenster::Taste(QWidget* empfaenger, QKeyEvent& e) {
     Weiterleiten([&](HauptF& h) { schlucken = h.LoeschF_KeyDown(t); });
   else if (empfaenger == sammelF_)
     Weiterleiten([&](HauptF& h) { schlucken = h.SammelF_KeyDown(t); });
-  else if (fenster == koord_)
+  else if (fenster == koord_ && Editierfeld(*koord_, empfaenger))
     Weiterleiten([&](HauptF& h) { schlucken = KoordFenster(h).KeyDown(t); });
-  else if (fenster == gl_)
+  else if (fenster == gl_ && Editierfeld(*gl_, empfaenger))
     Weiterleiten([&](HauptF& h) { schlucken = GlFenster(h).KeyDown(t); });
-  else if (fenster == this)
+  else if (empfaenger == this || inhalt_->isAncestorOf(empfaenger))
+    // The window's own keys come from its controls, not from its menu bar.
     Weiterleiten([&](HauptF& h) { schlucken = h.KeyDown(t); });
   return schlucken;
 }
@@ -479,9 +501,16 @@ bool HauptFenster::eventFilter(QObject* ziel, QEvent* e) {
       if (NurUmschalter(k->key())) return false;
       return Taste(w, *k);
     }
-    case QEvent::MouseMove:
-      if (w->window() == this) Weiterleiten([](HauptF& h) { h.MouseMove(); });
+    case QEvent::MouseMove: {
+      // A move the first receiver ignores travels on to its parents: count
+      // it once.
+      const auto zeit = static_cast<QMouseEvent*>(e)->timestamp();
+      if (w->window() == this && zeit != letzteBewegung_) {
+        letzteBewegung_ = zeit;
+        Weiterleiten([](HauptF& h) { h.MouseMove(); });
+      }
       return false;
+    }
     case QEvent::Leave:
       if (w == loeschF_) Weiterleiten([](HauptF& h) { h.LoeschF_MouseExit(); });
       if (w == sammelF_) Weiterleiten([](HauptF& h) { h.SammelF_MouseExit(); });

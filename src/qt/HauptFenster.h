@@ -109,9 +109,11 @@ private:
   // The window a widget belongs to is one of this program's.
   bool Eigenes(const QWidget* fenster) const;
   bool Taste(QWidget* empfaenger, QKeyEvent& e);
+  static bool Editierfeld(Nebenfenster& fenster, const QWidget* w);
 
   HauptF haupt_;
   bool beschaeftigt_ = false;
+  unsigned long letzteBewegung_ = ~0UL;  // time of the last mouse move forwarded
 
   QWidget* inhalt_ = nullptr;
   QWidget* gnameF_ = nullptr;

@@ -34,7 +34,9 @@ Qt::ItemFlags ZeilenModell::flags(const QModelIndex& index) const {
   return f;
 }
 
-QStringList ZeilenModell::mimeTypes() const { return {QStringLiteral("text/plain")}; }
+QStringList ZeilenModell::mimeTypes() const {
+  return {QStringLiteral("text/plain"), QString::fromLatin1(kZeilenformat)};
+}
 
 QMimeData* ZeilenModell::mimeData(const QModelIndexList& indizes) const {
   if (!ziehtext_ || indizes.isEmpty()) return nullptr;
@@ -42,6 +44,7 @@ QMimeData* ZeilenModell::mimeData(const QModelIndexList& indizes) const {
   // One row is selected at a time; it travels as plain text, which is what
   // a text field accepts when the row is dropped on it.
   m->setText(Q(ziehtext_(indizes.front().row())));
+  m->setData(QString::fromLatin1(kZeilenformat), QByteArray());
   return m;
 }
 

@@ -18,6 +18,9 @@ class ZeilenModell final : public QAbstractListModel {
 public:
   // The text a dragged row carries; rows cannot be dragged without one.
   using Ziehtext = std::function<std::string(int zeile)>;
+  // Marks a row dragged out of one of the program's lists, so that the drop
+  // fields take no text dragged in from elsewhere.
+  static constexpr const char* kZeilenformat = "application/x-quarnel-zeile";
 
   explicit ZeilenModell(const Auswahlliste& quelle, Ziehtext ziehtext = {}, QObject* eltern = nullptr);
 

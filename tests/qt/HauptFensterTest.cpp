@@ -218,6 +218,16 @@ private slots:
     QCOMPARE(s.E<QLineEdit>("LoeschF")->text(), QString());
     QCoreApplication::sendEvent(loeschF, &verlassen);
     QCOMPARE(s.h.objekte.QuarnelTypNr("Q"), Punkt);
+    // Text dragged in from another program is not taken.
+    QMimeData fremd;
+    fremd.setText("Q             Punkt");
+    QDragEnterEvent fremdBetreten(mitte, Qt::CopyAction, &fremd, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(loeschF, &fremdBetreten);
+    QVERIFY(!fremdBetreten.isAccepted());
+    QDropEvent fremdAblegen(QPointF(mitte), Qt::CopyAction, &fremd, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(loeschF, &fremdAblegen);
+    QCoreApplication::sendEvent(loeschF, &verlassen);
+    QCOMPARE(s.h.objekte.QuarnelTypNr("Q"), Punkt);
 
     // The origin cannot go; a menu choice made while its message is shown
     // does not run in the middle of the drop's handling.
@@ -250,8 +260,16 @@ private slots:
     QVERIFY(f->isHidden());
     QCOMPARE(s.h.objekte.HoleQuarnel("P")->v1.x(), 7.0);
 
+    // Return on its Cancel button stores nothing; the close box cancels.
     s.Doppelklick("QuarnelLB", 1, Qt::ShiftModifier);
     QVERIFY(f->isVisible() && s.h.KoordFenster.Warten);
+    xF->setText("9");
+    s.h.KoordFenster.xF.text = "9";
+    QApplication::setActiveWindow(f);
+    f->Element("AbbrechB")->setFocus();
+    QCOMPARE(QApplication::focusWidget(), f->Element("AbbrechB"));
+    QTest::keyClick(f->Element("AbbrechB"), Qt::Key_Return);
+    QCOMPARE(s.h.objekte.HoleQuarnel("P")->v1.x(), 7.0);
     f->close();
     QVERIFY(f->isHidden() && !s.h.KoordFenster.Warten);
   }
@@ -311,6 +329,10 @@ private slots:
     QVERIFY(hilfe->isHidden());
     s.Waehle("InfoHilfe");
     QCOMPARE(s.w.HilfeAnsicht(), hilfe.data());
+    QVERIFY(hilfe->isVisible());
+    // Opening the help menu's title shows the help too.
+    qobject_cast<QPushButton*>(hilfe->Element("HilfeB"))->click();
+    emit s.w.Menue("HilfeM")->aboutToShow();
     QVERIFY(hilfe->isVisible());
 
     s.Waehle("InfoQuarnel");

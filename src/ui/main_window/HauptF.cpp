@@ -20,12 +20,6 @@ std::string NameDerZeile(std::string_view zeile) {
   return std::string(zeile.substr(0, zeile.find(' ')));
 }
 
-bool IstBefehlszeile(std::string_view zeile) {
-  if (zeile.size() < 3 || zeile[0] != '<') return false;
-  std::size_t i = 1;
-  while (i < zeile.size() && zeile[i] >= '0' && zeile[i] <= '9') ++i;
-  return i > 1 && i < zeile.size() && zeile[i] == '>';
-}
 
 HauptF::HauptF(Plattform& ui_) : Ablauf(ui_) {}
 
@@ -41,6 +35,14 @@ void HauptF::ListboxenAbgleichen() {
   }
   // A restart switches the description mode on; the label says so too.
   form.ProtoInfoT.text = ausgabe.ProtokollAn ? kModusAn : kModusAus;
+}
+
+bool HauptF::IstBefehlszeile(std::string_view zeile) const {
+  if (zeile.size() < 3 || zeile[0] != '<') return false;
+  std::size_t n = 0, i = 1;
+  for (; i < zeile.size() && zeile[i] >= '0' && zeile[i] <= '9' && n <= form.ProtokollBox.zeilen.size(); ++i)
+    n = n * 10 + static_cast<std::size_t>(zeile[i] - '0');
+  return i > 1 && n >= 1 && n <= form.ProtokollBox.zeilen.size() && form.ProtokollBox.zeilen[n - 1] == zeile;
 }
 
 void HauptF::Open() {
@@ -184,7 +186,7 @@ bool HauptF::LoeschF_KeyDown(std::string_view) {
 void HauptF::SammelF_MouseExit() {
   const std::string t = std::move(form.SammelF.text);
   form.SammelF.text.clear();
-  if (form.AktuelleKennung != QuarnelSammlung || t.empty()) return;
+  if (form.AktuelleKennung != QuarnelSammlung || t.empty() || IstBefehlszeile(t)) return;
   const std::string name = NameDerZeile(t);
   // Points, lines, planes and the whole space can be members; each once.
   const std::string mitglieder = form.AktuelleSammlung + ",";

@@ -73,6 +73,10 @@ public:
   // from the protocol text where they changed, and lets the mode label
   // follow the description mode. Every event handler ends with it.
   void ListboxenAbgleichen();
+  // Whether a dropped text is a row of the command list: "<n>" and the rest
+  // of command n's row as the list shows it now. Any other text is an object
+  // row, also one whose object is named like "<1>".
+  bool IstBefehlszeile(std::string_view zeile) const;
   // Whether a Return or "Ausführen" may run the form now.
   bool EditierfensterWarten() const { return KoordFenster.Warten || GlFenster.Warten; }
 
@@ -84,7 +88,5 @@ private:
 // The object name a dropped or selected object row stands for: its text up
 // to the first blank, the whole text when it holds none.
 std::string NameDerZeile(std::string_view zeile);
-// A command row begins with "<", digits and ">".
-bool IstBefehlszeile(std::string_view zeile);
 
 }  // namespace quarnel

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/Aufzeichner.h"
+#include "support/Sitzung.h"
 #include "platform/Text.h"
 #include "ui/main_window/HauptF.h"
 #include "ui/main_window/Steuerelemente.h"
@@ -96,6 +97,7 @@ TEST(HauptF, StartsEmptyAndBuildsAConstructionFromTheForms) {
   EXPECT_EQ(h.form.AktuelleKennung, 0);
   EXPECT_FALSE(h.form.aF.sichtbar);
   EXPECT_FALSE(h.form.G1ListB.sichtbar);
+  EXPECT_FALSE(h.form.HinweisF.nurLesen);
   EXPECT_EQ(h.form.ProtoInfoT.text, "Beschreibungsfenster aktiv");
 
   // Three points: the window's Return in the last number field runs the
@@ -227,6 +229,25 @@ TEST(HauptF, DropFieldsDeleteAndCollectAndDoubleClicksMoveAndShow) {
   EXPECT_FALSE(h.ausgabe.doppelklick);
   f.Menue("AusgabeProtokoll");
   EXPECT_EQ(h.form.ProtoInfoT.text, "Beschreibungsfenster aktiv");
+
+  // An object named like a command row is deleted as an object; a command
+  // row dragged to the collect field adds nothing.
+  f.Punkt("<1>", "7", "7", "7");
+  const std::size_t n = h.befehle.size();
+  f.ZieheObjekt("<1>");
+  EXPECT_EQ(f.Q("<1>"), nullptr);
+  EXPECT_EQ(h.befehle.size(), n + 1);
+  EXPECT_EQ(f.Befehl(1).NeuG, "A");
+  f.Punkt("<2>", "7", "7", "7");
+  f.Menue("QuarnelSammlung");
+  h.form.SammelF.text = h.ProtokollBox_DragRow(1);
+  h.SammelF_MouseExit();
+  EXPECT_EQ(h.form.AktuelleSammlung, "");
+  // A long name's row shows its own object.
+  f.Punkt("LangerPunktname2", "1", "2", "3");
+  f.Waehle(h.form.QuarnelLB, "LangerPunktname2");
+  h.QuarnelLB_DoubleClick();
+  EXPECT_EQ(h.ausgabe.LastInfoF, "LangerPunktname2 ist der Punkt mit dem Koordinatentripel (1 | 2 | 3)");
 }
 
 TEST(HauptF, PointAndPlaneWindowsChangeTheDefinitionOnlyWhenConfirmed) {
@@ -307,6 +328,24 @@ TEST(HauptF, PointAndPlaneWindowsChangeTheDefinitionOnlyWhenConfirmed) {
   f.Waehle(h.form.QuarnelLB, "O");
   h.QuarnelLB_DoubleClick();
   EXPECT_FALSE(h.KoordFenster.sichtbar || h.GlFenster.sichtbar);
+
+  // Whatever is typed into the point window, a saved protocol reads back the
+  // point that was stored.
+  f.Waehle(h.form.QuarnelLB, "A");
+  h.QuarnelLB_DoubleClick();
+  h.KoordFenster.xF.text = "7+1/5";
+  h.KoordFenster.yF.text = "1|2";
+  h.KoordFenster.zF.text = ")3";
+  KoordFenster(h).AktualisierenB_Action();
+  EXPECT_EQ(f.Befehl(1).AltG1, "(7.2|12|3)");
+  Ordner o;
+  f.ui.dateien.push_back(o.Datei("p.txt"));
+  MenueGewaehlt(h, "FileSpeichern");
+  Fenster g;
+  g.ui.dateien.push_back(o.Datei("p.txt"));
+  MenueGewaehlt(g.h, "FileLaden");
+  EXPECT_EQ(g.Q("A")->v1, VektorT(7.2, 12, 3));
+  EXPECT_EQ(g.ui.Beeps(), 0);
 }
 
 // Which of the three starters runs the form, for each state of the gate.
