@@ -188,7 +188,7 @@ std::string_view Infotext() {
          "der Name „QuarnelDaten“. Jede Zeile enthält genau einen Befehl: seine Nummer in spitzen "
          "Klammern, vier Leerzeichen und den Befehlssatz, wie er in der Befehlsliste steht. Eine "
          "gespeicherte Datei beginnt darum mit „<1>“. Jede Zeile endet mit dem Wagenrücklauf (CR, "
-         "Zeichencode 13). Punkte stehen mit ihren Koordinaten in der Form (x|y|z) in der Datei, "
+         "Zeichencode 13), und hinter der letzten folgt noch ein Zeilenvorschub (LF). Punkte stehen mit ihren Koordinaten in der Form (x|y|z) in der Datei, "
          "Ebenen mit ihrer Gleichung; die Zahlen werden so geschrieben, dass beim Laden genau "
          "dieselben Werte entstehen. Auch Löschungen, Ausgaben und Hinweise stehen als Befehle in "
          "der Datei.\r"
