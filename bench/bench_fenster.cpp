@@ -54,7 +54,7 @@ void Zeichnen() { QCoreApplication::processEvents(); }
 // Every line of the file became a command, and nothing was reported.
 bool SauberGeladen(const HauptF& h, const Aufzeichner& ui, const std::string& text) {
   const auto zeilen = static_cast<std::size_t>(std::count(text.begin(), text.end(), '\r'));
-  return h.form.ProtokollBox.zeilen.size() == zeilen && ui.protokoll.empty();
+  return h.fenster.ProtokollBox.zeilen.size() == zeilen && ui.protokoll.empty();
 }
 
 void BM_LadenKopflos(benchmark::State& state) {

@@ -11,7 +11,7 @@ class Ablauf : public Beschreibung {
 public:
   explicit Ablauf(Plattform& ui) : Beschreibung(ui) {}
 
-  Eingabeform form;      // the controls: input form, lists, drop fields
+  Eingabeform form;      // the input form a command is run from
   Befehlsliste befehle;  // the command list, its deleted commands, the protocol text
 };
 

@@ -1,12 +1,12 @@
 #pragma once
-// The controls of the main window, without pixels: the input form along the
-// top (the name field, the number row, the operand row, the angle and note
-// fields and the form kind the menus chose last), the object and command
-// lists, the two drop fields, the decimals popup and the mode label. They sit
-// with the interpreter, which runs the filled-in form and clears it after
-// each command; the main window chooses the form and handles the events. The
-// Qt layer writes the user's typing and list selections into these models as
-// they happen and draws them after every event.
+// The input form along the top of the main window, without pixels: the name
+// field, the number row, the operand row, the angle and note fields and the
+// form kind the menus chose last. It sits with the interpreter, which runs
+// the filled-in form and clears it after each command; the main window
+// chooses the form and handles the events. The Qt layer writes the user's
+// typing and list selections into these models as they happen and draws
+// them after every event. The same small models (field, label, list) serve
+// the main window's other controls.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -59,18 +59,6 @@ public:
   Beschriftung EingabeText;      // the prompt of the operand row
   Beschriftung durch2T, undT;    // connectors between the operand lists
   Auswahlliste G1ListB, G2ListB, G3ListB;  // the operands
-
-  Auswahlliste QuarnelLB;    // one row per object: name, blank(s), type word
-  Auswahlliste ProtokollBox; // one row per command: "<n>", four blanks, sentence
-  // The delete and collect fields: a dropped row's text lands here and is
-  // acted on when the mouse leaves the field.
-  Textfeld LoeschF, SammelF;
-  Beschriftung ProtoInfoT{"Beschreibungsfenster aktiv"};  // the description mode
-  int PopupMenu1 = 0;        // index of the decimals popup's entry shown
-
-  // Return-key gate: the window's Return has just run the form; cleared by
-  // another key in the name field, a mouse movement or a confirmed edit window.
-  bool IgnoreReturn = false;
 
   // The command kind of the form now shown; 0 while none is chosen.
   std::int32_t AktuelleKennung = KeineKennung;

@@ -36,21 +36,6 @@ namespace quarnel {
 namespace {
 
 // Which control of the main window shows which model of the core.
-constexpr std::pair<std::string_view, Textfeld Eingabeform::*> kFelder[] = {
-    {"GnameF", &Eingabeform::GnameF}, {"aF", &Eingabeform::aF},           {"bF", &Eingabeform::bF},
-    {"cF", &Eingabeform::cF},         {"dF", &Eingabeform::dF},           {"GradF", &Eingabeform::GradF},
-    {"HinweisF", &Eingabeform::HinweisF}, {"LoeschF", &Eingabeform::LoeschF}, {"SammelF", &Eingabeform::SammelF},
-};
-constexpr std::pair<std::string_view, Beschriftung Eingabeform::*> kBeschriftungen[] = {
-    {"aT", &Eingabeform::aT},           {"bT", &Eingabeform::bT},           {"cT", &Eingabeform::cT},
-    {"dT", &Eingabeform::dT},           {"EingabeText", &Eingabeform::EingabeText},
-    {"durch2T", &Eingabeform::durch2T}, {"undT", &Eingabeform::undT},       {"ProtoInfoT", &Eingabeform::ProtoInfoT},
-};
-constexpr std::pair<std::string_view, Auswahlliste Eingabeform::*> kListen[] = {
-    {"G1ListB", &Eingabeform::G1ListB},     {"G2ListB", &Eingabeform::G2ListB},
-    {"G3ListB", &Eingabeform::G3ListB},     {"QuarnelLB", &Eingabeform::QuarnelLB},
-    {"ProtokollBox", &Eingabeform::ProtokollBox},
-};
 constexpr std::pair<std::string_view, void (HauptF::*)()> kKnoepfe[] = {
     {"TuEsButton", &HauptF::TuEsButton_Action},         {"BevelButton1", &HauptF::BevelButton1_Action},
     {"KillLastOrder3", &HauptF::KillLastOrder3_Action}, {"Beschr2ClipbB", &HauptF::Beschr2ClipbB_Action},
@@ -132,7 +117,6 @@ void HauptFenster::BaueInhalt() {
   inhalt_->setPalette(p);
   setCentralWidget(inhalt_);
 
-  Eingabeform& f = haupt_.form;
   for (const Steuerelement& s : kHauptFSteuerelemente) {
     const bool ablage = s.name == "LoeschF" || s.name == "SammelF";
     QWidget* w = nullptr;
@@ -143,14 +127,14 @@ void HauptFenster::BaueInhalt() {
     } else {
       w = BaueSteuerelement(s, inhalt_);
     }
-    if (auto feld = Finde(kFelder, s.name)) BindeFeld(f.*feld, w, ablage);
-    if (auto b = Finde(kBeschriftungen, s.name))
-      beschriftungen_.push_back({&(f.*b), static_cast<QLabel*>(w), S(static_cast<QLabel*>(w)->text())});
-    if (auto liste = Finde(kListen, s.name)) {
+    if (Textfeld* feld = haupt_.TextfeldNamens(s.name)) BindeFeld(*feld, w, ablage);
+    if (Beschriftung* b = haupt_.BeschriftungNamens(s.name))
+      beschriftungen_.push_back({b, static_cast<QLabel*>(w), S(static_cast<QLabel*>(w)->text())});
+    if (Auswahlliste* liste = haupt_.ListeNamens(s.name)) {
       ZeilenModell::Ziehtext ziehtext;
       if (auto ziehen = Finde(kZiehen, s.name); ziehen && s.ziehbar)
         ziehtext = [this, ziehen](int zeile) { return (haupt_.*ziehen)(zeile); };
-      BindeListe(f.*liste, static_cast<QListView*>(w), std::move(ziehtext));
+      BindeListe(*liste, static_cast<QListView*>(w), std::move(ziehtext));
     }
     if (auto knopf = Finde(kKnoepfe, s.name))
       connect(static_cast<QPushButton*>(w), &QPushButton::clicked, this,
@@ -170,7 +154,7 @@ void HauptFenster::BaueInhalt() {
 
   popup_ = static_cast<QComboBox*>(Element("PopupMenu1"));
   for (std::string_view eintrag : kDezimalenEintraege) popup_->addItem(Q(eintrag));
-  popup_->setCurrentIndex(f.PopupMenu1);
+  popup_->setCurrentIndex(haupt_.fenster.PopupMenu1);
   connect(popup_, &QComboBox::activated, this,
           [this](int i) { Weiterleiten([i](HauptF& h) { h.PopupMenu1_Change(i); }); });
 
@@ -432,9 +416,9 @@ void HauptFenster::Abgleichen() {
     lastInfoGezeigt_ = haupt_.ausgabe.LastInfoF;
     lastInfoF_->setPlainText(QtPlattform::Anzeigetext(lastInfoGezeigt_));
   }
-  if (popup_->currentIndex() != f.PopupMenu1) {
+  if (popup_->currentIndex() != haupt_.fenster.PopupMenu1) {
     const QSignalBlocker still(popup_);
-    popup_->setCurrentIndex(f.PopupMenu1);
+    popup_->setCurrentIndex(haupt_.fenster.PopupMenu1);
   }
 
   AbgleichenEditierfenster(*koord_, haupt_.KoordFenster);

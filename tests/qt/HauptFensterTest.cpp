@@ -61,7 +61,7 @@ struct Sitzung {
     QTest::keyClicks(QApplication::focusWidget(), text);
   }
   void Waehle(std::string_view eintrag) { w.Eintrag(eintrag)->trigger(); }
-  std::size_t Befehle() const { return h.form.ProtokollBox.zeilen.size(); }
+  std::size_t Befehle() const { return h.fenster.ProtokollBox.zeilen.size(); }
   void Doppelklick(std::string_view liste, int zeile, Qt::KeyboardModifiers m = Qt::NoModifier) {
     auto* v = E<QListView>(liste);
     const QPoint p = v->visualRect(v->model()->index(zeile, 0)).center();
@@ -232,7 +232,7 @@ private slots:
     // The origin cannot go; a menu choice made while its message is shown
     // does not run in the middle of the drop's handling.
     s.ui.beiMeldung = [&s] { s.Waehle("GGeradePP"); };
-    s.h.form.LoeschF.text = "O";
+    s.h.fenster.LoeschF.text = "O";
     QCoreApplication::sendEvent(loeschF, &verlassen);
     QCOMPARE(s.ui.Meldungen().back(), std::string("Der Ursprung O - er lebet ewiglich..."));
     QCOMPARE(s.h.form.AktuelleKennung, VariablerPunkt);

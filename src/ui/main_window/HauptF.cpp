@@ -27,22 +27,66 @@ void HauptF::ListboxenAbgleichen() {
   const std::string& objektzeilen = objekte.Listen().ErwNListe;
   if (objektzeilen != quarnelLBText_) {
     quarnelLBText_ = objektzeilen;
-    form.QuarnelLB.Laden(quarnelLBText_);
+    fenster.QuarnelLB.Laden(quarnelLBText_);
   }
   if (befehle.Protokoll != protokollBoxText_) {
     protokollBoxText_ = befehle.Protokoll;
-    form.ProtokollBox.Laden(protokollBoxText_);
+    fenster.ProtokollBox.Laden(protokollBoxText_);
   }
   // A restart switches the description mode on; the label says so too.
-  form.ProtoInfoT.text = ausgabe.ProtokollAn ? kModusAn : kModusAus;
+  fenster.ProtoInfoT.text = ausgabe.ProtokollAn ? kModusAn : kModusAus;
 }
+
+namespace {
+
+// Which model shows which control, by the control's name.
+template <class T>
+struct Bindung {
+  std::string_view name;
+  T Eingabeform::*inForm;
+  T Fensterelemente::*imFenster;
+};
+constexpr Bindung<Textfeld> kTextfelder[] = {
+    {"GnameF", &Eingabeform::GnameF, nullptr},     {"aF", &Eingabeform::aF, nullptr},
+    {"bF", &Eingabeform::bF, nullptr},             {"cF", &Eingabeform::cF, nullptr},
+    {"dF", &Eingabeform::dF, nullptr},             {"GradF", &Eingabeform::GradF, nullptr},
+    {"HinweisF", &Eingabeform::HinweisF, nullptr}, {"LoeschF", nullptr, &Fensterelemente::LoeschF},
+    {"SammelF", nullptr, &Fensterelemente::SammelF},
+};
+constexpr Bindung<Beschriftung> kBeschriftungen[] = {
+    {"aT", &Eingabeform::aT, nullptr},           {"bT", &Eingabeform::bT, nullptr},
+    {"cT", &Eingabeform::cT, nullptr},           {"dT", &Eingabeform::dT, nullptr},
+    {"EingabeText", &Eingabeform::EingabeText, nullptr},
+    {"durch2T", &Eingabeform::durch2T, nullptr}, {"undT", &Eingabeform::undT, nullptr},
+    {"ProtoInfoT", nullptr, &Fensterelemente::ProtoInfoT},
+};
+constexpr Bindung<Auswahlliste> kListen[] = {
+    {"G1ListB", &Eingabeform::G1ListB, nullptr},
+    {"G2ListB", &Eingabeform::G2ListB, nullptr},
+    {"G3ListB", &Eingabeform::G3ListB, nullptr},
+    {"QuarnelLB", nullptr, &Fensterelemente::QuarnelLB},
+    {"ProtokollBox", nullptr, &Fensterelemente::ProtokollBox},
+};
+
+template <class T, std::size_t N>
+T* Finde(const Bindung<T> (&tabelle)[N], std::string_view name, Eingabeform& form, Fensterelemente& fenster) {
+  for (const Bindung<T>& b : tabelle)
+    if (b.name == name) return b.inForm != nullptr ? &(form.*b.inForm) : &(fenster.*b.imFenster);
+  return nullptr;
+}
+
+}  // namespace
+
+Textfeld* HauptF::TextfeldNamens(std::string_view name) { return Finde(kTextfelder, name, form, fenster); }
+Beschriftung* HauptF::BeschriftungNamens(std::string_view name) { return Finde(kBeschriftungen, name, form, fenster); }
+Auswahlliste* HauptF::ListeNamens(std::string_view name) { return Finde(kListen, name, form, fenster); }
 
 bool HauptF::IstBefehlszeile(std::string_view zeile) const {
   if (zeile.size() < 3 || zeile[0] != '<') return false;
   std::size_t n = 0, i = 1;
-  for (; i < zeile.size() && zeile[i] >= '0' && zeile[i] <= '9' && n <= form.ProtokollBox.zeilen.size(); ++i)
+  for (; i < zeile.size() && zeile[i] >= '0' && zeile[i] <= '9' && n <= fenster.ProtokollBox.zeilen.size(); ++i)
     n = n * 10 + static_cast<std::size_t>(zeile[i] - '0');
-  return i > 1 && n >= 1 && n <= form.ProtokollBox.zeilen.size() && form.ProtokollBox.zeilen[n - 1] == zeile;
+  return i > 1 && n >= 1 && n <= fenster.ProtokollBox.zeilen.size() && fenster.ProtokollBox.zeilen[n - 1] == zeile;
 }
 
 void HauptF::Open() {
@@ -51,12 +95,12 @@ void HauptF::Open() {
   ListboxenAbgleichen();
 }
 
-void HauptF::MouseMove() { form.IgnoreReturn = false; }
+void HauptF::MouseMove() { fenster.IgnoreReturn = false; }
 
 bool HauptF::KeyDown(std::string_view taste) {
-  if (form.AufHinweisWarten || form.IgnoreReturn || EditierfensterWarten()) return false;
+  if (form.AufHinweisWarten || fenster.IgnoreReturn || EditierfensterWarten()) return false;
   if (taste == kReturn) {
-    form.IgnoreReturn = true;
+    fenster.IgnoreReturn = true;
     TuEs(*this);
     ListboxenAbgleichen();
   }
@@ -65,7 +109,7 @@ bool HauptF::KeyDown(std::string_view taste) {
 
 bool HauptF::GnameF_KeyDown(std::string_view taste) {
   if (taste != kReturn) {
-    form.IgnoreReturn = false;
+    fenster.IgnoreReturn = false;
     return false;
   }
   TuEsButton_Action();
@@ -73,7 +117,7 @@ bool HauptF::GnameF_KeyDown(std::string_view taste) {
 }
 
 void HauptF::TuEsButton_Action() {
-  if (form.IgnoreReturn || EditierfensterWarten()) return;
+  if (fenster.IgnoreReturn || EditierfensterWarten()) return;
   TuEs(*this);
   ListboxenAbgleichen();
 }
@@ -81,7 +125,7 @@ void HauptF::TuEsButton_Action() {
 void HauptF::G2ListB_Change() { form.GradF.sichtbar = false; }
 
 void HauptF::QuarnelLB_DoubleClick() {
-  const std::string name = NameDerZeile(form.QuarnelLB.Text());
+  const std::string name = NameDerZeile(fenster.QuarnelLB.Text());
   if (name.empty()) return;
   ausgabe.doppelklick = true;
   if (!ui.ShiftGedrueckt()) {
@@ -119,8 +163,8 @@ void HauptF::QuarnelLB_DoubleClick() {
 }
 
 std::string HauptF::QuarnelLB_DragRow(int zeile) const {
-  if (zeile < 0 || static_cast<std::size_t>(zeile) >= form.QuarnelLB.zeilen.size()) return {};
-  return form.QuarnelLB.zeilen[static_cast<std::size_t>(zeile)];
+  if (zeile < 0 || static_cast<std::size_t>(zeile) >= fenster.QuarnelLB.zeilen.size()) return {};
+  return fenster.QuarnelLB.zeilen[static_cast<std::size_t>(zeile)];
 }
 
 void HauptF::BevelButton1_Action() {
@@ -129,13 +173,13 @@ void HauptF::BevelButton1_Action() {
 }
 
 void HauptF::ProtokollBox_DoubleClick() {
-  BefehlszeileDoppelklick(*this, form.ProtokollBox.Text());
+  BefehlszeileDoppelklick(*this, fenster.ProtokollBox.Text());
   ListboxenAbgleichen();
 }
 
 std::string HauptF::ProtokollBox_DragRow(int zeile) const {
-  if (zeile < 0 || static_cast<std::size_t>(zeile) >= form.ProtokollBox.zeilen.size()) return {};
-  return form.ProtokollBox.zeilen[static_cast<std::size_t>(zeile)];
+  if (zeile < 0 || static_cast<std::size_t>(zeile) >= fenster.ProtokollBox.zeilen.size()) return {};
+  return fenster.ProtokollBox.zeilen[static_cast<std::size_t>(zeile)];
 }
 
 void HauptF::KillLastOrder3_Action() {
@@ -148,8 +192,8 @@ void HauptF::Beschr2ClipbB_Action() { ui.Zwischenablage(std::string(1, CR) + aus
 void HauptF::BefListe2ClipbB1_Action() { ui.Zwischenablage(std::string(1, CR) + befehle.Protokoll); }
 
 void HauptF::LoeschF_MouseExit() {
-  const std::string t = std::move(form.LoeschF.text);
-  form.LoeschF.text.clear();
+  const std::string t = std::move(fenster.LoeschF.text);
+  fenster.LoeschF.text.clear();
   if (t.empty()) return;
   if (IstBefehlszeile(t)) {
     // A command row: the command goes onto the stack of deleted commands,
@@ -179,13 +223,13 @@ void HauptF::LoeschF_MouseExit() {
 
 bool HauptF::LoeschF_KeyDown(std::string_view) {
   // A typed letter must never delete the object of that name.
-  form.LoeschF.text.clear();
+  fenster.LoeschF.text.clear();
   return true;
 }
 
 void HauptF::SammelF_MouseExit() {
-  const std::string t = std::move(form.SammelF.text);
-  form.SammelF.text.clear();
+  const std::string t = std::move(fenster.SammelF.text);
+  fenster.SammelF.text.clear();
   if (form.AktuelleKennung != QuarnelSammlung || t.empty() || IstBefehlszeile(t)) return;
   const std::string name = NameDerZeile(t);
   // Points, lines, planes and the whole space can be members; each once.
@@ -196,12 +240,12 @@ void HauptF::SammelF_MouseExit() {
 }
 
 bool HauptF::SammelF_KeyDown(std::string_view) {
-  form.SammelF.text.clear();
+  fenster.SammelF.text.clear();
   return true;
 }
 
 void HauptF::PopupMenu1_Change(int index) {
-  form.PopupMenu1 = index;
+  fenster.PopupMenu1 = index;
   if (index > 0 && index < static_cast<int>(kDezimalenEintraege.size())) ausgabe.Dezimalen = index;
 }
 

@@ -22,6 +22,7 @@ public:
   HauptF(const HauptF&) = delete;
   HauptF& operator=(const HauptF&) = delete;
 
+  Fensterelemente fenster;  // the object and command lists, drop fields, popup, mode label
   Editierfenster KoordFenster, GlFenster;  // point and plane edit windows
   Textfenster HilfeFenster, InformFenster;
 
@@ -73,6 +74,12 @@ public:
   // from the protocol text where they changed, and lets the mode label
   // follow the description mode. Every event handler ends with it.
   void ListboxenAbgleichen();
+  // The model of the main window's control of that name (input form or
+  // window), nullptr when it has none of that kind.
+  Textfeld* TextfeldNamens(std::string_view name);
+  Beschriftung* BeschriftungNamens(std::string_view name);
+  Auswahlliste* ListeNamens(std::string_view name);
+
   // Whether a dropped text is a row of the command list: "<n>" and the rest
   // of command n's row as the list shows it now. Any other text is an object
   // row, also one whose object is named like "<1>".

@@ -27,7 +27,7 @@ void Schliessen(HauptF& h, Editierfenster& f) {
   f.Warten = false;
   f.AktuellerBefehl = nullptr;
   f.Fokus = "xF";
-  h.form.IgnoreReturn = false;
+  h.fenster.IgnoreReturn = false;
 }
 
 // After a stored edit: the new protocol row, then every object anew.

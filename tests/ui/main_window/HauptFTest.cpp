@@ -68,22 +68,22 @@ struct Fenster {
   // field and moves the mouse out of it.
   void ZieheObjekt(const std::string& name, bool aufLoeschF = true) {
     std::string zeile;
-    for (const std::string& z : h.form.QuarnelLB.zeilen)
+    for (const std::string& z : h.fenster.QuarnelLB.zeilen)
       if (NameDerZeile(z) == name) zeile = z;
     ASSERT_FALSE(zeile.empty()) << name;
-    (aufLoeschF ? h.form.LoeschF : h.form.SammelF).text = zeile;
+    (aufLoeschF ? h.fenster.LoeschF : h.fenster.SammelF).text = zeile;
     if (aufLoeschF) h.LoeschF_MouseExit();
     else h.SammelF_MouseExit();
   }
   void ZieheBefehl(std::size_t n) {
-    h.form.LoeschF.text = h.ProtokollBox_DragRow(static_cast<int>(n - 1));
+    h.fenster.LoeschF.text = h.ProtokollBox_DragRow(static_cast<int>(n - 1));
     h.LoeschF_MouseExit();
   }
   const QuarnelT* Q(const std::string& n) const { return h.objekte.HoleQuarnel(n); }
   const BefehlT& Befehl(std::size_t n) { return *h.befehle.Nr(static_cast<std::int64_t>(n)); }
   std::vector<std::string> Namen() const {
     std::vector<std::string> v;
-    for (const std::string& z : h.form.QuarnelLB.zeilen) v.push_back(NameDerZeile(z));
+    for (const std::string& z : h.fenster.QuarnelLB.zeilen) v.push_back(NameDerZeile(z));
     return v;
   }
 };
@@ -91,14 +91,14 @@ struct Fenster {
 TEST(HauptF, StartsEmptyAndBuildsAConstructionFromTheForms) {
   Fenster f;
   HauptF& h = f.h;
-  EXPECT_EQ(h.form.QuarnelLB.zeilen, std::vector<std::string>{"O             Punkt"});
-  EXPECT_TRUE(h.form.ProtokollBox.zeilen.empty());
+  EXPECT_EQ(h.fenster.QuarnelLB.zeilen, std::vector<std::string>{"O             Punkt"});
+  EXPECT_TRUE(h.fenster.ProtokollBox.zeilen.empty());
   EXPECT_EQ(h.ausgabe.InfoF(), "");
   EXPECT_EQ(h.form.AktuelleKennung, 0);
   EXPECT_FALSE(h.form.aF.sichtbar);
   EXPECT_FALSE(h.form.G1ListB.sichtbar);
   EXPECT_FALSE(h.form.HinweisF.nurLesen);
-  EXPECT_EQ(h.form.ProtoInfoT.text, "Beschreibungsfenster aktiv");
+  EXPECT_EQ(h.fenster.ProtoInfoT.text, "Beschreibungsfenster aktiv");
 
   // Three points: the window's Return in the last number field runs the
   // form once; a second Return waits for the mouse.
@@ -136,7 +136,7 @@ TEST(HauptF, StartsEmptyAndBuildsAConstructionFromTheForms) {
   EXPECT_EQ(h.ausgabe.LastInfoF, "S ist der Punkt mit dem Koordinatentripel (1 | 0 | 2)");
   EXPECT_EQ(h.ausgabe.InfoF().substr(0, 55), cr + "S ist der Punkt mit dem Koordinatentripel (1 | 0 | 2)" + cr);
   EXPECT_EQ(f.Namen(), (std::vector<std::string>{"O", "A", "B", "C", "E", "S", "g"}));
-  EXPECT_EQ(h.form.ProtokollBox.zeilen.at(5), "<6>    S wird definiert als Schnitt der Quarnel: g und: E ");
+  EXPECT_EQ(h.fenster.ProtokollBox.zeilen.at(5), "<6>    S wird definiert als Schnitt der Quarnel: g und: E ");
 
   // A triangle and its report; the report's form hides the name field. The
   // window's Return runs it once, then waits for the mouse.
@@ -148,7 +148,7 @@ TEST(HauptF, StartsEmptyAndBuildsAConstructionFromTheForms) {
   ASSERT_EQ(h.befehle.size(), 8u);
   EXPECT_NE(h.ausgabe.InfoF().find("Das Dreieck T mit den Ecken A, B und C hat folgende Eigenschaften: "),
             std::string::npos);
-  EXPECT_EQ(h.form.ProtokollBox.zeilen.back(), "<8>    Gib eine ausfuehrliche Beschreibung von: T ");
+  EXPECT_EQ(h.fenster.ProtokollBox.zeilen.back(), "<8>    Gib eine ausfuehrliche Beschreibung von: T ");
   h.KeyDown("\r");
   EXPECT_EQ(h.befehle.size(), 8u);
   h.MouseMove();
@@ -182,8 +182,8 @@ TEST(HauptF, DropFieldsDeleteAndCollectAndDoubleClicksMoveAndShow) {
   f.ZieheObjekt("LangerPunktname1");
   EXPECT_EQ(f.Q("LangerPunktname1"), nullptr);
   EXPECT_EQ(f.Befehl(5).Kennung, LoescheQuarnel);
-  EXPECT_EQ(h.form.ProtokollBox.zeilen.back(), "<5>    Loesche das Quarnel: LangerPunktname1 ");
-  EXPECT_EQ(h.form.LoeschF.text, "");
+  EXPECT_EQ(h.fenster.ProtokollBox.zeilen.back(), "<5>    Loesche das Quarnel: LangerPunktname1 ");
+  EXPECT_EQ(h.fenster.LoeschF.text, "");
   // The origin stays; typing into the field deletes nothing.
   f.ZieheObjekt("O");
   EXPECT_EQ(f.ui.Meldungen().back(), "Der Ursprung O - er lebet ewiglich...");
@@ -194,7 +194,7 @@ TEST(HauptF, DropFieldsDeleteAndCollectAndDoubleClicksMoveAndShow) {
   f.ZieheBefehl(4);
   EXPECT_EQ(f.Q("g"), nullptr);
   EXPECT_EQ(h.befehle.size(), 4u);
-  EXPECT_EQ(h.form.ProtokollBox.zeilen.back(), "<4>    Loesche das Quarnel: LangerPunktname1 ");
+  EXPECT_EQ(h.fenster.ProtokollBox.zeilen.back(), "<4>    Loesche das Quarnel: LangerPunktname1 ");
 
   // Collecting: each member once, in the order dropped; only with the form.
   f.ZieheObjekt("A", false);
@@ -215,20 +215,20 @@ TEST(HauptF, DropFieldsDeleteAndCollectAndDoubleClicksMoveAndShow) {
   f.ZieheObjekt("C", false);
   h.GnameF_KeyDown("\r");
   ASSERT_EQ(h.befehle.size(), 7u);
-  h.form.ProtokollBox.auswahl = 1;
+  h.fenster.ProtokollBox.auswahl = 1;
   h.ProtokollBox_DoubleClick();
   EXPECT_EQ(f.Befehl(3).NeuG, "N");
-  EXPECT_EQ(h.form.ProtokollBox.zeilen.at(2), "<3>    N ist die Sammlung der Quarnel: C ");
+  EXPECT_EQ(h.fenster.ProtokollBox.zeilen.at(2), "<3>    N ist die Sammlung der Quarnel: C ");
 
   // Double-click on an object row describes it; with the mode off in a box.
   f.Menue("AusgabeProtokoll");
-  EXPECT_EQ(h.form.ProtoInfoT.text, "Beschreibungsenfenster inaktiv");
-  f.Waehle(h.form.QuarnelLB, "A");
+  EXPECT_EQ(h.fenster.ProtoInfoT.text, "Beschreibungsenfenster inaktiv");
+  f.Waehle(h.fenster.QuarnelLB, "A");
   h.QuarnelLB_DoubleClick();
   EXPECT_EQ(f.ui.Meldungen().back(), "A ist der Punkt mit dem Koordinatentripel (1 | 0 | 0)");
   EXPECT_FALSE(h.ausgabe.doppelklick);
   f.Menue("AusgabeProtokoll");
-  EXPECT_EQ(h.form.ProtoInfoT.text, "Beschreibungsfenster aktiv");
+  EXPECT_EQ(h.fenster.ProtoInfoT.text, "Beschreibungsfenster aktiv");
 
   // An object named like a command row is deleted as an object; a command
   // row dragged to the collect field adds nothing.
@@ -240,12 +240,12 @@ TEST(HauptF, DropFieldsDeleteAndCollectAndDoubleClicksMoveAndShow) {
   EXPECT_EQ(f.Befehl(1).NeuG, "A");
   f.Punkt("<2>", "7", "7", "7");
   f.Menue("QuarnelSammlung");
-  h.form.SammelF.text = h.ProtokollBox_DragRow(1);
+  h.fenster.SammelF.text = h.ProtokollBox_DragRow(1);
   h.SammelF_MouseExit();
   EXPECT_EQ(h.form.AktuelleSammlung, "");
   // A long name's row shows its own object.
   f.Punkt("LangerPunktname2", "1", "2", "3");
-  f.Waehle(h.form.QuarnelLB, "LangerPunktname2");
+  f.Waehle(h.fenster.QuarnelLB, "LangerPunktname2");
   h.QuarnelLB_DoubleClick();
   EXPECT_EQ(h.ausgabe.LastInfoF, "LangerPunktname2 ist der Punkt mit dem Koordinatentripel (1 | 2 | 3)");
 }
@@ -263,7 +263,7 @@ TEST(HauptF, PointAndPlaneWindowsChangeTheDefinitionOnlyWhenConfirmed) {
   // Shift-double-click on the intersection point opens its window; Cancel
   // leaves the construction as it was, also across a re-execution.
   f.ui.shift = true;
-  f.Waehle(h.form.QuarnelLB, "S");
+  f.Waehle(h.fenster.QuarnelLB, "S");
   h.QuarnelLB_DoubleClick();
   EXPECT_TRUE(h.KoordFenster.sichtbar);
   EXPECT_EQ(h.KoordFenster.Titel.text, "Koordinaten des Punktes S");
@@ -284,7 +284,7 @@ TEST(HauptF, PointAndPlaneWindowsChangeTheDefinitionOnlyWhenConfirmed) {
 
   // New coordinates for A: fractions and commas are read as the form reads
   // them, recorded exactly, and the intersection follows.
-  f.Waehle(h.form.QuarnelLB, "A");
+  f.Waehle(h.fenster.QuarnelLB, "A");
   h.QuarnelLB_DoubleClick();
   h.KoordFenster.xF.text = "1/2";
   h.KoordFenster.yF.text = "0";
@@ -298,7 +298,7 @@ TEST(HauptF, PointAndPlaneWindowsChangeTheDefinitionOnlyWhenConfirmed) {
 
   // The plane window: a refused equation changes nothing, with a note; the
   // zero test is the plane construction's own.
-  f.Waehle(h.form.QuarnelLB, "E");
+  f.Waehle(h.fenster.QuarnelLB, "E");
   h.QuarnelLB_DoubleClick();
   EXPECT_EQ(h.GlFenster.zF.text, "1");  // the stored normal ...
   EXPECT_EQ(h.GlFenster.dF.text, "2");  // ... and its constant
@@ -314,7 +314,7 @@ TEST(HauptF, PointAndPlaneWindowsChangeTheDefinitionOnlyWhenConfirmed) {
   EXPECT_EQ(f.Q("S")->v1, VektorT(0.875, 0, 3));
 
   // A window left open while its command is deleted stores nothing.
-  f.Waehle(h.form.QuarnelLB, "B");
+  f.Waehle(h.fenster.QuarnelLB, "B");
   h.QuarnelLB_DoubleClick();
   f.ZieheBefehl(2);
   h.KoordFenster.xF.text = "9";
@@ -325,13 +325,13 @@ TEST(HauptF, PointAndPlaneWindowsChangeTheDefinitionOnlyWhenConfirmed) {
   EXPECT_EQ(h.befehle.Nr(6)->AltG1, "(1|0|4)");
 
   // Shift-double-click on the origin opens nothing: no command defines it.
-  f.Waehle(h.form.QuarnelLB, "O");
+  f.Waehle(h.fenster.QuarnelLB, "O");
   h.QuarnelLB_DoubleClick();
   EXPECT_FALSE(h.KoordFenster.sichtbar || h.GlFenster.sichtbar);
 
   // Whatever is typed into the point window, a saved protocol reads back the
   // point that was stored.
-  f.Waehle(h.form.QuarnelLB, "A");
+  f.Waehle(h.fenster.QuarnelLB, "A");
   h.QuarnelLB_DoubleClick();
   h.KoordFenster.xF.text = "7+1/5";
   h.KoordFenster.yF.text = "1|2";
@@ -370,22 +370,22 @@ TEST(HauptF, ReturnGate) {
     f.Menue("NumPunkt");
     h.form.GnameF.text = "P";
     h.form.AufHinweisWarten = c.hinweis;
-    h.form.IgnoreReturn = c.ignoriere;
+    h.fenster.IgnoreReturn = c.ignoriere;
     h.GlFenster.Warten = c.wartet;
     if (c.starter == Fenster_) h.KeyDown("\r");
     if (c.starter == Namensfeld) h.GnameF_KeyDown("\r");
     if (c.starter == Knopf) h.TuEsButton_Action();
     EXPECT_EQ(h.befehle.size(), c.laeuft ? 1u : 0u) << "case " << i;
-    EXPECT_EQ(h.form.IgnoreReturn, c.ignoriere || (c.laeuft && c.starter == Fenster_)) << "case " << i;
+    EXPECT_EQ(h.fenster.IgnoreReturn, c.ignoriere || (c.laeuft && c.starter == Fenster_)) << "case " << i;
     ++i;
   }
   // Another key in the name field and a mouse movement open the gate again;
   // the note form keeps the window's Return quiet, "Ausführen" records it.
   Fenster f;
   HauptF& h = f.h;
-  h.form.IgnoreReturn = true;
+  h.fenster.IgnoreReturn = true;
   h.GnameF_KeyDown("x");
-  EXPECT_FALSE(h.form.IgnoreReturn);
+  EXPECT_FALSE(h.fenster.IgnoreReturn);
   f.Menue("FileHInweis");
   EXPECT_FALSE(h.form.HinweisF.nurLesen);
   EXPECT_EQ(h.form.Fokus, "HinweisF");
@@ -393,7 +393,7 @@ TEST(HauptF, ReturnGate) {
   h.KeyDown("\r");
   EXPECT_EQ(h.befehle.size(), 0u);
   h.TuEsButton_Action();
-  EXPECT_EQ(h.form.ProtokollBox.zeilen, std::vector<std::string>{"<1>    Hinweis: Ein Hinweis "});
+  EXPECT_EQ(h.fenster.ProtokollBox.zeilen, std::vector<std::string>{"<1>    Hinweis: Ein Hinweis "});
   // Once another form is chosen, the window's Return works again.
   f.Menue("NumPunkt");
   h.form.GnameF.text = "P";

@@ -68,10 +68,10 @@ TEST(Menueleiste, EachFormEntryShowsItsFormAndTheOthersAct) {
   // The description mode and its label, twice switched.
   MenueGewaehlt(s.h, "AusgabeProtokoll");
   EXPECT_FALSE(s.h.ausgabe.ProtokollAn);
-  EXPECT_EQ(s.h.form.ProtoInfoT.text, "Beschreibungsenfenster inaktiv");
+  EXPECT_EQ(s.h.fenster.ProtoInfoT.text, "Beschreibungsenfenster inaktiv");
   MenueGewaehlt(s.h, "AusgabeProtokoll");
   EXPECT_TRUE(s.h.ausgabe.ProtokollAn);
-  EXPECT_EQ(s.h.form.ProtoInfoT.text, "Beschreibungsfenster aktiv");
+  EXPECT_EQ(s.h.fenster.ProtoInfoT.text, "Beschreibungsfenster aktiv");
 
   // "Alles Löschen" asks first; Cancel changes nothing, OK deletes all and
   // Restore gives the commands back.
@@ -85,10 +85,10 @@ TEST(Menueleiste, EachFormEntryShowsItsFormAndTheOthersAct) {
   MenueGewaehlt(s.h, "NeuItem");
   EXPECT_EQ(s.Befehle(), 0u);
   EXPECT_EQ(s.Q("A"), nullptr);
-  EXPECT_TRUE(s.h.form.ProtokollBox.zeilen.empty());
+  EXPECT_TRUE(s.h.fenster.ProtokollBox.zeilen.empty());
   MenueGewaehlt(s.h, "UndoItem");
   EXPECT_EQ(s.h.befehle.Nr(1)->NeuG, "A");
-  EXPECT_EQ(s.h.form.ProtokollBox.zeilen.size(), 1u);
+  EXPECT_EQ(s.h.fenster.ProtokollBox.zeilen.size(), 1u);
 }
 
 TEST(Menueleiste, QuittingNeverLosesWork) {
