@@ -85,11 +85,6 @@ bool BeendenErlaubt(HauptF& h) {
   }
 }
 
-void BeschreibungsmodusUmschalten(HauptF& h) {
-  h.ausgabe.ProtokollAn = !h.ausgabe.ProtokollAn;
-  h.ListboxenAbgleichen();  // the label follows the mode
-}
-
 namespace {
 
 struct Handlung {
@@ -105,7 +100,8 @@ constexpr std::array<Handlung, 12> kHandlungen{{
   {"FileAktualisieren", [](HauptF& h) { AnweisungslisteAusfuehren(h); }},
   {"FileQuit", [](HauptF& h) { if (BeendenErlaubt(h)) h.ui.Beenden(0); }},
   {"AusgabeAllesZeigen", [](HauptF& h) { h.AlleQuarnelZeigen(); }},
-  {"AusgabeProtokoll", BeschreibungsmodusUmschalten},
+  // The mode label follows the mode when the window is brought up to date.
+  {"AusgabeProtokoll", [](HauptF& h) { h.ausgabe.ProtokollAn = !h.ausgabe.ProtokollAn; }},
   {"NeuItem", [](HauptF& h) {
      if (h.YesNoAbfrage("Nach Drücken von 'ok' wird alles gelöscht!") == 1) AllesLoeschen(h);
    }},

@@ -42,7 +42,4 @@ bool MenueGewaehlt(HauptF& h, std::string_view name);
 // write return to the program, so that no work is lost.
 bool BeendenErlaubt(HauptF& h);
 
-// Switches the description mode; the label under the buttons says which.
-void BeschreibungsmodusUmschalten(HauptF& h);
-
 }  // namespace quarnel
