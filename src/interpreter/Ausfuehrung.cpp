@@ -335,6 +335,7 @@ void DefinierePunkt(Ablauf& h, bool variabel) {
 
 void TuEs(Ablauf& h) {
   const std::int32_t k = h.form.AktuelleKennung;
+  if (k == KeineKennung) return;  // no form chosen: nothing to run
   if (Zahlenform(k)) {
     if (k == VariablerPunkt) {
       DefinierePunkt(h);

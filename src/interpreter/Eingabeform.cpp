@@ -58,6 +58,12 @@ void Eingabeform::MenuleisteLeeren(int i) {
   }
 }
 
+void Eingabeform::KeineForm() {
+  AktuelleKennung = KeineKennung;
+  MenuleisteLeeren(1);
+  MenuleisteLeeren(2);
+}
+
 void Eingabeform::FelderLeeren() {
   GnameF.text.clear();
   aF.text.clear();

@@ -67,7 +67,8 @@ public:
   // A note is being typed: the window's own Return key waits.
   bool AufHinweisWarten = false;
   // The control that takes the keyboard focus next ("" for none); the Qt
-  // layer moves the focus there and empties it.
+  // layer moves the focus there, with the field's text selected so that
+  // typing replaces it, and empties this.
   std::string Fokus;
 
   Eingabeform();
@@ -75,6 +76,9 @@ public:
   // Clears one row of the form: 1 the number row, 2 the operand row; any
   // other value does nothing. Name, angle and note fields stay.
   void MenuleisteLeeren(int i);
+  // Hides both rows and chooses no form: until a form is chosen again,
+  // Return and "Ausführen" run nothing, so no hidden field is ever read.
+  void KeineForm();
   // Empties the name field and the four number fields, in this order.
   void FelderLeeren();
 };

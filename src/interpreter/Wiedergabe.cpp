@@ -66,9 +66,7 @@ void Neustart(Ablauf& h) {
 void AlleQuarnelLoeschen(Bauraum& h) { h.objekte.NeuerKopf(QuarnelT{}); }
 
 void AnweisungslisteAusfuehren(Ablauf& h) {
-  h.form.AktuelleKennung = KeineKennung;
-  h.form.MenuleisteLeeren(1);
-  h.form.MenuleisteLeeren(2);
+  h.form.KeineForm();
   AlleQuarnelLoeschen(h);
   h.destruktiv = false;
   bool ok = false;

@@ -78,13 +78,41 @@ std::string Tastentext(const QKeyEvent& e) {
   return S(e.text());
 }
 
+// The field the core sends the keyboard to shows its text selected, so that
+// typing replaces it.
+void Fokussiere(QWidget* w) {
+  if (w == nullptr) return;
+  w->setFocus();
+  if (auto* zeile = qobject_cast<QLineEdit*>(w)) zeile->selectAll();
+}
+
 void SetzeSichtbar(QWidget& w, bool sichtbar) {
   if (w.isHidden() == sichtbar) w.setVisible(sichtbar);
 }
 
 }  // namespace
 
-HauptFenster::HauptFenster(Plattform& ui, QWidget* eltern) : QMainWindow(eltern), haupt_(ui) {
+void HauptFenster::Vordialog::MsgBox(const std::string& text) {
+  fenster_.Abgleichen();
+  ui_.MsgBox(text);
+}
+
+Antwort HauptFenster::Vordialog::Frage(const std::string& text, FrageArt art) {
+  fenster_.Abgleichen();
+  return ui_.Frage(text, art);
+}
+
+std::optional<std::string> HauptFenster::Vordialog::OeffnenDialog() {
+  fenster_.Abgleichen();
+  return ui_.OeffnenDialog();
+}
+
+std::optional<std::string> HauptFenster::Vordialog::SpeichernDialog(const std::string& vorschlag) {
+  fenster_.Abgleichen();
+  return ui_.SpeichernDialog(vorschlag);
+}
+
+HauptFenster::HauptFenster(Plattform& ui, QWidget* eltern) : QMainWindow(eltern), ui_(ui, *this), haupt_(ui_) {
   setWindowTitle(Q(kHauptFenster.titel));
   BaueInhalt();
   BaueMenueleiste();
@@ -344,7 +372,7 @@ void HauptFenster::AbgleichenEditierfenster(Nebenfenster& ansicht, Editierfenste
     activateWindow();
   }
   if (!modell.Fokus.empty()) {
-    if (QWidget* w = ansicht.Element(modell.Fokus)) w->setFocus();
+    Fokussiere(ansicht.Element(modell.Fokus));
     modell.Fokus.clear();
   }
 }
@@ -426,7 +454,7 @@ void HauptFenster::Abgleichen() {
   AbgleichenTextfenster();
 
   if (!f.Fokus.empty()) {
-    if (QWidget* w = Element(f.Fokus)) w->setFocus();
+    Fokussiere(Element(f.Fokus));
     f.Fokus.clear();
   }
 }
@@ -443,7 +471,7 @@ bool HauptFenster::Editierfeld(Nebenfenster& fenster, const QWidget* w) {
   return false;
 }
 
-bool HauptFenster::Taste(QWidget* empfaenger, QKeyEvent& e) {
+std::optional<bool> HauptFenster::Taste(QWidget* empfaenger, QKeyEvent& e) {
   const std::string t = Tastentext(e);
   bool schlucken = false;
   QWidget* fenster = empfaenger->window();
@@ -460,6 +488,8 @@ bool HauptFenster::Taste(QWidget* empfaenger, QKeyEvent& e) {
   else if (empfaenger == this || inhalt_->isAncestorOf(empfaenger))
     // The window's own keys come from its controls, not from its menu bar.
     Weiterleiten([&](HauptF& h) { schlucken = h.KeyDown(t); });
+  else
+    return std::nullopt;
   return schlucken;
 }
 
@@ -476,14 +506,33 @@ bool HauptFenster::eventFilter(QObject* ziel, QEvent* e) {
       // even in a text field. (Accepting it would give the key to the field.)
       return kuerzel_.contains(static_cast<QKeyEvent*>(e)->keyCombination().toCombined());
     case QEvent::KeyPress: {
-      // A key the first receiver ignores (a line edit ignores Return) travels
-      // on to its parents: only the first receiver counts, so that one key
-      // press reaches one key handler.
+      auto* k = static_cast<QKeyEvent*>(e);
+      if (zustellung_ != nullptr) {
+        // A handled key that its control ignores (a line edit ignores
+        // Return) stops there instead of travelling on to the window.
+        if (w == zustellung_) return false;
+        k->accept();
+        return true;
+      }
+      // Only the first receiver counts: a key another part of the window
+      // ignored and handed on is not a key press of its own.
       QWidget* fokus = QApplication::focusWidget();
       if (fokus != nullptr ? w != fokus : !w->isWindow()) return false;
-      auto* k = static_cast<QKeyEvent*>(e);
       if (NurUmschalter(k->key())) return false;
-      return Taste(w, *k);
+      const std::optional<bool> schlucken = Taste(w, *k);
+      if (!schlucken.has_value() || *schlucken) return schlucken.value_or(false);
+      // The handler may have shown a message box; once it is closed the
+      // focus may be nowhere, and a key handed on from the control would
+      // look like a new key press to the window and run its Return again.
+      // So the key goes to its control alone: one key press, one handler.
+      QPointer<QWidget> ziel(w);
+      {
+        const QScopedValueRollback<QWidget*> nurDort(zustellung_, w);
+        // notify, not sendEvent: the key stays what it was, a key typed.
+        if (ziel != nullptr) QCoreApplication::instance()->notify(w, k);
+      }
+      k->accept();
+      return true;
     }
     case QEvent::MouseMove: {
       // A move the first receiver ignores travels on to its parents: count

@@ -11,6 +11,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -108,12 +109,38 @@ private:
   void AbgleichenTextfenster();
   // The window a widget belongs to is one of this program's.
   bool Eigenes(const QWidget* fenster) const;
-  bool Taste(QWidget* empfaenger, QKeyEvent& e);
+  // Runs the key handler of the control that received the key: whether it
+  // swallowed the key, nothing when no handler takes keys there.
+  std::optional<bool> Taste(QWidget* empfaenger, QKeyEvent& e);
   static bool Editierfeld(Nebenfenster& fenster, const QWidget* w);
 
+  // What the core asks of the user, on its way to the platform: before a
+  // message box or a dialog opens, the widgets are brought up to date, so
+  // that the window shows what the core holds while the user reads.
+  class Vordialog final : public Plattform {
+  public:
+    Vordialog(Plattform& ui, HauptFenster& fenster) : ui_(ui), fenster_(fenster) {}
+    void MsgBox(const std::string& text) override;
+    Antwort Frage(const std::string& text, FrageArt art) override;
+    void Beep() override { ui_.Beep(); }
+    std::optional<std::string> OeffnenDialog() override;
+    std::optional<std::string> SpeichernDialog(const std::string& vorschlag) override;
+    void Zwischenablage(const std::string& text) override { ui_.Zwischenablage(text); }
+    bool ShiftGedrueckt() override { return ui_.ShiftGedrueckt(); }
+    void Ereignisse() override { ui_.Ereignisse(); }
+    void Beenden(int code) override { ui_.Beenden(code); }
+
+  private:
+    Plattform& ui_;
+    HauptFenster& fenster_;
+  };
+
+  Vordialog ui_;
   HauptF haupt_;
   bool beschaeftigt_ = false;
   unsigned long letzteBewegung_ = ~0UL;  // time of the last mouse move forwarded
+  // The widget a handled key press is being delivered to, and to it alone.
+  QWidget* zustellung_ = nullptr;
 
   QWidget* inhalt_ = nullptr;
   QWidget* gnameF_ = nullptr;

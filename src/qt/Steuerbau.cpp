@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,6 +24,18 @@ std::string MehrzeiligerText(const QString& text) {
   for (char& c : s)
     if (c == '\n') c = '\r';
   return s;
+}
+
+namespace {
+bool BringtText(const QMimeData* quelle) { return quelle != nullptr && !quelle->formats().isEmpty(); }
+}  // namespace
+
+bool Textbereich::canInsertFromMimeData(const QMimeData* quelle) const {
+  return BringtText(quelle) && QPlainTextEdit::canInsertFromMimeData(quelle);
+}
+
+void Textbereich::insertFromMimeData(const QMimeData* quelle) {
+  if (BringtText(quelle)) QPlainTextEdit::insertFromMimeData(quelle);
 }
 
 void Gestalte(QWidget& w, const Steuerelement& s) {
@@ -50,7 +63,7 @@ QWidget* BaueSteuerelement(const Steuerelement& s, QWidget* eltern) {
   switch (s.art) {
     case Steuerart::Textfeld:
       if (s.mehrzeilig) {
-        auto* t = new QPlainTextEdit(eltern);
+        auto* t = new Textbereich(eltern);
         t->setPlainText(QtPlattform::Anzeigetext(std::string(s.text)));
         t->setReadOnly(s.nurLesen);
         t->setTabChangesFocus(true);

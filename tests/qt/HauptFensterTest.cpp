@@ -17,14 +17,13 @@
 #include "platform/Aufzeichner.h"
 #include "qt/HauptFenster.h"
 #include "qt/QtPlattform.h"
+#include "qt/Steuerbau.h"
 #include "ui/main_window/Steuerelemente.h"
 #include "ui/menus/Menueleiste.h"
 
 using namespace quarnel;
 
 namespace {
-
-QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 // A recorder that can act while a message box is open, as a nested event
 // loop would.
@@ -36,13 +35,27 @@ struct StoerenderAufzeichner : Aufzeichner {
   }
 };
 
+// Real message boxes, as the program shows them: each runs its own event
+// loop until the user presses Return on it.
+struct EchteMeldungen : QtPlattform {
+  std::vector<std::string> meldungen;
+  void MsgBox(const std::string& text) override {
+    meldungen.push_back(text);
+    QTimer::singleShot(0, [] {
+      if (QWidget* box = QApplication::activeModalWidget()) QTest::keyClick(box, Qt::Key_Return);
+    });
+    QtPlattform::MsgBox(text);
+  }
+};
+
 // A shown, active main window on a recorder.
-struct Sitzung {
-  StoerenderAufzeichner ui;
+template <class P>
+struct SitzungAuf {
+  P ui;
   HauptFenster w{ui};
   HauptF& h = w.Haupt();
 
-  Sitzung() {
+  SitzungAuf() {
     w.show();
     w.activateWindow();
     if (!QTest::qWaitForWindowActive(&w)) qWarning("main window not active");
@@ -51,13 +64,22 @@ struct Sitzung {
   T* E(std::string_view name) {
     return qobject_cast<T*>(w.Element(name));
   }
+  // The user clicks into a field: its window becomes active (it is not
+  // after a message box closed) and the field takes the focus.
+  void Fokus(std::string_view feld) {
+    if (!w.isActiveWindow()) {
+      w.activateWindow();
+      QVERIFY(QTest::qWaitForWindowActive(&w));
+    }
+    E(feld)->setFocus();
+  }
   // A key as the user presses it: it goes to the widget with the focus.
   void Taste(std::string_view feld, Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
-    E(feld)->setFocus();
+    Fokus(feld);
     QTest::keyClick(QApplication::focusWidget(), k, m);
   }
   void Tippe(std::string_view feld, const QString& text) {
-    E(feld)->setFocus();
+    Fokus(feld);
     QTest::keyClicks(QApplication::focusWidget(), text);
   }
   void Waehle(std::string_view eintrag) { w.Eintrag(eintrag)->trigger(); }
@@ -78,6 +100,7 @@ struct Sitzung {
     Taste("GnameF", Qt::Key_Return);
   }
 };
+using Sitzung = SitzungAuf<StoerenderAufzeichner>;
 
 }  // namespace
 
@@ -186,6 +209,55 @@ private slots:
     QCOMPARE(s.Befehle(), std::size_t{3});
   }
 
+  // A message box shown by a run started with Return runs a loop of its own;
+  // once it is closed, that Return goes no further: one key press, one run.
+  void einReturnEinLaufTrotzMeldung() {
+    SitzungAuf<EchteMeldungen> s;
+    s.Punkt("A", "1");
+    s.Punkt("A", "4");  // the name is taken
+    QCOMPARE(s.ui.meldungen.size(), std::size_t{1});
+    QCOMPARE(s.ui.meldungen.back(), std::string("Der verwendete Quarnelname A  ist unerlaubt oder existiert bereits"));
+    s.Waehle("GGeradePP");
+    s.Tippe("GnameF", "A");
+    s.Taste("GnameF", Qt::Key_Return);
+    QCOMPARE(s.ui.meldungen.size(), std::size_t{2});
+    s.Waehle("NumEbene");
+    for (const char* feld : {"aF", "bF", "cF", "dF"}) s.Tippe(feld, "0");
+    s.Tippe("GnameF", "E");
+    s.Taste("GnameF", Qt::Key_Return);
+    QCOMPARE(s.ui.meldungen.size(), std::size_t{3});
+    // The window's Return, from a number field.
+    s.Waehle("NumPunkt");
+    s.Tippe("GnameF", "A");
+    s.Taste("aF", Qt::Key_Return);
+    QCOMPARE(s.ui.meldungen.size(), std::size_t{4});
+    QCOMPARE(s.Befehle(), std::size_t{1});
+    QCOMPARE(s.h.objekte.Listen().NListe, std::string("O\rA\r"));
+  }
+
+  // A middle click with nothing selected on the desktop pastes no data at
+  // all: every multi-line field of every window takes it without harm.
+  void leeresEinfuegenInJedesTextfeld() {
+    Sitzung s;
+    s.Waehle("InfoHilfe");
+    s.Waehle("InfoQuarnel");
+    const QList<QPlainTextEdit*> felder = s.w.findChildren<QPlainTextEdit*>();  // the windows beside it too
+    QCOMPARE(felder.size(), 5);  // note, description, last info; help and information text
+    const QMimeData nichts;
+    for (QPlainTextEdit* feld : felder) {
+      auto* t = dynamic_cast<Textbereich*>(feld);
+      QVERIFY2(t != nullptr, qPrintable(feld->objectName()));
+      const bool nurLesen = t->isReadOnly();
+      t->setReadOnly(false);
+      const QString vorher = t->toPlainText();
+      QVERIFY(!t->canInsertFromMimeData(&nichts));
+      t->insertFromMimeData(&nichts);
+      t->insertFromMimeData(nullptr);
+      QCOMPARE(t->toPlainText(), vorher);
+      t->setReadOnly(nurLesen);
+    }
+  }
+
   // A row dragged from the object list and dropped on the delete field
   // deletes its object when the mouse leaves the field; typing there does not.
   void ziehenAufsLoeschfeld() {
@@ -231,10 +303,21 @@ private slots:
 
     // The origin cannot go; a menu choice made while its message is shown
     // does not run in the middle of the drop's handling.
-    s.ui.beiMeldung = [&s] { s.Waehle("GGeradePP"); };
-    s.h.fenster.LoeschF.text = "O";
+    // The field is empty by the time the message shows.
+    QString waehrendDerMeldung = "?";
+    s.ui.beiMeldung = [&] {
+      waehrendDerMeldung = s.E<QLineEdit>("LoeschF")->text();
+      s.Waehle("GGeradePP");
+    };
+    std::unique_ptr<QMimeData> o(liste->model()->mimeData({liste->model()->index(0, 0)}));
+    QDragEnterEvent ursprungBetreten(mitte, Qt::CopyAction, o.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(loeschF, &ursprungBetreten);
+    QDropEvent ursprung(QPointF(mitte), Qt::CopyAction, o.get(), Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(loeschF, &ursprung);
+    QVERIFY(s.E<QLineEdit>("LoeschF")->text().startsWith("O "));
     QCoreApplication::sendEvent(loeschF, &verlassen);
     QCOMPARE(s.ui.Meldungen().back(), std::string("Der Ursprung O - er lebet ewiglich..."));
+    QCOMPARE(waehrendDerMeldung, QString());
     QCOMPARE(s.h.form.AktuelleKennung, VariablerPunkt);
   }
 
@@ -253,9 +336,8 @@ private slots:
     s.Taste("GnameF", Qt::Key_Return);  // the main window waits for the edit window
     QCOMPARE(s.Befehle(), std::size_t{1});
     QApplication::setActiveWindow(f);  // the desktop would; the offscreen platform does not
-    xF->setFocus();
-    xF->selectAll();
-    QTest::keyClicks(xF, "7");
+    QCOMPARE(QApplication::focusWidget(), xF);
+    QTest::keyClicks(xF, "7");  // replaces the selected "1"
     QTest::keyClick(xF, Qt::Key_Return);
     QVERIFY(f->isHidden());
     QCOMPARE(s.h.objekte.HoleQuarnel("P")->v1.x(), 7.0);

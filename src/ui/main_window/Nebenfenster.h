@@ -22,7 +22,7 @@ struct Editierfenster {
   bool Warten = false;
   BefehlT* AktuellerBefehl = nullptr;
   std::string name;
-  std::string Fokus;  // the field that takes the keyboard focus next ("" for none)
+  std::string Fokus;  // the field that takes the keyboard focus next, its text selected ("" for none)
 };
 
 // The main window's own controls beside the input form.
