@@ -14,6 +14,7 @@
 
 #include "interpreter/Bearbeitung.h"
 #include "interpreter/Wiedergabe.h"
+#include "platform/Datei.h"
 #include "platform/Plattform.h"
 #include "platform/Text.h"
 #include "ui/main_window/HauptF.h"
@@ -79,6 +80,7 @@ int main(int argc, char** argv) {
     }
   }
   if (!datei) return Gebrauch();
+  quarnel::SchreibgrenzeAlsFehler();
 
   Konsole ui;
   quarnel::HauptF h(ui);

@@ -49,6 +49,7 @@ void AllesLoeschen(Ablauf& h) {
   h.befehle.AllesEinlagern();
   AlleQuarnelLoeschen(h);
   Neustart(h);
+  h.form.KeineForm();
 }
 
 void BefehlszeileDoppelklick(Ablauf& h, std::string_view zeile) {
@@ -99,8 +100,7 @@ void ListeAbarbeiten(Ablauf& h) {
 
 // Loads a text that passed the "<1>" test. May throw std::bad_alloc.
 void Uebernehmen(Ablauf& h, std::string_view text) {
-  h.form.MenuleisteLeeren(1);
-  h.form.MenuleisteLeeren(2);
+  h.form.KeineForm();
   Zuruecksetzen(h);
   const Einlesebericht bericht = Befehlslisteeinlesen(h.befehle, text);
   for (std::size_t i = 0; i < bericht.verworfen.size(); ++i) h.ui.Beep();
@@ -133,7 +133,10 @@ bool LadeFile(Ablauf& h) {
   {
     std::string text, grund;
     switch (LiesDatei(*pfad, text, grund, MaxProtokollGroesse, AnfangsLaenge, IstQuarnelDatei)) {
-      case Lesestand::Gelesen: break;
+      case Lesestand::Gelesen:
+        if (IstQuarnelDatei(text)) break;
+        h.ui.MsgBox(Meldung(kKeineQuarnelDatei, *pfad));
+        return false;
       case Lesestand::FremderAnfang: h.ui.MsgBox(Meldung(kKeineQuarnelDatei, *pfad)); return false;
       case Lesestand::NichtLesbar:
       case Lesestand::ZuGross: h.ui.MsgBox(Meldung(kNichtGelesen, *pfad, grund)); return false;
@@ -179,8 +182,7 @@ bool SpeichereProtokoll(Ablauf& h) {
     h.ui.MsgBox(Meldung(kNichtGespeichert, *pfad, grund));
     return false;
   }
-  h.form.MenuleisteLeeren(1);
-  h.form.MenuleisteLeeren(2);
+  h.form.KeineForm();
   return true;
 }
 

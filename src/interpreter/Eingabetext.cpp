@@ -22,8 +22,16 @@ double Zahl(std::string_view t) {
 // is ignored, and so is one so small that the quotient would overflow: the
 // term is then its numerator.
 double Term(std::string_view s) {
+  // The minus sign of typeset text (U+2212), as copied from a document or a
+  // web page, is a minus like the hyphen.
+  constexpr std::string_view kMinuszeichen = "\xE2\x88\x92";
   std::string t;
-  for (char c : s) {
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    char c = s[i];
+    if (s.substr(i, kMinuszeichen.size()) == kMinuszeichen) {
+      c = '-';
+      i += kMinuszeichen.size() - 1;
+    }
     if (c == ',') c = '.';
     if ((c >= '0' && c <= '9') || c == '-' || c == '/' || c == '.') t += c;
   }

@@ -5,7 +5,8 @@
 
 namespace quarnel {
 
-// The number a typed text stands for. A decimal comma counts as a point;
+// The number a typed text stands for. A decimal comma counts as a point and
+// the typeset minus sign (U+2212) as "-";
 // "a/b" is a fraction; terms joined by "+" are added, so a mixed number is
 // written 7+1/5. Characters that cannot belong to a number are dropped; a
 // zero or missing denominator is ignored; a text without digits gives 0.

@@ -22,7 +22,14 @@ std::string_view OhneBOM(std::string_view text) {
 
 std::string Dateiinhalt(const Befehlsliste& liste) { return Protokolltext(liste) + "\n"; }
 
-bool IstQuarnelDatei(std::string_view text) { return OhneBOM(text).substr(0, 3) == "<1>"; }
+namespace {
+constexpr std::string_view kLeer = " \t\r\n";
+}  // namespace
+
+bool IstQuarnelDatei(std::string_view text) {
+  text = OhneBOM(text);
+  return text.substr(0, 3) == "<1>" || text.find_first_not_of(kLeer) == std::string_view::npos;
+}
 
 namespace {
 

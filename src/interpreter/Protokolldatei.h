@@ -17,11 +17,15 @@ class Befehlsliste;
 std::string Dateiinhalt(const Befehlsliste& liste);
 
 // A protocol file begins with "<1>" (a UTF-8 byte order mark before it is
-// skipped). Anything else, also an empty file, is no protocol file.
+// skipped), or holds nothing but blanks and line ends: that is what saving an
+// empty command list writes, and it loads as no command at all. Anything
+// else is no protocol file.
 bool IstQuarnelDatei(std::string_view text);
-// The bytes IstQuarnelDatei looks at: the byte order mark and "<1>". Its
-// answer on the first AnfangsLaenge bytes of a file is its answer on the
-// whole file, so a file can be judged before the rest of it is read.
+// The bytes that decide whether a file may be a protocol file: what
+// IstQuarnelDatei refuses on the first AnfangsLaenge bytes of a file is no
+// protocol file whatever follows, so it is refused before the rest is read.
+// A file that passes there is judged again once it is read whole (its start
+// may be blank and something else follow).
 inline constexpr std::size_t AnfangsLaenge = 6;
 
 // The largest protocol file that is loaded. A loaded command costs about

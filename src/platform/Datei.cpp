@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <csignal>
 #include <new>
 
 #include <fcntl.h>
@@ -278,5 +279,7 @@ bool SchreibeDatei(const std::string& pfad, std::string_view inhalt, std::string
   if (verzeichnis.fd() >= 0) (void)::fsync(verzeichnis.fd());
   return true;
 }
+
+void SchreibgrenzeAlsFehler() { std::signal(SIGXFSZ, SIG_IGN); }
 
 }  // namespace quarnel

@@ -42,4 +42,9 @@ Lesestand LiesDatei(const std::string& pfad, std::string& inhalt, std::string& g
 // `grund` when it failed.
 bool SchreibeDatei(const std::string& pfad, std::string_view inhalt, std::string& grund);
 
+// Lets a write beyond the process's file-size limit (ulimit -f) fail with an
+// error, as a full disk does, instead of the signal with which the system
+// would end the program in the middle of a save. Called once at start.
+void SchreibgrenzeAlsFehler();
+
 }  // namespace quarnel

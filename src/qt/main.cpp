@@ -5,12 +5,14 @@
 
 #include <clocale>
 
+#include "platform/Datei.h"
 #include "qt/HauptFenster.h"
 #include "qt/QtPlattform.h"
 #include "qt/Steuerbau.h"
 #include "ui/main_window/Steuerelemente.h"
 
 int main(int argc, char** argv) {
+  quarnel::SchreibgrenzeAlsFehler();
   QApplication app(argc, argv);
   // Message boxes have no title of their own; the desktop shows this name.
   QApplication::setApplicationName(quarnel::Q(quarnel::kHauptFenster.titel));

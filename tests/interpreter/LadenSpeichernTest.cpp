@@ -23,6 +23,7 @@
 #include "interpreter/Protokolldatei.h"
 #include "support/Sitzung.h"
 #include "interpreter/Wiedergabe.h"
+#include "platform/Datei.h"
 
 namespace quarnel::test {
 namespace {
@@ -133,8 +134,8 @@ TEST(LadenSpeichern, CancelAndRefusedFilesChangeNothing) {
   EXPECT_TRUE(s.Meldungen().empty());
   unveraendert();
   // Not a protocol file.
-  for (const std::string text : {"", "Hallo\r", " <1>    A ist der Punkt mit dem Koordinatentripel: (1|1|1) \r",
-                                 "<2>    A ist der Punkt mit dem Koordinatentripel: (1|1|1) \r", "\n"}) {
+  for (const std::string text : {"Hallo\r", " <1>    A ist der Punkt mit dem Koordinatentripel: (1|1|1) \r",
+                                 "<2>    A ist der Punkt mit dem Koordinatentripel: (1|1|1) \r", "\n\r\nHallo"}) {
     s.ui.Leeren();
     EXPECT_FALSE(Lade(s, o.Schreibe("fremd.txt", text)));
     EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Das ist keine Quarnel-Datei\rDatei: " + o.Datei("fremd.txt")}));
@@ -164,11 +165,17 @@ TEST(LadenSpeichern, SaveReportsFailureAndCancelWritesNothing) {
   s.h.form.aF.sichtbar = true;
   EXPECT_TRUE(Speichere(s, o.Datei("gut.txt")));
   EXPECT_FALSE(s.h.form.aF.sichtbar);  // saving clears the form's rows
-  // An empty list gives a file that is no protocol file.
+  // An empty list is saved as one line end and loads as no command: no
+  // message, no beep, the construction as it was.
   Sitzung leer;
   ASSERT_TRUE(Speichere(leer, o.Datei("leer.txt")));
   EXPECT_EQ(Ordner::Lies(o.Datei("leer.txt")), "\n");
-  EXPECT_FALSE(Lade(leer, o.Datei("leer.txt")));
+  ASSERT_TRUE(Lade(leer, o.Datei("leer.txt")));
+  EXPECT_EQ(leer.Namen(), std::vector<std::string>{"O"});
+  s.ui.Leeren();
+  ASSERT_TRUE(Lade(s, o.Datei("leer.txt")));
+  EXPECT_EQ(s.Befehle(), 1u);
+  EXPECT_TRUE(s.ui.protokoll.empty() && leer.ui.protokoll.empty());
 }
 
 TEST(LadenSpeichern, LinesThatAreNoCommandBeepAndLoadingGoesOn) {
@@ -277,7 +284,7 @@ TEST(LadenSpeichern, SaveThatFailsMidwayLeavesTheOldFileAsItWas) {
 
   // The file may grow to 1 KB only: the write stops in the middle.
   const auto meldung = ImKindprozess([&] {
-    ::signal(SIGXFSZ, SIG_IGN);
+    SchreibgrenzeAlsFehler();  // as the program does at start
     const rlimit grenze{1024, 1024};
     ::setrlimit(RLIMIT_FSIZE, &grenze);
     return Speichere(gross, o.Datei("werk.txt")) ? std::string("gespeichert") : gross.Meldungen().at(0);
@@ -392,6 +399,18 @@ TEST(Ladeprogramm, PrintsTheDescriptionAndSavesLikeTheMenu) {
   EXPECT_EQ(l.status, 1);
   EXPECT_NE(l.fehler.find("Meldung: "), std::string::npos);
   EXPECT_FALSE(std::filesystem::exists(o.Datei("fehlt/neu.txt")));
+  // Over the file-size limit (two blocks of 512 bytes) the save fails like
+  // any other write: the old file stays, no piece of the new one is left.
+  o.Schreibe("alt.txt", "alt");
+  const std::string gross = std::string(QUARNEL_TEST_DATA) + "/protokolle/beispiel4_alle_arten.txt";
+  ASSERT_GT(Ordner::Lies(gross).size(), 1024u);
+  const std::string grenze = "sh -c 'ulimit -f 2; exec " + Programm() + " --save " + o.Datei("alt.txt") + " " + gross +
+                             "' >/dev/null 2>" + o.Datei("fehler");
+  const int r = std::system(grenze.c_str());
+  EXPECT_TRUE(WIFEXITED(r) && WEXITSTATUS(r) == 1) << r;
+  EXPECT_NE(Ordner::Lies(o.Datei("fehler")).find("Die Datei würde größer, als das System erlaubt."), std::string::npos);
+  EXPECT_EQ(Ordner::Lies(o.Datei("alt.txt")), "alt");
+  EXPECT_EQ(Inhalt(o), (std::vector<std::string>{"alt.txt", "aus", "fehler", "neu.txt"}));
 
   // Decimals, messages and beeps.
   o.Schreibe("drittel.txt", Sitzung::Datei({"A ist der Punkt mit dem Koordinatentripel: (0.333333333|0|0)", "kaputt",
@@ -401,6 +420,10 @@ TEST(Ladeprogramm, PrintsTheDescriptionAndSavesLikeTheMenu) {
   EXPECT_NE(l.aus.find("A ist der Punkt mit dem Koordinatentripel (0.33 | 0 | 0)"), std::string::npos);
   EXPECT_EQ(l.fehler, "Beep\nMeldung: Der verwendete Quarnelname A  ist unerlaubt oder existiert bereits\n");
 
+  l = Starte(o, "--save " + o.Datei("leer2.txt") + " " + o.Schreibe("leer.txt", "\n"));
+  EXPECT_EQ(l.status, 0);
+  EXPECT_EQ(l.aus + l.fehler, "");
+  EXPECT_EQ(Ordner::Lies(o.Datei("leer2.txt")), "\n");
   o.Schreibe("fremd.txt", "Hallo");
   l = Starte(o, o.Datei("fremd.txt"));
   EXPECT_EQ(l.status, 1);

@@ -345,8 +345,10 @@ TEST(Protokolldatei, NumbersSurviveSaveAndLoadExactly) {
 }
 
 TEST(Protokolldatei, RefusedAndMalformedTextsNeverCrash) {
-  for (const char* s : {"", "\n", "Hallo\r", " <1>    A ", "<2>    A ist ", "<1"}) EXPECT_FALSE(IstQuarnelDatei(s));
-  EXPECT_TRUE(IstQuarnelDatei("<1>"));
+  for (const char* s : {"Hallo\r", " <1>    A ", "<2>    A ist ", "<1", "\n\nHallo", "\xEF\xBB"})
+    EXPECT_FALSE(IstQuarnelDatei(s));
+  // What saving an empty list writes is a protocol of no command.
+  for (const char* s : {"<1>", "\xEF\xBB\xBF<1>", "", "\n", "\xEF\xBB\xBF \r\n"}) EXPECT_TRUE(IstQuarnelDatei(s));
 
   std::vector<std::string> texte = {"<1>", "<1>\r", "<1>>>>>", ">", "<1>    \r\r\r>", "\r\n\r\n>\n"};
   std::string junk;

@@ -399,6 +399,25 @@ TEST(HauptF, ReturnGate) {
   h.form.GnameF.text = "P";
   h.KeyDown("\r");
   EXPECT_EQ(h.befehle.size(), 2u);
+
+  // After "Alles Löschen", as after deleting the last command, loading and
+  // saving, no form is chosen: a hidden number row is never read, and
+  // Return runs nothing, not even a message.
+  Ordner o;
+  for (const std::string_view danach : {"NeuItem", "LetztLoeschItem", "FileSpeichern", "FileLaden"}) {
+    f.Punkt(std::string("A") + danach.front(), "2/3", "0", "0");
+    f.ui.antworten = {Antwort::OK};
+    f.ui.dateien = {o.Datei("werk.txt")};
+    f.Menue(danach);
+    EXPECT_FALSE(h.form.aF.sichtbar) << danach;
+    f.ui.Leeren();
+    const std::size_t n = h.befehle.size();
+    f.TippeName("B");
+    h.GnameF_KeyDown("\r");
+    h.TuEsButton_Action();
+    EXPECT_EQ(h.befehle.size(), n) << danach;
+    EXPECT_TRUE(f.ui.protokoll.empty()) << danach;
+  }
 }
 
 TEST(HauptF, FormRowsFollowTheChosenKind) {

@@ -72,8 +72,13 @@ TEST(Hilfetexte, FormOfBothTexts) {
   EXPECT_EQ(h[0], "Hilfe zum Programm Quarnel2 ( V0.81)");
   EXPECT_GE(h[1].size(), 10u);
   EXPECT_EQ(h[1].find_first_not_of('-'), std::string::npos);
-  EXPECT_GE(Len(hilfe), 8500u);
-  EXPECT_LE(Len(hilfe), 9300u);
+  EXPECT_GE(Len(hilfe), 9500u);
+  EXPECT_LE(Len(hilfe), 10100u);
+  // A new user's first questions: the decimals, the empty object, the
+  // detailed report, the box under the note field, what follows a refusal.
+  for (const char* antwort : {"„Nachkommastellen“", "„das leere Quarnel“", "„Beschreibe ausführlich“",
+                              "unter „Hinweis-Eingabe“", "klicken Sie auf „OK“"})
+    EXPECT_NE(hilfe.find(antwort), std::string_view::npos) << antwort;
 
   const std::vector<std::string> i = Zeilen(info);
   EXPECT_EQ(i[0], "Quarnel2");
@@ -88,11 +93,12 @@ TEST(Hilfetexte, FormOfBothTexts) {
 TEST(Hilfetexte, NumberExamplesReadAsTheTextSays) {
   const std::string_view hilfe = Hilfetext();
   const std::pair<const char*, double> beispiele[] = {
-      {"5/7", 5.0 / 7}, {"7+1/5", 7.2}, {"-7+-1/5", -7.2}, {"2 1/2", 10.5}, {"1e5", 15}};
+      {"5/7", 5.0 / 7}, {"7+1/5", 7.2}, {"-7+-1/5", -7.2}, {"2 1/2", 10.5}, {"1e5", 15}, {"−", 0}};
   for (const auto& [eingabe, wert] : beispiele) {
     EXPECT_NE(hilfe.find(std::string("„") + eingabe + "“"), std::string_view::npos) << eingabe;
     EXPECT_DOUBLE_EQ(myval(eingabe), wert) << eingabe;
   }
+  EXPECT_EQ(myval("−7+−1/5"), -7.2);  // the typeset minus is a minus
   // The description area shows at once which number was read.
   Sitzung s;
   s.Punkt("Z", "2 1/2", "1e5", "7+1/5");
