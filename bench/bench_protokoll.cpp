@@ -6,32 +6,21 @@
 // name lists or the protocol text for every command.
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
 
 #include "interpreter/Bearbeitung.h"
 #include "interpreter/Wiedergabe.h"
-#include "platform/Plattform.h"
+#include "platform/Aufzeichner.h"
 #include "ui/main_window/HauptF.h"
 #include "Protokolltext.h"
 
 namespace {
 
 using namespace quarnel;
-
-class Stumm : public Plattform {
-public:
-  long meldungen = 0;
-  void MsgBox(const std::string&) override { ++meldungen; }
-  Antwort Frage(const std::string&, FrageArt) override { return Antwort::Abbrechen; }
-  void Beep() override { ++meldungen; }
-  std::optional<std::string> OeffnenDialog() override { return std::nullopt; }
-  std::optional<std::string> SpeichernDialog(const std::string&) override { return std::nullopt; }
-  void Zwischenablage(const std::string&) override {}
-  bool ShiftGedrueckt() override { return false; }
-  void Beenden(int) override {}
-};
 
 void BM_Laden(benchmark::State& state) {
   const long n = state.range(0);
@@ -67,4 +56,15 @@ void BM_Wiederholen(benchmark::State& state) {
 BENCHMARK(BM_Laden)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Wiederholen)->Arg(10000)->Arg(40000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-BENCHMARK_MAIN();
+// With "--datei N PATH" it writes the protocol of N commands to PATH instead,
+// for measuring the loader from outside (its peak memory, say).
+int main(int argc, char** argv) {
+  if (argc == 4 && std::string(argv[1]) == "--datei") {
+    std::ofstream(argv[3], std::ios::binary) << bench::Protokoll(std::strtol(argv[2], nullptr, 10));
+    return 0;
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -6,8 +6,10 @@
 #
 # A file may include headers of its own layer and of the layers to its left,
 # never of a layer to its right; only src/qt/ may include Qt headers
-# (#include <Q...>). Prints each offending include as file:line and exits
-# non-zero when there is one. Tests, tools, benchmarks and the fuzzer may
+# (#include <Q...>). The program's own headers are included in quotes by
+# their path from src/ ("model/VektorT.h"): never in angle brackets, and
+# never through "." or ".." (which could hide the layer). Prints each
+# offending include as file:line and exits non-zero when there is one. Tests, tools, benchmarks and the fuzzer may
 # include anything and are not checked.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -47,12 +49,22 @@ find src -type f \( -name '*.h' -o -name '*.cpp' \) -print0 | sort -z |
         printf "%s:%d: Qt header outside src/qt/: %s\n", FILENAME, FNR, $0
         fehler = 1
       }
+      sub(/>.*/, "", ziel)
+      if (schicht(ziel) in rank || ziel ~ /^ui\//) {
+        printf "%s:%d: the program'"'"'s own header in angle brackets: %s\n", FILENAME, FNR, $0
+        fehler = 1
+      }
       next
     }
     /^[ \t]*#[ \t]*include[ \t]*"/ {
       ziel = $0
       sub(/^[ \t]*#[ \t]*include[ \t]*"/, "", ziel)
       sub(/".*/, "", ziel)
+      if (ziel ~ /(^|\/)\.\.?\//) {
+        printf "%s:%d: include through . or ..: %s\n", FILENAME, FNR, ziel
+        fehler = 1
+        next
+      }
       if (index(ziel, "/") == 0) next  # a file beside this one (generated moc files)
       nach = schicht(ziel)
       if (!(nach in rank)) {

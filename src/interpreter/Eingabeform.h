@@ -3,49 +3,14 @@
 // field, the number row, the operand row, the angle and note fields and the
 // form kind the menus chose last. It sits with the interpreter, which runs
 // the filled-in form and clears it after each command; the main window
-// chooses the form and handles the events. The Qt layer writes the user's
-// typing and list selections into these models as they happen and draws
-// them after every event. The same small models (field, label, list) serve
-// the main window's other controls.
+// chooses the form and handles the events.
 #include <cstdint>
 #include <string>
-#include <string_view>
-#include <vector>
 
 #include "interpreter/BefehlT.h"
+#include "interpreter/Bedienmodelle.h"
 
 namespace quarnel {
-
-// A text field.
-struct Textfeld {
-  std::string text;
-  bool sichtbar = true;
-  bool nurLesen = false;
-};
-
-// A label.
-struct Beschriftung {
-  std::string text;
-  bool sichtbar = true;
-};
-
-// A list box whose rows come from one text, one row per CR-ended line.
-struct Auswahlliste {
-  std::vector<std::string> zeilen;
-  int auswahl = -1;  // index of the selected row, -1 when none is selected
-  bool sichtbar = true;
-  // Counts the loads, so that a view redraws the rows only when they changed.
-  std::uint64_t stand = 0;
-
-  // Replaces the rows by the lines of the text (no empty row after the last
-  // CR); the selection is dropped.
-  void Laden(std::string_view text);
-  // The selected row's text, "" when no row is selected.
-  std::string Text() const;
-  // Selects the first row with exactly this text; false (selection dropped)
-  // when there is none.
-  bool Waehle(std::string_view zeile);
-};
 
 class Eingabeform {
 public:

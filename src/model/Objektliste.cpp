@@ -122,6 +122,17 @@ void Objektliste::BefreieNr(std::int64_t n) {
   if (n >= 1 && n < kandidat_) kandidat_ = n;
 }
 
+std::string Objektzeile(const QuarnelT& g) {
+  // The type word stands in column 15; a longer name keeps one blank before
+  // the whole word, so every row starts with the name and a blank.
+  std::string zeile = g.name;
+  if (!Typwort(g.Typ).empty()) {
+    const std::size_t len = Len(g.name);
+    zeile += len <= 13 ? Mid(Typname(g.Typ), static_cast<std::int64_t>(len) + 2) : " " + Typwort(g.Typ);
+  }
+  return zeile;
+}
+
 void Objektliste::ErzeugeNamenListen() {
   NamenListen l;
   auto zeile = [](std::string& liste, const std::string& n) {
@@ -136,14 +147,7 @@ void Objektliste::ErzeugeNamenListen() {
     }
     const std::string& n = g.name;
     zeile(l.NListe, n);
-    // The type word stands in column 15; a longer name keeps one blank
-    // before the whole word, so every row starts with the name and a blank.
-    std::string erw = n;
-    if (!Typwort(g.Typ).empty()) {
-      std::size_t len = Len(n);
-      erw += len <= 13 ? Mid(Typname(g.Typ), static_cast<std::int64_t>(len) + 2) : " " + Typwort(g.Typ);
-    }
-    zeile(l.ErwNListe, erw);
+    zeile(l.ErwNListe, Objektzeile(g));
     switch (g.Typ) {
       case Sammlung: zeile(l.mSoEckNListe, n); break;
       case Tetraeder: zeile(l.EckNListe, n); break;

@@ -30,6 +30,10 @@ struct NamenListen {
   std::string mSoEckNListe;  // points, lines, planes and collections
 };
 
+// An object's row in the object list box: its name, then its type word from
+// column 15 on.
+std::string Objektzeile(const QuarnelT& g);
+
 class Objektliste {
 public:
   // `beschreibe` is called with each object that Einlisten enters, before it

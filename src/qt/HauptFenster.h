@@ -1,38 +1,37 @@
 #pragma once
 // The program's main window on screen. It owns the pixel-free main window
 // HauptF, which holds the whole state of a run and decides everything, and
-// only draws it: each user gesture is written into the core's control models
-// or forwarded to the core's handler of that event, and after every event
-// one pass (Abgleichen) brings the widgets up to date with the models.
+// only draws it. There is one way in: every gesture, in any of the program's
+// windows, is handed to the core's handler of that event through
+// Weiterleiten, which runs it through HauptF::Ereignis. There is one way
+// out: after every event, Abgleichen brings all windows up to date with the
+// core's models. Each window is a view built from the core's table
+// (Ansicht); this class holds the views, the menu bar, and routes the keys,
+// mouse movements and close boxes that no single widget reports.
 #include <QMainWindow>
 #include <QPointer>
 #include <QScopedValueRollback>
 #include <QSet>
 
-#include <deque>
-#include <functional>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 #include <vector>
 
+#include "platform/Plattform.h"
 #include "qt/Nebenfenster.h"
 #include "ui/main_window/HauptF.h"
 #include "ui/main_window/Steuerelemente.h"
 
 class QAction;
-class QLabel;
-class QLineEdit;
-class QListView;
+class QKeyEvent;
 class QMenu;
-class QPlainTextEdit;
-class QComboBox;
 
 namespace quarnel {
 
-class Beschreibungsanzeige;
-class ZeilenModell;
+class Ansicht;
 
 class HauptFenster final : public QMainWindow {
   Q_OBJECT
@@ -49,28 +48,37 @@ public:
   // The menu entry of that name (a command or a separator), or the menu.
   QAction* Eintrag(std::string_view name) const;
   QMenu* Menue(std::string_view name) const;
-  // The windows beside the main window; the help and information windows
-  // exist only once they were shown (the information window again after
-  // its close box discarded it).
-  Nebenfenster* KoordAnsicht() const { return koord_; }
-  Nebenfenster* GlAnsicht() const { return gl_; }
-  Nebenfenster* HilfeAnsicht() const { return hilfe_; }
-  Nebenfenster* InformAnsicht() const { return inform_; }
+  // The window beside the main window of that kind; nullptr until it is
+  // first shown (and again after its close box discarded it).
+  Nebenfenster* Fenster(const Fensterart& art) const;
 
-  // Runs one event of the core, then draws what changed. An event that
-  // arrives while another one is still running (from a nested event loop)
-  // is dropped: no gesture runs in the middle of another.
+  // The one way in: runs one event of the core, then draws what changed. An
+  // event that arrives while another one is still running (from a nested
+  // event loop) is dropped: no gesture runs in the middle of another.
   template <class F>
-  void Weiterleiten(F&& f) {
-    if (beschaeftigt_) return;
-    {
-      const QScopedValueRollback<bool> laeuft(beschaeftigt_, true);
-      f(haupt_);
+  auto Weiterleiten(F&& f) {
+    using Ergebnis = std::invoke_result_t<F, HauptF&>;
+    if constexpr (std::is_void_v<Ergebnis>) {
+      if (beschaeftigt_) return;
+      {
+        const QScopedValueRollback<bool> laeuft(beschaeftigt_, true);
+        haupt_.Ereignis(std::forward<F>(f));
+      }
+      Abgleichen();
+    } else {
+      if (beschaeftigt_) return Ergebnis{};
+      Ergebnis e{};
+      {
+        const QScopedValueRollback<bool> laeuft(beschaeftigt_, true);
+        e = haupt_.Ereignis(std::forward<F>(f));
+      }
+      Abgleichen();
+      return e;
     }
-    Abgleichen();
   }
-  // Brings every widget up to date with the core's models, touching only
-  // what differs.
+  // The one way out: brings every window up to date with the core's models,
+  // showing, hiding and building the windows beside the main window as the
+  // core says.
   void Abgleichen();
 
 protected:
@@ -78,42 +86,6 @@ protected:
   void closeEvent(QCloseEvent* e) override;
 
 private:
-  struct Feldbindung {
-    Textfeld* feld = nullptr;
-    QLineEdit* zeile = nullptr;
-    QPlainTextEdit* mehrzeilig = nullptr;
-    bool ablage = false;  // a drop field: read-only for the user whatever the model says
-    std::string gezeigt;
-  };
-  struct Beschriftungsbindung {
-    const Beschriftung* beschriftung;
-    QLabel* label;
-    std::string gezeigt;
-  };
-  struct Listenbindung {
-    Auswahlliste* liste;
-    QListView* ansicht;
-    ZeilenModell* modell;
-  };
-
-  void BaueInhalt();
-  void BaueMenueleiste();
-  void BaueEditierfenster(Nebenfenster*& ansicht, Editierfenster& modell, std::span<const Steuerelement> tabelle,
-                          std::string_view titelname, bool koord);
-  void BindeFeld(Textfeld& feld, QWidget* w, bool ablage = false);
-  void BindeListe(Auswahlliste& liste, QListView* ansicht, std::function<std::string(int)> ziehtext);
-  Nebenfenster* BaueTextfenster(const Fensterart& art, std::span<const Steuerelement> tabelle,
-                                std::string_view text, bool schliessbar);
-  void AbgleichenFeld(Feldbindung& b);
-  void AbgleichenEditierfenster(Nebenfenster& ansicht, Editierfenster& modell);
-  void AbgleichenTextfenster();
-  // The window a widget belongs to is one of this program's.
-  bool Eigenes(const QWidget* fenster) const;
-  // Runs the key handler of the control that received the key: whether it
-  // swallowed the key, nothing when no handler takes keys there.
-  std::optional<bool> Taste(QWidget* empfaenger, QKeyEvent& e);
-  static bool Editierfeld(Nebenfenster& fenster, const QWidget* w);
-
   // What the core asks of the user, on its way to the platform: before a
   // message box or a dialog opens, the widgets are brought up to date, so
   // that the window shows what the core holds while the user reads.
@@ -135,6 +107,22 @@ private:
     HauptFenster& fenster_;
   };
 
+  // A window beside the main window, built when the core first shows it.
+  struct Seitenfenster {
+    const Fensterart* art;
+    QPointer<Nebenfenster> fenster;
+    Ansicht* ansicht = nullptr;  // belongs to the window
+  };
+
+  void BaueMenueleiste();
+  void AbgleichenSeitenfenster(Seitenfenster& s);
+  // The view a widget belongs to: the main window's or a window beside it.
+  Ansicht* AnsichtVon(const QWidget* w) const;
+  // Runs the key handler for a key typed into `empfaenger`: the control's
+  // own, else its window's; whether it swallowed the key, nothing when no
+  // handler takes keys there.
+  std::optional<bool> Taste(QWidget* empfaenger, QKeyEvent& e);
+
   Vordialog ui_;
   HauptF haupt_;
   bool beschaeftigt_ = false;
@@ -143,22 +131,8 @@ private:
   QWidget* zustellung_ = nullptr;
 
   QWidget* inhalt_ = nullptr;
-  QWidget* gnameF_ = nullptr;
-  QWidget* loeschF_ = nullptr;
-  QWidget* sammelF_ = nullptr;
-  QPlainTextEdit* lastInfoF_ = nullptr;
-  QComboBox* popup_ = nullptr;
-  std::deque<Feldbindung> felder_;
-  std::deque<Beschriftungsbindung> beschriftungen_;
-  std::vector<Listenbindung> listen_;
-  Beschreibungsanzeige* beschreibung_ = nullptr;  // belongs to the description field
-  std::uint64_t infoStand_ = ~std::uint64_t{0};
-  std::string lastInfoGezeigt_;
-
-  Nebenfenster* koord_ = nullptr;
-  Nebenfenster* gl_ = nullptr;
-  QPointer<Nebenfenster> hilfe_;
-  QPointer<Nebenfenster> inform_;
+  Ansicht* ansicht_ = nullptr;  // the main window's controls; belongs to inhalt_
+  std::vector<Seitenfenster> seitenfenster_;
 
   // The menu's shortcuts, which win over a text field's own editing keys.
   QSet<int> kuerzel_;

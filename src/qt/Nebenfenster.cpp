@@ -7,22 +7,32 @@
 
 namespace quarnel {
 
-Nebenfenster::Nebenfenster(const Fensterart& art, std::span<const Steuerelement> steuerelemente,
-                           QWidget* eltern, Qt::WindowFlags flags)
-    : QWidget(eltern, flags) {
-  setWindowTitle(Q(art.titel));
+namespace {
+
+Qt::WindowFlags Rahmen(const Fensterart& art) {
+  if (!art.nurMinimieren) return Qt::Window;
+  Qt::WindowFlags f = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint;
+  if (art.schliessbar) f |= Qt::WindowCloseButtonHint;
+  return f;
+}
+
+}  // namespace
+
+Nebenfenster::Nebenfenster(const Fensterart& art, QWidget* eltern) : QWidget(eltern, Rahmen(art)) {
+  setWindowTitle(QText(art.titel));
   setFixedSize(art.breite, art.hoehe);
   setAutoFillBackground(true);
   QPalette p = palette();
   p.setColor(QPalette::Window, Qt::white);
   setPalette(p);
-  for (const Steuerelement& s : steuerelemente) BaueSteuerelement(s, this);
+  // The close box discards a window that is built anew each time.
+  if (art.verwerfen) setAttribute(Qt::WA_DeleteOnClose);
   // Hidden until the program shows it.
   setHidden(true);
 }
 
 QWidget* Nebenfenster::Element(std::string_view name) const {
-  return findChild<QWidget*>(Q(name), Qt::FindDirectChildrenOnly);
+  return findChild<QWidget*>(QText(name), Qt::FindDirectChildrenOnly);
 }
 
 void Nebenfenster::closeEvent(QCloseEvent* e) {

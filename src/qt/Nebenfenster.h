@@ -1,10 +1,10 @@
 #pragma once
-// A window beside the main window: the point and plane edit windows and the
-// help and information windows. Title, fixed size and controls come from the
-// core's tables.
+// A window beside the main window (the point and plane edit windows, the
+// help and information windows): title, fixed size and frame from the core's
+// Fensterart; its controls are built by its view (Ansicht). It reports its
+// close box instead of acting on it.
 #include <QWidget>
 
-#include <span>
 #include <string_view>
 
 #include "ui/main_window/Steuerelemente.h"
@@ -14,8 +14,7 @@ namespace quarnel {
 class Nebenfenster final : public QWidget {
   Q_OBJECT
 public:
-  Nebenfenster(const Fensterart& art, std::span<const Steuerelement> steuerelemente, QWidget* eltern,
-               Qt::WindowFlags flags);
+  Nebenfenster(const Fensterart& art, QWidget* eltern);
 
   // The control of that name; nullptr when the window has none.
   QWidget* Element(std::string_view name) const;

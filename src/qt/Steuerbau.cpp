@@ -10,14 +10,16 @@
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyle>
 
+#include "qt/Ablagefeld.h"
 #include "qt/QtPlattform.h"
 
 namespace quarnel {
 
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString QText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-std::string S(const QString& text) { return text.toStdString(); }
+std::string Utf8(const QString& text) { return text.toStdString(); }
 
 std::string MehrzeiligerText(const QString& text) {
   std::string s = text.toStdString();
@@ -38,8 +40,11 @@ void Textbereich::insertFromMimeData(const QMimeData* quelle) {
   if (BringtText(quelle)) QPlainTextEdit::insertFromMimeData(quelle);
 }
 
+namespace {
+
+// Applies name, geometry, background colour, font and visibility of `s`.
 void Gestalte(QWidget& w, const Steuerelement& s) {
-  w.setObjectName(Q(s.name));
+  w.setObjectName(QText(s.name));
   w.setGeometry(s.links, s.oben, s.breite, s.hoehe);
   if (s.schriftgroesse > 0 || s.fett) {
     QFont f = w.font();
@@ -49,7 +54,7 @@ void Gestalte(QWidget& w, const Steuerelement& s) {
     f.setBold(s.fett);
     w.setFont(f);
   }
-  if (s.art == Steuerart::Textfeld) {
+  if (s.art == Steuerart::Textfeld || s.art == Steuerart::Ablagefeld || s.art == Steuerart::Beschreibung) {
     QPalette p = w.palette();
     p.setColor(QPalette::Base, QColor::fromRgb(s.hintergrund));
     p.setColor(QPalette::Text, Qt::black);
@@ -58,30 +63,43 @@ void Gestalte(QWidget& w, const Steuerelement& s) {
   w.setHidden(!s.sichtbar);
 }
 
+Textbereich* BaueTextbereich(const Steuerelement& s, QWidget* eltern) {
+  auto* t = new Textbereich(eltern);
+  t->setPlainText(QtPlattform::Anzeigetext(std::string(s.text)));
+  t->setReadOnly(s.nurLesen);
+  t->setTabChangesFocus(true);
+  // Texts are replaced by the program, never undone by the user.
+  t->document()->setUndoRedoEnabled(false);
+  t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  if (s.rollleiste) t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  return t;
+}
+
+}  // namespace
+
 QWidget* BaueSteuerelement(const Steuerelement& s, QWidget* eltern) {
   QWidget* w = nullptr;
   switch (s.art) {
     case Steuerart::Textfeld:
       if (s.mehrzeilig) {
-        auto* t = new Textbereich(eltern);
-        t->setPlainText(QtPlattform::Anzeigetext(std::string(s.text)));
-        t->setReadOnly(s.nurLesen);
-        t->setTabChangesFocus(true);
-        // Texts are replaced by the program, never undone by the user.
-        t->document()->setUndoRedoEnabled(false);
-        t->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        w = t;
+        w = BaueTextbereich(s, eltern);
       } else {
-        auto* t = new QLineEdit(Q(s.text), eltern);
+        auto* t = new QLineEdit(QText(s.text), eltern);
         t->setReadOnly(s.nurLesen);
         w = t;
       }
+      break;
+    case Steuerart::Beschreibung:
+      w = BaueTextbereich(s, eltern);
+      break;
+    case Steuerart::Ablagefeld:
+      w = new Ablagefeld(eltern);
       break;
     case Steuerart::Beschriftung: {
       auto* l = new QLabel(eltern);
       // Names may hold "<" or "&": a label never reads its text as markup.
       l->setTextFormat(Qt::PlainText);
-      l->setText(Q(s.text));
+      l->setText(QText(s.text));
       w = l;
       break;
     }
@@ -90,7 +108,7 @@ QWidget* BaueSteuerelement(const Steuerelement& s, QWidget* eltern) {
       v->setUniformItemSizes(true);
       v->setSelectionMode(QAbstractItemView::SingleSelection);
       v->setEditTriggers(QAbstractItemView::NoEditTriggers);
-      if (s.ziehbar) {
+      if (s.verhalten.ziehtext != nullptr) {
         v->setDragEnabled(true);
         v->setDragDropMode(QAbstractItemView::DragOnly);
         v->setDefaultDropAction(Qt::CopyAction);
@@ -99,15 +117,20 @@ QWidget* BaueSteuerelement(const Steuerelement& s, QWidget* eltern) {
       break;
     }
     case Steuerart::Knopf: {
-      auto* b = new QPushButton(Q(s.text), eltern);
+      auto* b = new QPushButton(QText(s.text), eltern);
       // A click leaves the keyboard focus in the field being filled in.
-      b->setFocusPolicy(Qt::TabFocus);
+      b->setFocusPolicy(s.ohneFokus ? Qt::NoFocus : Qt::TabFocus);
+      if (s.bild == Bild::Information) {
+        b->setIcon(b->style()->standardIcon(QStyle::SP_MessageBoxInformation));
+        b->setIconSize(QSize(24, 24));
+      }
       w = b;
       break;
     }
     case Steuerart::Aufklappmenue: {
       auto* c = new QComboBox(eltern);
       c->setFocusPolicy(Qt::TabFocus);
+      for (std::string_view eintrag : s.verhalten.eintraege) c->addItem(QText(eintrag));
       w = c;
       break;
     }

@@ -26,17 +26,14 @@ public:
 };
 
 // Creates the widget for `s` in `eltern`: a line edit or a plain-text edit
-// for a text field, a plain-text label, a list view (without a model), a
-// push button, a combo box or a horizontal line.
+// for a text field, a drop field, a plain-text edit for the description
+// area, a plain-text label, a list view (without a model), a push button, a
+// combo box with its entries or a horizontal line.
 QWidget* BaueSteuerelement(const Steuerelement& s, QWidget* eltern);
 
-// Applies name, geometry, background colour, font and visibility of `s` to a
-// widget built elsewhere.
-void Gestalte(QWidget& w, const Steuerelement& s);
-
 // UTF-8 text of the program as a QString, and back; line ends stay CR.
-QString Q(std::string_view text);
-std::string S(const QString& text);
+QString QText(std::string_view text);
+std::string Utf8(const QString& text);
 
 // Text of a multi-line field as the program holds it: line ends become CR.
 std::string MehrzeiligerText(const QString& text);

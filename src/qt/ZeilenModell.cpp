@@ -25,7 +25,7 @@ QVariant ZeilenModell::data(const QModelIndex& index, int rolle) const {
   if (rolle != Qt::DisplayRole || !index.isValid() || index.row() < 0) return {};
   const auto zeile = static_cast<std::size_t>(index.row());
   if (zeile >= quelle_.zeilen.size()) return {};
-  return Q(quelle_.zeilen[zeile]);
+  return QText(quelle_.zeilen[zeile]);
 }
 
 Qt::ItemFlags ZeilenModell::flags(const QModelIndex& index) const {
@@ -43,12 +43,12 @@ QMimeData* ZeilenModell::mimeData(const QModelIndexList& indizes) const {
   auto* m = new QMimeData;
   // One row is selected at a time; it travels as plain text, which is what
   // a text field accepts when the row is dropped on it.
-  m->setText(Q(ziehtext_(indizes.front().row())));
+  m->setText(QText(ziehtext_(indizes.front().row())));
   m->setData(QString::fromLatin1(kZeilenformat), QByteArray());
   return m;
 }
 
-void ZeilenModell::Abgleichen() {
+void ZeilenModell::Auffrischen() {
   if (quelle_.stand == gezeichnet_) return;
   beginResetModel();
   gezeichnet_ = quelle_.stand;

@@ -9,7 +9,7 @@
 #include <functional>
 #include <string>
 
-#include "interpreter/Eingabeform.h"
+#include "interpreter/Bedienmodelle.h"
 
 namespace quarnel {
 
@@ -33,14 +33,14 @@ public:
   Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
   // Reloads the view when the core's rows changed since the last call.
-  void Abgleichen();
+  void Auffrischen();
 
 private:
   const Auswahlliste& quelle_;
   Ziehtext ziehtext_;
   std::uint64_t gezeichnet_;
   // The row count the view was last told; the core's rows may change before
-  // the next Abgleichen, so the view never asks beyond what it was told.
+  // the next Auffrischen, so the view never asks beyond what it was told.
   int anzahl_ = 0;
 };
 

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
   quarnel::SchreibgrenzeAlsFehler();
   QApplication app(argc, argv);
   // Message boxes have no title of their own; the desktop shows this name.
-  QApplication::setApplicationName(quarnel::Q(quarnel::kHauptFenster.titel));
+  QApplication::setApplicationName(quarnel::QText(quarnel::kHauptFenster.titel));
   // The standard buttons and file dialogs speak the program's language
   // (German) where Qt's translations are installed.
   QTranslator qtTexte;

@@ -8,6 +8,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -19,32 +20,27 @@
 #include "qt/QtPlattform.h"
 #include "qt/Steuerbau.h"
 #include "ui/main_window/Steuerelemente.h"
+#include "ui/main_window/Editierfenster.h"
+#include "ui/menus/Fenster.h"
 #include "ui/menus/Menueleiste.h"
 
 using namespace quarnel;
 
 namespace {
 
-// A recorder that can act while a message box is open, as a nested event
-// loop would.
-struct StoerenderAufzeichner : Aufzeichner {
-  std::function<void()> beiMeldung;
-  void MsgBox(const std::string& text) override {
-    Aufzeichner::MsgBox(text);
-    if (beiMeldung) beiMeldung();
-  }
-};
-
-// Real message boxes, as the program shows them: each runs its own event
-// loop until the user presses Return on it.
-struct EchteMeldungen : QtPlattform {
+// Real message boxes, as the program shows them, each running its own event
+// loop: as soon as one shows, the user reads it and presses Return on it.
+struct LeserDerMeldungen : QObject {
   std::vector<std::string> meldungen;
-  void MsgBox(const std::string& text) override {
-    meldungen.push_back(text);
-    QTimer::singleShot(0, [] {
-      if (QWidget* box = QApplication::activeModalWidget()) QTest::keyClick(box, Qt::Key_Return);
-    });
-    QtPlattform::MsgBox(text);
+  LeserDerMeldungen() { qApp->installEventFilter(this); }
+  ~LeserDerMeldungen() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* ziel, QEvent* e) override {
+    auto* box = qobject_cast<QMessageBox*>(ziel);
+    if (box != nullptr && e->type() == QEvent::Show) {
+      meldungen.push_back(Utf8(box->text()));
+      QTimer::singleShot(0, box, [box] { QTest::keyClick(box, Qt::Key_Return); });
+    }
+    return false;
   }
 };
 
@@ -82,7 +78,7 @@ struct SitzungAuf {
     Fokus(feld);
     QTest::keyClicks(QApplication::focusWidget(), text);
   }
-  void Waehle(std::string_view eintrag) { w.Eintrag(eintrag)->trigger(); }
+  void Menue(std::string_view eintrag) { w.Eintrag(eintrag)->trigger(); }
   std::size_t Befehle() const { return h.fenster.ProtokollBox.zeilen.size(); }
   void Doppelklick(std::string_view liste, int zeile, Qt::KeyboardModifiers m = Qt::NoModifier) {
     auto* v = E<QListView>(liste);
@@ -92,7 +88,7 @@ struct SitzungAuf {
   }
   // A point through the point form, run by Return in the name field.
   void Punkt(const QString& name, const QString& x) {
-    Waehle("NumPunkt");
+    Menue("NumPunkt");
     Tippe("aF", x);
     Tippe("bF", "0");
     Tippe("cF", "0");
@@ -100,7 +96,7 @@ struct SitzungAuf {
     Taste("GnameF", Qt::Key_Return);
   }
 };
-using Sitzung = SitzungAuf<StoerenderAufzeichner>;
+using Sitzung = SitzungAuf<Aufzeichner>;
 
 }  // namespace
 
@@ -114,7 +110,7 @@ private slots:
     for (const Steuerelement& e : kHauptFSteuerelemente) {
       QWidget* w = s.w.Element(e.name);
       QVERIFY2(w != nullptr, e.name.data());
-      QCOMPARE(w->objectName(), Q(e.name));
+      QCOMPARE(w->objectName(), QText(e.name));
       QCOMPARE(w->geometry(), QRect(e.links, e.oben, e.breite, e.hoehe));
     }
     QCOMPARE(s.w.centralWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 40);
@@ -138,20 +134,20 @@ private slots:
       if (e.art == Eintragsart::Titel || e.art == Eintragsart::Untermenue) {
         QMenu* m = s.w.Menue(e.name);
         QVERIFY2(m != nullptr, e.name.data());
-        QCOMPARE(m->title(), Q(e.text));
+        QCOMPARE(m->title(), QText(e.text));
         a = m->menuAction();
       } else {
         a = s.w.Eintrag(e.name);
         QVERIFY2(a != nullptr, e.name.data());
         QCOMPARE(a->isSeparator(), e.art == Eintragsart::Trenner);
         if (e.art == Eintragsart::Befehl) {
-          QCOMPARE(a->text(), Q(e.text));
-          QString k = Q(e.kuerzel).replace(QStringLiteral("Cmd+"), QStringLiteral("Ctrl+"));
+          QCOMPARE(a->text(), QText(e.text));
+          QString k = QText(e.kuerzel).replace(QStringLiteral("Cmd+"), QStringLiteral("Ctrl+"));
           QCOMPARE(a->shortcut(), QKeySequence(k));
           QCOMPARE(a->shortcutContext(), Qt::ApplicationShortcut);
         }
       }
-      erwartet[Q(e.eltern)].append(a);
+      erwartet[QText(e.eltern)].append(a);
     }
     QCOMPARE(s.w.menuBar()->actions(), erwartet.value(QString()));
     int eintraege = erwartet.value(QString()).size();
@@ -170,12 +166,12 @@ private slots:
     int gepruefte = 0;
     for (const MenueEintrag& e : kMenueleiste) {
       if (e.kuerzel.empty()) continue;
-      s.Waehle(e.kennung == GGeradePP ? "NumPunkt" : "GGeradePP");
+      s.Menue(e.kennung == GGeradePP ? "NumPunkt" : "GGeradePP");
       s.w.activateWindow();
       QVERIFY(QTest::qWaitForWindowActive(&s.w));
       s.Tippe("GnameF", "N");
       QSignalSpy gewaehlt(s.w.Eintrag(e.name), &QAction::triggered);
-      const QKeySequence k(Q(e.kuerzel).replace(QStringLiteral("Cmd+"), QStringLiteral("Ctrl+")));
+      const QKeySequence k(QText(e.kuerzel).replace(QStringLiteral("Cmd+"), QStringLiteral("Ctrl+")));
       QTest::keySequence(QApplication::focusWidget(), k);
       QVERIFY2(gewaehlt.count() == 1, e.name.data());
       if (e.kennung > 0) QCOMPARE(s.h.form.AktuelleKennung, e.kennung);
@@ -195,7 +191,7 @@ private slots:
     QCOMPARE(s.E<QLineEdit>("GnameF")->text(), QString());  // the form is emptied for the next one
     QCOMPARE(QApplication::focusWidget(), s.E("GnameF"));
 
-    s.Waehle("NumPunkt");
+    s.Menue("NumPunkt");
     s.Tippe("GnameF", "Q");
     s.Tippe("aF", "2");
     s.Taste("aF", Qt::Key_Return);
@@ -212,25 +208,26 @@ private slots:
   // A message box shown by a run started with Return runs a loop of its own;
   // once it is closed, that Return goes no further: one key press, one run.
   void einReturnEinLaufTrotzMeldung() {
-    SitzungAuf<EchteMeldungen> s;
+    LeserDerMeldungen leser;
+    SitzungAuf<QtPlattform> s;
     s.Punkt("A", "1");
     s.Punkt("A", "4");  // the name is taken
-    QCOMPARE(s.ui.meldungen.size(), std::size_t{1});
-    QCOMPARE(s.ui.meldungen.back(), std::string("Der verwendete Quarnelname A  ist unerlaubt oder existiert bereits"));
-    s.Waehle("GGeradePP");
+    QCOMPARE(leser.meldungen.size(), std::size_t{1});
+    QCOMPARE(leser.meldungen.back(), std::string("Der verwendete Quarnelname A  ist unerlaubt oder existiert bereits"));
+    s.Menue("GGeradePP");
     s.Tippe("GnameF", "A");
     s.Taste("GnameF", Qt::Key_Return);
-    QCOMPARE(s.ui.meldungen.size(), std::size_t{2});
-    s.Waehle("NumEbene");
+    QCOMPARE(leser.meldungen.size(), std::size_t{2});
+    s.Menue("NumEbene");
     for (const char* feld : {"aF", "bF", "cF", "dF"}) s.Tippe(feld, "0");
     s.Tippe("GnameF", "E");
     s.Taste("GnameF", Qt::Key_Return);
-    QCOMPARE(s.ui.meldungen.size(), std::size_t{3});
+    QCOMPARE(leser.meldungen.size(), std::size_t{3});
     // The window's Return, from a number field.
-    s.Waehle("NumPunkt");
+    s.Menue("NumPunkt");
     s.Tippe("GnameF", "A");
     s.Taste("aF", Qt::Key_Return);
-    QCOMPARE(s.ui.meldungen.size(), std::size_t{4});
+    QCOMPARE(leser.meldungen.size(), std::size_t{4});
     QCOMPARE(s.Befehle(), std::size_t{1});
     QCOMPARE(s.h.objekte.Listen().NListe, std::string("O\rA\r"));
   }
@@ -239,8 +236,8 @@ private slots:
   // all: every multi-line field of every window takes it without harm.
   void leeresEinfuegenInJedesTextfeld() {
     Sitzung s;
-    s.Waehle("InfoHilfe");
-    s.Waehle("InfoQuarnel");
+    s.Menue("InfoHilfe");
+    s.Menue("InfoQuarnel");
     const QList<QPlainTextEdit*> felder = s.w.findChildren<QPlainTextEdit*>();  // the windows beside it too
     QCOMPARE(felder.size(), 5);  // note, description, last info; help and information text
     const QMimeData nichts;
@@ -307,7 +304,7 @@ private slots:
     QString waehrendDerMeldung = "?";
     s.ui.beiMeldung = [&] {
       waehrendDerMeldung = s.E<QLineEdit>("LoeschF")->text();
-      s.Waehle("GGeradePP");
+      s.Menue("GGeradePP");
     };
     std::unique_ptr<QMimeData> o(liste->model()->mimeData({liste->model()->index(0, 0)}));
     QDragEnterEvent ursprungBetreten(mitte, Qt::CopyAction, o.get(), Qt::LeftButton, Qt::NoModifier);
@@ -328,7 +325,7 @@ private slots:
     s.Punkt("P", "1");
     s.ui.shift = true;
     s.Doppelklick("QuarnelLB", 1, Qt::ShiftModifier);
-    Nebenfenster* f = s.w.KoordAnsicht();
+    Nebenfenster* f = s.w.Fenster(kKoordFensterArt);
     QVERIFY(f->isVisible());
     auto* xF = qobject_cast<QLineEdit*>(f->Element("xF"));
     QCOMPARE(xF->text(), QStringLiteral("1"));
@@ -365,7 +362,7 @@ private slots:
     QVERIFY(info->toPlainText().contains("0.333333"));
     s.E<QPushButton>("Beschr2ClipbB")->click();
     QCOMPARE(s.ui.zwischenablage, "\r" + s.h.ausgabe.InfoF());
-    QCOMPARE(Q(s.ui.zwischenablage).mid(1).replace('\r', '\n'), info->toPlainText());
+    QCOMPARE(QText(s.ui.zwischenablage).mid(1).replace('\r', '\n'), info->toPlainText());
     s.E<QPushButton>("BefListe2ClipbB1")->click();
     QCOMPARE(s.ui.zwischenablage, "\r" + s.h.befehle.Protokoll);
 
@@ -399,26 +396,26 @@ private slots:
 
   void hilfeUndInfofenster() {
     Sitzung s;
-    s.Waehle("InfoHilfe");
-    QPointer<Nebenfenster> hilfe = s.w.HilfeAnsicht();
+    s.Menue("InfoHilfe");
+    QPointer<Nebenfenster> hilfe = s.w.Fenster(kHilfeFensterArt);
     QVERIFY(hilfe && hilfe->isVisible());
     QVERIFY(!(hilfe->windowFlags() & Qt::WindowCloseButtonHint));
-    QCOMPARE(hilfe->size(), QSize(kHilfeFenster.breite, kHilfeFenster.hoehe));
+    QCOMPARE(hilfe->size(), QSize(kHilfeFensterArt.breite, kHilfeFensterArt.hoehe));
     auto* text = qobject_cast<QPlainTextEdit*>(hilfe->Element("InfoTxt"));
     QVERIFY(text->isReadOnly());
     QVERIFY(text->toPlainText().startsWith("Hilfe zum Programm Quarnel2 ( V0.81)\n"));
     qobject_cast<QPushButton*>(hilfe->Element("HilfeB"))->click();
     QVERIFY(hilfe->isHidden());
-    s.Waehle("InfoHilfe");
-    QCOMPARE(s.w.HilfeAnsicht(), hilfe.data());
+    s.Menue("InfoHilfe");
+    QCOMPARE(s.w.Fenster(kHilfeFensterArt), hilfe.data());
     QVERIFY(hilfe->isVisible());
     // Opening the help menu's title shows the help too.
     qobject_cast<QPushButton*>(hilfe->Element("HilfeB"))->click();
     emit s.w.Menue("HilfeM")->aboutToShow();
     QVERIFY(hilfe->isVisible());
 
-    s.Waehle("InfoQuarnel");
-    QPointer<Nebenfenster> info = s.w.InformAnsicht();
+    s.Menue("InfoQuarnel");
+    QPointer<Nebenfenster> info = s.w.Fenster(kInformFensterArt);
     QVERIFY(info && info->isVisible());
     const QString inhalt = qobject_cast<QPlainTextEdit*>(info->Element("InfoF"))->toPlainText();
     QVERIFY(!inhalt.isEmpty());
@@ -426,9 +423,9 @@ private slots:
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(info.isNull());
     QVERIFY(!s.h.InformFenster.sichtbar);
-    s.Waehle("InfoQuarnel");
-    QVERIFY(s.w.InformAnsicht() != nullptr && s.w.InformAnsicht()->isVisible());
-    QCOMPARE(qobject_cast<QPlainTextEdit*>(s.w.InformAnsicht()->Element("InfoF"))->toPlainText(), inhalt);
+    s.Menue("InfoQuarnel");
+    QVERIFY(s.w.Fenster(kInformFensterArt) != nullptr && s.w.Fenster(kInformFensterArt)->isVisible());
+    QCOMPARE(qobject_cast<QPlainTextEdit*>(s.w.Fenster(kInformFensterArt)->Element("InfoF"))->toPlainText(), inhalt);
   }
 
   void zeilenendenFuerDieAnzeige() {

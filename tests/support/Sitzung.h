@@ -1,11 +1,13 @@
 #pragma once
 // A main window on a recording platform, started as the program starts, with
-// functions that fill in the input form the way a user does and a scratch
+// functions that fill in the input form the way a user does, gestures that
+// drive the window through its tables as the Qt layer does, and a scratch
 // folder for protocol files.
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <span>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,10 +18,13 @@
 
 #include "interpreter/Ausfuehrung.h"
 #include "interpreter/BefehlT.h"
+#include "interpreter/Saetze.h"
 #include "interpreter/Wiedergabe.h"
 #include "platform/Aufzeichner.h"
 #include "platform/Text.h"
 #include "ui/main_window/HauptF.h"
+#include "ui/main_window/Steuerelemente.h"
+#include "ui/menus/Menueleiste.h"
 
 namespace quarnel::test {
 
@@ -52,18 +57,12 @@ private:
   std::filesystem::path pfad_;
 };
 
-// Counts the turns the core gives the event loop.
-class ZaehlenderAufzeichner : public Aufzeichner {
-public:
-  int ereignisse = 0;
-  void Ereignisse() override { ++ereignisse; }
-};
-
 struct Sitzung {
-  ZaehlenderAufzeichner ui;
+  Aufzeichner ui;
   HauptF h{ui};
 
-  Sitzung() { Neustart(h); }
+  // The window opens as the program starts.
+  Sitzung() { h.Ereignis(kHauptFenster.oeffnen); }
 
   // A protocol text: each sentence numbered, closed by a blank and CR, plus
   // the line end of the write-line call.
@@ -73,7 +72,8 @@ struct Sitzung {
     return s + "\n";
   }
 
-  static void Waehle(Auswahlliste& l, const std::string& name) {
+  // The operand list holds just this name, selected (none for "").
+  static void NurDieseZeile(Auswahlliste& l, const std::string& name) {
     l.zeilen = {name};
     l.auswahl = name.empty() ? -1 : 0;
   }
@@ -83,14 +83,14 @@ struct Sitzung {
             const std::string& g3 = "") {
     h.form.AktuelleKennung = k;
     h.form.GnameF.text = name;
-    Waehle(h.form.G1ListB, g1);
+    NurDieseZeile(h.form.G1ListB, g1);
     if (k == GErzeugeDrehen) {
       h.form.GradF.text = g2;
-      Waehle(h.form.G2ListB, "");
+      NurDieseZeile(h.form.G2ListB, "");
     } else {
-      Waehle(h.form.G2ListB, g2);
+      NurDieseZeile(h.form.G2ListB, g2);
     }
-    Waehle(h.form.G3ListB, g3);
+    NurDieseZeile(h.form.G3ListB, g3);
     TuEs(h);
   }
   void Punkt(const std::string& name, const std::string& x, const std::string& y, const std::string& z) {
@@ -115,6 +115,8 @@ struct Sitzung {
   const QuarnelT* Q(const std::string& name) const { return h.objekte.HoleQuarnel(name); }
   std::int32_t Typ(const std::string& name) const { return h.objekte.QuarnelTypNr(name); }
   std::size_t Befehle() const { return h.befehle.size(); }
+  // Command number n (from 1), which must exist.
+  const BefehlT& Befehl(std::size_t n) { return *h.befehle.Nr(static_cast<std::int64_t>(n)); }
   // The last command, or a blank one when the list is empty.
   const BefehlT& Letzter() {
     static const BefehlT leer;
@@ -128,6 +130,137 @@ struct Sitzung {
     return n;
   }
   std::vector<std::string> Meldungen() const { return ui.Meldungen(); }
+
+  // --- The window, driven as the Qt layer drives it -------------------------
+  // Every gesture goes to the handler that its control's row (or its
+  // window's) names, through the one way in; afterwards the object and
+  // command lists must show what a fresh render of the objects and commands
+  // shows.
+  template <class F>
+  auto Ereignis(F&& f) {
+    struct Danach {
+      Sitzung& s;
+      ~Danach() { s.ListenStimmen(); }
+    } danach{*this};
+    return h.Ereignis(std::forward<F>(f));
+  }
+  static const Verhalten& Von(std::string_view name, std::span<const Steuerelement> tabelle = kHauptFSteuerelemente) {
+    const Steuerelement* s = FindeSteuerelement(tabelle, name);
+    if (s == nullptr) ADD_FAILURE() << "no control " << name;
+    static const Verhalten keins;
+    return s ? s->verhalten : keins;
+  }
+  // A menu entry chosen: whether an action belongs to it.
+  bool Menuewahl(std::string_view name) {
+    return Ereignis([name](HauptF& h) { return MenueGewaehlt(h, name); });
+  }
+  void Menue(std::string_view name) { EXPECT_TRUE(Menuewahl(name)) << name; }
+  void Klick(std::string_view knopf, std::span<const Steuerelement> tabelle = kHauptFSteuerelemente) {
+    Ereignis(Von(knopf, tabelle).aktion);
+  }
+  // A key typed into a control; a control without a key handler of its own
+  // hands it to its window's.
+  bool Taste(std::string_view feld, const std::string& taste,
+             std::span<const Steuerelement> tabelle = kHauptFSteuerelemente) {
+    auto handler = Von(feld, tabelle).taste;
+    if (handler == nullptr && tabelle.data() == kHauptFSteuerelemente.data()) handler = kHauptFenster.taste;
+    if (handler == nullptr) return false;
+    return Ereignis([handler, &taste](HauptF& h) { return handler(h, taste); });
+  }
+  // Return in a control of the main window that has no key handler.
+  void Fenstertaste(const std::string& taste) { Taste("aF", taste); }
+  void Maus() { Ereignis(kHauptFenster.mausbewegung); }
+  bool Schliessen() { return Ereignis(kHauptFenster.schliessen); }
+  void Popup(int eintrag) {
+    auto gewaehlt = Von("PopupMenu1").gewaehlt;
+    Ereignis([gewaehlt, eintrag](HauptF& h) { gewaehlt(h, eintrag); });
+  }
+  // Typing a name: every key reaches the name field's handler first.
+  void TippeName(const std::string& name) {
+    for (char c : name) Taste("GnameF", std::string(1, c));
+    h.form.GnameF.text = name;
+  }
+  // Picks the row of the object, or the row number, as a click does.
+  static void WaehleZeile(Auswahlliste& l, const std::string& name) {
+    l.auswahl = -1;
+    for (std::size_t i = 0; i < l.zeilen.size(); ++i)
+      if (NameDerZeile(l.zeilen[i]) == name) l.auswahl = static_cast<int>(i);
+    EXPECT_GE(l.auswahl, 0) << name;
+  }
+  void Doppelklick(std::string_view liste, const std::string& name) {
+    const Verhalten& v = Von(liste);
+    WaehleZeile(*v.liste(h), name);
+    Ereignis(v.doppelklick);
+  }
+  void Doppelklick(std::string_view liste, int zeile) {
+    const Verhalten& v = Von(liste);
+    v.liste(h)->auswahl = zeile;
+    Ereignis(v.doppelklick);
+  }
+  // Drags a row onto a drop field and moves the mouse out of it.
+  void Ablegen(std::string_view feld, const std::string& zeile) {
+    const Verhalten& v = Von(feld);
+    Ereignis([&](HauptF& h) { v.ablegen(h, zeile); });
+    Ereignis(v.verlassen);
+  }
+  void ZieheObjekt(const std::string& name, std::string_view feld = "LoeschF") {
+    std::string zeile;
+    for (const std::string& z : h.fenster.QuarnelLB.zeilen)
+      if (NameDerZeile(z) == name) zeile = z;
+    EXPECT_FALSE(zeile.empty()) << name;
+    Ablegen(feld, zeile);
+  }
+  void ZieheBefehl(std::size_t n, std::string_view feld = "LoeschF") {
+    Ablegen(feld, Von("ProtokollBox").ziehtext(h, static_cast<int>(n - 1)));
+  }
+  // A point or plane from the number form, a construction from its form,
+  // each chosen in the menu and run with Return in the name field.
+  void PunktImFenster(const std::string& n, const std::string& x, const std::string& y, const std::string& z) {
+    Menue("NumPunkt");
+    TippeName(n);
+    h.form.aF.text = x;
+    h.form.bF.text = y;
+    h.form.cF.text = z;
+    Taste("GnameF", "\r");
+  }
+  void EbeneImFenster(const std::string& n, const std::string& a, const std::string& b, const std::string& c,
+                      const std::string& d) {
+    Menue("NumEbene");
+    TippeName(n);
+    h.form.aF.text = a;
+    h.form.bF.text = b;
+    h.form.cF.text = c;
+    h.form.dF.text = d;
+    Taste("GnameF", "\r");
+  }
+  void FormImFenster(std::string_view menue, const std::string& n, const std::string& a, const std::string& b,
+                     const std::string& c = "") {
+    Menue(menue);
+    TippeName(n);
+    WaehleZeile(h.form.G1ListB, a);
+    if (!b.empty()) WaehleZeile(h.form.G2ListB, b);
+    if (!c.empty()) WaehleZeile(h.form.G3ListB, c);
+    Klick("TuEsButton");
+  }
+
+  // The object and command lists show every object and every command, as a
+  // fresh render of them shows them.
+  void ListenStimmen() const {
+    std::vector<std::string> objekte, befehle;
+    h.objekte.FuerAlle([&](const QuarnelT& g) {
+      if (g.Typ != Zahl) objekte.push_back(Objektzeile(g));  // a blank head has no row
+    });
+    std::int64_t n = 0;
+    for (const BefehlT& b : h.befehle) {
+      std::string z = Protokollzeile(++n, b);
+      z.pop_back();  // its CR
+      befehle.push_back(z);
+    }
+    EXPECT_EQ(h.fenster.QuarnelLB.zeilen, objekte);
+    EXPECT_EQ(h.fenster.ProtokollBox.zeilen, befehle);
+    EXPECT_EQ(h.fenster.ProtoInfoT.text,
+              h.ausgabe.ProtokollAn ? "Beschreibungsfenster aktiv" : "Beschreibungsenfenster inaktiv");
+  }
 };
 
 }  // namespace quarnel::test

@@ -1,6 +1,10 @@
-// The input form of each command kind: it reads as a German sentence, the
-// new object's name first, then the prompt and the operand lists joined by
-// connector words, or the number fields of a point or a plane.
+// The main window's methods that lay out the input form for each command
+// kind (declared with the other methods in HauptF.h). The form reads as a
+// German sentence: the new object's name first, then the prompt and the
+// operand lists joined by connector words, or the number fields of a point
+// or a plane. A new command kind gets its row in kFormen here, its menu entry
+// in kMenueleiste (ui/menus/Menueleiste.cpp) and its sentence in Satzformen
+// (interpreter/Saetze.cpp).
 #include <array>
 
 #include "interpreter/BefehlT.h"
@@ -122,7 +126,6 @@ void HauptF::SetzeKennungAuf(std::int32_t k) {
     f.HinweisF.nurLesen = false;
     f.Fokus = "HinweisF";
   }
-  ListboxenAbgleichen();
 }
 
 void HauptF::PunktEingabeSchablone() {

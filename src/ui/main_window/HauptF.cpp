@@ -23,7 +23,7 @@ std::string NameDerZeile(std::string_view zeile) {
 
 HauptF::HauptF(Plattform& ui_) : Ablauf(ui_) {}
 
-void HauptF::ListboxenAbgleichen() {
+void HauptF::ListenNachfuehren() {
   const std::string& objektzeilen = objekte.Listen().ErwNListe;
   if (objektzeilen != quarnelLBText_) {
     quarnelLBText_ = objektzeilen;
@@ -37,50 +37,6 @@ void HauptF::ListboxenAbgleichen() {
   fenster.ProtoInfoT.text = ausgabe.ProtokollAn ? kModusAn : kModusAus;
 }
 
-namespace {
-
-// Which model shows which control, by the control's name.
-template <class T>
-struct Bindung {
-  std::string_view name;
-  T Eingabeform::*inForm;
-  T Fensterelemente::*imFenster;
-};
-constexpr Bindung<Textfeld> kTextfelder[] = {
-    {"GnameF", &Eingabeform::GnameF, nullptr},     {"aF", &Eingabeform::aF, nullptr},
-    {"bF", &Eingabeform::bF, nullptr},             {"cF", &Eingabeform::cF, nullptr},
-    {"dF", &Eingabeform::dF, nullptr},             {"GradF", &Eingabeform::GradF, nullptr},
-    {"HinweisF", &Eingabeform::HinweisF, nullptr}, {"LoeschF", nullptr, &Fensterelemente::LoeschF},
-    {"SammelF", nullptr, &Fensterelemente::SammelF},
-};
-constexpr Bindung<Beschriftung> kBeschriftungen[] = {
-    {"aT", &Eingabeform::aT, nullptr},           {"bT", &Eingabeform::bT, nullptr},
-    {"cT", &Eingabeform::cT, nullptr},           {"dT", &Eingabeform::dT, nullptr},
-    {"EingabeText", &Eingabeform::EingabeText, nullptr},
-    {"durch2T", &Eingabeform::durch2T, nullptr}, {"undT", &Eingabeform::undT, nullptr},
-    {"ProtoInfoT", nullptr, &Fensterelemente::ProtoInfoT},
-};
-constexpr Bindung<Auswahlliste> kListen[] = {
-    {"G1ListB", &Eingabeform::G1ListB, nullptr},
-    {"G2ListB", &Eingabeform::G2ListB, nullptr},
-    {"G3ListB", &Eingabeform::G3ListB, nullptr},
-    {"QuarnelLB", nullptr, &Fensterelemente::QuarnelLB},
-    {"ProtokollBox", nullptr, &Fensterelemente::ProtokollBox},
-};
-
-template <class T, std::size_t N>
-T* Finde(const Bindung<T> (&tabelle)[N], std::string_view name, Eingabeform& form, Fensterelemente& fenster) {
-  for (const Bindung<T>& b : tabelle)
-    if (b.name == name) return b.inForm != nullptr ? &(form.*b.inForm) : &(fenster.*b.imFenster);
-  return nullptr;
-}
-
-}  // namespace
-
-Textfeld* HauptF::TextfeldNamens(std::string_view name) { return Finde(kTextfelder, name, form, fenster); }
-Beschriftung* HauptF::BeschriftungNamens(std::string_view name) { return Finde(kBeschriftungen, name, form, fenster); }
-Auswahlliste* HauptF::ListeNamens(std::string_view name) { return Finde(kListen, name, form, fenster); }
-
 bool HauptF::IstBefehlszeile(std::string_view zeile) const {
   if (zeile.size() < 3 || zeile[0] != '<') return false;
   std::size_t n = 0, i = 1;
@@ -92,17 +48,26 @@ bool HauptF::IstBefehlszeile(std::string_view zeile) const {
 void HauptF::Open() {
   ausgabe.Dezimalen = 6;
   Neustart(*this);
-  ListboxenAbgleichen();
 }
 
 void HauptF::MouseMove() { fenster.IgnoreReturn = false; }
+
+bool HauptF::Close() {
+  bool beenden = false;
+  switch (ui.Frage("Vor dem Beenden Speichern?", FrageArt::JaNeinAbbrechen)) {
+    case Antwort::Nein: beenden = true; break;
+    case Antwort::Ja: beenden = SpeichereProtokoll(*this); break;
+    default: break;
+  }
+  if (beenden) ui.Beenden(0);
+  return beenden;
+}
 
 bool HauptF::KeyDown(std::string_view taste) {
   if (form.AufHinweisWarten || fenster.IgnoreReturn || EditierfensterWarten()) return false;
   if (taste == kReturn) {
     fenster.IgnoreReturn = true;
     TuEs(*this);
-    ListboxenAbgleichen();
   }
   return false;
 }
@@ -119,7 +84,6 @@ bool HauptF::GnameF_KeyDown(std::string_view taste) {
 void HauptF::TuEsButton_Action() {
   if (fenster.IgnoreReturn || EditierfensterWarten()) return;
   TuEs(*this);
-  ListboxenAbgleichen();
 }
 
 void HauptF::G2ListB_Change() { form.GradF.sichtbar = false; }
@@ -136,30 +100,9 @@ void HauptF::QuarnelLB_DoubleClick() {
     const std::int32_t t = objekte.QuarnelTypNr(name);
     BefehlT* b = befehle.HoleBefehl(name);
     const QuarnelT* g = objekte.HoleQuarnel(name);
-    if (b != nullptr && g != nullptr && (t == Punkt || t == Ebene)) {
-      Editierfenster& f = t == Punkt ? KoordFenster : GlFenster;
-      f.AktuellerBefehl = b;
-      f.name = name;
-      if (t == Punkt) {
-        f.Titel.text = "Koordinaten des Punktes " + name;
-        f.xF.text = Str(g->v1.x());
-        f.yF.text = Str(g->v1.y());
-        f.zF.text = Str(g->v1.z());
-      } else {
-        // The normal as the plane stores it, and the constant that belongs to it.
-        f.Titel.text = "Koordinatengleichung der Ebene " + name;
-        f.xF.text = Str(g->v2.x());
-        f.yF.text = Str(g->v2.y());
-        f.zF.text = Str(g->v2.z());
-        f.dF.text = Str(g->v1.SkalProd(g->v2));
-      }
-      f.Warten = true;
-      f.sichtbar = true;
-      f.Fokus = "xF";
-    }
+    if (b != nullptr && g != nullptr && (t == Punkt || t == Ebene)) (t == Punkt ? KoordFenster : GlFenster).Oeffnen(*b, *g);
   }
   ausgabe.doppelklick = false;
-  ListboxenAbgleichen();
 }
 
 std::string HauptF::QuarnelLB_DragRow(int zeile) const {
@@ -172,24 +115,20 @@ void HauptF::BevelButton1_Action() {
   ausgabe.InfoAktualisieren();
 }
 
-void HauptF::ProtokollBox_DoubleClick() {
-  BefehlszeileDoppelklick(*this, fenster.ProtokollBox.Text());
-  ListboxenAbgleichen();
-}
+void HauptF::ProtokollBox_DoubleClick() { BefehlszeileDoppelklick(*this, fenster.ProtokollBox.Text()); }
 
 std::string HauptF::ProtokollBox_DragRow(int zeile) const {
   if (zeile < 0 || static_cast<std::size_t>(zeile) >= fenster.ProtokollBox.zeilen.size()) return {};
   return fenster.ProtokollBox.zeilen[static_cast<std::size_t>(zeile)];
 }
 
-void HauptF::KillLastOrder3_Action() {
-  LoescheLetztenBefehl(*this);
-  ListboxenAbgleichen();
-}
+void HauptF::KillLastOrder3_Action() { LoescheLetztenBefehl(*this); }
 
 void HauptF::Beschr2ClipbB_Action() { ui.Zwischenablage(std::string(1, CR) + ausgabe.InfoF()); }
 
 void HauptF::BefListe2ClipbB1_Action() { ui.Zwischenablage(std::string(1, CR) + befehle.Protokoll); }
+
+void HauptF::LoeschF_DropObject(std::string_view zeile) { fenster.LoeschF.text = zeile; }
 
 void HauptF::LoeschF_MouseExit() {
   const std::string t = std::move(fenster.LoeschF.text);
@@ -200,7 +139,6 @@ void HauptF::LoeschF_MouseExit() {
     // and every object is computed again without it.
     LoescheBefehl(*this, t);
     AnweisungslisteAusfuehren(*this);
-    ListboxenAbgleichen();
     return;
   }
   const std::string name = NameDerZeile(t);
@@ -218,7 +156,6 @@ void HauptF::LoeschF_MouseExit() {
   befehle.Anhaengen(std::move(b));
   objekte.ErzeugeNamenListen();
   befehle.ZeigeBefehlsliste();
-  ListboxenAbgleichen();
 }
 
 bool HauptF::LoeschF_KeyDown(std::string_view) {
@@ -226,6 +163,8 @@ bool HauptF::LoeschF_KeyDown(std::string_view) {
   fenster.LoeschF.text.clear();
   return true;
 }
+
+void HauptF::SammelF_DropObject(std::string_view zeile) { fenster.SammelF.text = zeile; }
 
 void HauptF::SammelF_MouseExit() {
   const std::string t = std::move(fenster.SammelF.text);

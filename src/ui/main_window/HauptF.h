@@ -1,18 +1,40 @@
 #pragma once
 // The main window without pixels: the top of the chain that holds the state
-// of a run (Bauraum, Beschreibung, Ablauf, HauptF). It adds the edit, help
-// and information windows and handles the window's events. The Qt layer
-// draws it, writes what the user types or selects into its control models,
-// and forwards each event to the method named after the control and the
-// event.
+// of a run (Bauraum, Beschreibung, Ablauf, HauptF). It adds the main
+// window's own controls, the edit, help and information windows, and the
+// handlers of every event. The Qt layer draws it, writes what the user types
+// or selects into the control models, and hands every other gesture to the
+// control's handler through Ereignis, the one way in.
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
 #include "interpreter/Ablauf.h"
-#include "ui/main_window/Nebenfenster.h"
+#include "interpreter/Bedienmodelle.h"
+#include "ui/main_window/Editierfenster.h"
 
 namespace quarnel {
+
+// The main window's own controls beside the input form.
+struct Fensterelemente {
+  Auswahlliste QuarnelLB;    // one row per object: name, blank(s), type word
+  Auswahlliste ProtokollBox; // one row per command: "<n>", four blanks, sentence
+  // The delete and collect fields: a dropped row's text lands here and is
+  // acted on when the mouse leaves the field.
+  Textfeld LoeschF, SammelF;
+  Beschriftung ProtoInfoT{"Beschreibungsfenster aktiv"};  // the description mode
+  int PopupMenu1 = 0;        // index of the decimals popup's entry shown
+  // Return-key gate: the window's Return has just run the form; cleared by
+  // another key in the name field, a mouse movement or a confirmed edit window.
+  bool IgnoreReturn = false;
+};
+
+// A window that shows a fixed text.
+struct Textfenster {
+  bool sichtbar = false;
+};
 
 // Inherited: ui, objekte, destruktiv (Bauraum); ausgabe, ZeigeQuarnel,
 // AlleQuarnelZeigen (Beschreibung); form, befehle (Ablauf).
@@ -23,14 +45,36 @@ public:
   HauptF& operator=(const HauptF&) = delete;
 
   Fensterelemente fenster;  // the object and command lists, drop fields, popup, mode label
-  Editierfenster KoordFenster, GlFenster;  // point and plane edit windows
+  Editierfenster KoordFenster{false}, GlFenster{true};  // point and plane edit windows
   Textfenster HilfeFenster, InformFenster;
+
+  // --- The one way in ----------------------------------------------------------
+  // Every event runs its handler through here: the handler does its work on
+  // the state, then the object and command lists are brought up to date with
+  // the objects and commands, once, whatever the handler did. Returns what
+  // the handler returns.
+  template <class F>
+  auto Ereignis(F&& handler) {
+    if constexpr (std::is_void_v<std::invoke_result_t<F, HauptF&>>) {
+      std::forward<F>(handler)(*this);
+      ListenNachfuehren();
+    } else {
+      auto ergebnis = std::forward<F>(handler)(*this);
+      ListenNachfuehren();
+      return ergebnis;
+    }
+  }
 
   // --- The window and its controls ------------------------------------------
   // Once, when the window is first shown: six decimals, a restart.
   void Open();
   // Any mouse movement over the window opens the Return gate again.
   void MouseMove();
+  // Closing the window is quitting: "Vor dem Beenden Speichern?" with Yes,
+  // No and Cancel. The program ends after No, or after Yes when the file was
+  // written; Cancel, a cancelled save dialog or a failed write return to the
+  // program, so that no work is lost. True when the program ends.
+  bool Close();
   // Keys take their text ("\r" for Return). A key handler returns true when
   // it swallowed the key, false when the key goes on to the control.
   // The window's own key: Return runs the form once, then waits for a mouse
@@ -52,16 +96,18 @@ public:
   void KillLastOrder3_Action();
   void Beschr2ClipbB_Action();
   void BefListe2ClipbB1_Action();
-  // The drop fields act on the dropped row when the mouse leaves them; they
-  // take no typing.
+  // The drop fields take a dropped row's text and act on it when the mouse
+  // leaves them; they take no typing.
+  void LoeschF_DropObject(std::string_view zeile);
   void LoeschF_MouseExit();
   bool LoeschF_KeyDown(std::string_view taste);
+  void SammelF_DropObject(std::string_view zeile);
   void SammelF_MouseExit();
   bool SammelF_KeyDown(std::string_view taste);
   void PopupMenu1_Change(int index);
   void SprachInfoB_Action();
 
-  // --- The input form --------------------------------------------------------
+  // --- The input form (Formular.cpp) -------------------------------------------
   // Shows the form of command kind k: prompt, operand lists filled with the
   // names that fit, number fields or note field.
   void SetzeKennungAuf(std::int32_t k);
@@ -69,16 +115,6 @@ public:
   void EbenenEingabeSchablone();
   // An OK/Cancel question; 1 for OK, 2 otherwise.
   int YesNoAbfrage(const std::string& frage);
-
-  // Loads the object list box from the name list and the command list box
-  // from the protocol text where they changed, and lets the mode label
-  // follow the description mode. Every event handler ends with it.
-  void ListboxenAbgleichen();
-  // The model of the main window's control of that name (input form or
-  // window), nullptr when it has none of that kind.
-  Textfeld* TextfeldNamens(std::string_view name);
-  Beschriftung* BeschriftungNamens(std::string_view name);
-  Auswahlliste* ListeNamens(std::string_view name);
 
   // Whether a dropped text is a row of the command list: "<n>" and the rest
   // of command n's row as the list shows it now. Any other text is an object
@@ -88,6 +124,10 @@ public:
   bool EditierfensterWarten() const { return KoordFenster.Warten || GlFenster.Warten; }
 
 private:
+  // Loads the object list box and the command list box where their rows
+  // changed, and lets the mode label follow the description mode.
+  void ListenNachfuehren();
+
   std::string quarnelLBText_;
   std::string protokollBoxText_;
 };

@@ -1,20 +1,70 @@
 #pragma once
-// The 40 controls of the main window: name, kind, place and look. Every
-// control sits at a fixed place in the 995 x 622 content area for the whole
-// run; the Qt layer builds its widgets from this table, so that each widget
-// carries the control's name and the core and the screen agree on it.
+// The windows of the program and their controls, one row per control: its
+// name, kind, place and look, the model that holds what it shows, and the
+// handlers of the events it takes. Every control sits at a fixed place in
+// its window for the whole run. The Qt layer builds each window from its
+// table alone: a widget per row that carries the control's name, draws the
+// row's model and hands each event to the row's handler, through the one way
+// in (HauptF::Ereignis).
+//
+// A new control is one row here (and its model and handlers in HauptF); a
+// new window is a table and a Fensterart, listed in kFenster
+// (ui/menus/Fenster.h).
 #include <array>
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
 
 namespace quarnel {
 
-enum class Steuerart { Textfeld, Beschriftung, Liste, Knopf, Aufklappmenue, Trennlinie };
+class HauptF;
+struct Textfeld;
+struct Beschriftung;
+struct Auswahlliste;
+
+enum class Steuerart {
+  Textfeld,      // one line, or several (mehrzeilig)
+  Ablagefeld,    // takes rows dropped from the program's own lists, no typing
+  Beschreibung,  // the description area: the description text, newest first
+  Beschriftung,
+  Liste,
+  Knopf,
+  Aufklappmenue,
+  Trennlinie,
+};
+
+// A picture on a button in place of a caption.
+enum class Bild { Keins, Information };
+
+// What a control shows and what it does; nullptr where it shows or takes
+// nothing of the kind. Models are reached from the main window's state.
+struct Verhalten {
+  // --- the model ---
+  Textfeld* (*feld)(HauptF&) = nullptr;            // typing goes into it
+  Beschriftung* (*beschriftung)(HauptF&) = nullptr;
+  Auswahlliste* (*liste)(HauptF&) = nullptr;       // the selection goes into it
+  std::string_view (*anzeige)(const HauptF&) = nullptr;  // a text the user only reads
+  int (*index)(const HauptF&) = nullptr;           // the popup's entry shown
+  std::span<const std::string_view> eintraege{};   // the popup's entries
+  // --- the events ---
+  void (*aktion)(HauptF&) = nullptr;                        // button pressed
+  bool (*taste)(HauptF&, std::string_view) = nullptr;       // key typed; true swallows it
+  void (*wechsel)(HauptF&) = nullptr;                       // selection changed by the user
+  void (*doppelklick)(HauptF&) = nullptr;                   // on a row, which is selected first
+  void (*gewaehlt)(HauptF&, int) = nullptr;                 // popup entry chosen
+  void (*ablegen)(HauptF&, std::string_view) = nullptr;     // a row's text dropped on it
+  void (*verlassen)(HauptF&) = nullptr;                     // the mouse left it
+  // The text a row carries when it is dragged out; rows cannot be dragged
+  // without it.
+  std::string (*ziehtext)(const HauptF&, int zeile) = nullptr;
+};
 
 struct Steuerelement {
   std::string_view name;
   Steuerart art;
   int links, oben, breite, hoehe;   // content coordinates
+  Verhalten verhalten = {};
   std::string_view text = {};       // caption or first text
   std::uint32_t hintergrund = 0xFFFFFF;
   int schriftgroesse = 0;           // 0: the system's size
@@ -22,41 +72,44 @@ struct Steuerelement {
   bool mehrzeilig = false;
   bool nurLesen = false;
   bool sichtbar = true;             // when the window is built
-  bool ziehbar = false;             // rows can be dragged out
+  bool rollleiste = false;          // a vertical scroll bar always
+  bool ohneFokus = false;           // a button that never takes the keyboard
+  Bild bild = Bild::Keins;
+};
+
+// A window: title, content size, controls, and what the window itself does.
+struct Fensterart {
+  std::string_view titel;
+  int breite, hoehe;
+  std::span<const Steuerelement> steuerelemente;
+  // Whether it is shown; nullptr for the main window, which always is.
+  bool (*sichtbar)(const HauptF&) = nullptr;
+  // The control that takes the keyboard next, by name ("" for none); the Qt
+  // layer moves the focus there, the field's text selected so that typing
+  // replaces it, and empties it.
+  std::string* (*fokus)(HauptF&) = nullptr;
+  // A key typed into a control of the window that has no key handler of its own.
+  bool (*taste)(HauptF&, std::string_view) = nullptr;
+  void (*mausbewegung)(HauptF&) = nullptr;  // the mouse moved over the window
+  void (*oeffnen)(HauptF&) = nullptr;       // once, when the window is first shown
+  // The close box (or the desktop) closes the window: true when it may close.
+  bool (*schliessen)(HauptF&) = nullptr;
+  bool schliessbar = true;   // the title bar offers a close box
+  bool nurMinimieren = false;  // no other button in the title bar but minimise
+  bool verwerfen = false;    // closed by its close box, the window is built anew next time
 };
 
 inline constexpr int kInhaltBreite = 995;
 inline constexpr int kInhaltHoehe = 622;
 
-// In creation order.
+// The main window's controls, in creation order.
 extern const std::array<Steuerelement, 40> kHauptFSteuerelemente;
+extern const Fensterart kHauptFenster;
 
 // The entries of the decimals popup, by index: a heading, then 1 to 6 decimals.
 extern const std::array<std::string_view, 7> kDezimalenEintraege;
 
-// The main window, the edit windows of a point and of a plane, and the help
-// and information windows: title, content size and controls.
-struct Fensterart {
-  std::string_view titel;
-  int breite, hoehe;
-};
-inline constexpr Fensterart kHauptFenster{"Quarnel2", kInhaltBreite, kInhaltHoehe};
-inline constexpr Fensterart kKoordFenster{"Ändern von Koordinaten", 357, 145};
-inline constexpr Fensterart kGlFenster{"Änderung der Ebenengleichung", 533, 145};
-inline constexpr Fensterart kHilfeFenster{"Hilfe", 502, 652};
-inline constexpr Fensterart kInformFenster{"Info", 536, 430};
-extern const std::array<Steuerelement, 6> kKoordFensterSteuerelemente;
-extern const std::array<Steuerelement, 10> kGlFensterSteuerelemente;
-extern const std::array<Steuerelement, 2> kHilfeFensterSteuerelemente;
-extern const std::array<Steuerelement, 2> kInformFensterSteuerelemente;
-
 // The control of that name in the table, nullptr when there is none.
-template <std::size_t N>
-constexpr const Steuerelement* FindeSteuerelement(const std::array<Steuerelement, N>& tabelle,
-                                                  std::string_view name) {
-  for (const Steuerelement& s : tabelle)
-    if (s.name == name) return &s;
-  return nullptr;
-}
+const Steuerelement* FindeSteuerelement(std::span<const Steuerelement> tabelle, std::string_view name);
 
 }  // namespace quarnel

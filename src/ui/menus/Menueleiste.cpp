@@ -1,6 +1,5 @@
 #include "ui/menus/Menueleiste.h"
 
-
 #include "interpreter/Bearbeitung.h"
 #include "interpreter/BefehlT.h"
 #include "interpreter/Wiedergabe.h"
@@ -77,14 +76,6 @@ const MenueEintrag* FindeMenueEintrag(std::string_view name) {
   return nullptr;
 }
 
-bool BeendenErlaubt(HauptF& h) {
-  switch (h.ui.Frage("Vor dem Beenden Speichern?", FrageArt::JaNeinAbbrechen)) {
-    case Antwort::Nein: return true;
-    case Antwort::Ja: return SpeichereProtokoll(h);
-    default: return false;
-  }
-}
-
 namespace {
 
 struct Handlung {
@@ -98,7 +89,7 @@ constexpr std::array<Handlung, 12> kHandlungen{{
   {"FileLaden", [](HauptF& h) { LadeFile(h); }},
   {"FileSpeichern", [](HauptF& h) { SpeichereProtokoll(h); }},
   {"FileAktualisieren", [](HauptF& h) { AnweisungslisteAusfuehren(h); }},
-  {"FileQuit", [](HauptF& h) { if (BeendenErlaubt(h)) h.ui.Beenden(0); }},
+  {"FileQuit", [](HauptF& h) { h.Close(); }},
   {"AusgabeAllesZeigen", [](HauptF& h) { h.AlleQuarnelZeigen(); }},
   // The mode label follows the mode when the window is brought up to date.
   {"AusgabeProtokoll", [](HauptF& h) { h.ausgabe.ProtokollAn = !h.ausgabe.ProtokollAn; }},
@@ -129,7 +120,6 @@ bool MenueGewaehlt(HauptF& h, std::string_view name) {
         getan = true;
       }
   }
-  h.ListboxenAbgleichen();
   return getan;
 }
 

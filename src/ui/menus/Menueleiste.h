@@ -31,15 +31,10 @@ extern const std::array<MenueEintrag, 54> kMenueleiste;
 // The entry of that name, nullptr when there is none.
 const MenueEintrag* FindeMenueEintrag(std::string_view name);
 
-// Does what choosing the entry does. False when no action belongs to the
-// name (titles, submenus, separators, unknown names); the title of the help
-// menu shows the help window.
+// Does what choosing the entry does; an event handler, run through
+// HauptF::Ereignis. False when no action belongs to the name (titles,
+// submenus, separators, unknown names); the title of the help menu shows
+// the help window.
 bool MenueGewaehlt(HauptF& h, std::string_view name);
-
-// The question before the program ends: "Vor dem Beenden Speichern?" with
-// Yes, No and Cancel. True when the program may end: after No, or after Yes
-// when the file was written. Cancel, a cancelled save dialog or a failed
-// write return to the program, so that no work is lost.
-bool BeendenErlaubt(HauptF& h);
 
 }  // namespace quarnel

@@ -11,7 +11,7 @@
 #include "platform/Text.h"
 #include "ui/main_window/HauptF.h"
 #include "ui/main_window/Steuerelemente.h"
-#include "ui/menus/Editierfenster.h"
+#include "ui/main_window/Editierfenster.h"
 #include "ui/menus/Menueleiste.h"
 
 namespace quarnel::test {
@@ -19,77 +19,8 @@ namespace {
 
 const std::string cr(1, CR);
 
-struct Fenster {
-  Aufzeichner ui;
-  HauptF h{ui};
-  Fenster() { h.Open(); }
-
-  void Menue(std::string_view name) { EXPECT_TRUE(MenueGewaehlt(h, name)); }
-  // Picks the row of that name in an operand list, as a click does.
-  void Waehle(Auswahlliste& l, const std::string& name) {
-    l.auswahl = -1;
-    for (std::size_t i = 0; i < l.zeilen.size(); ++i)
-      if (NameDerZeile(l.zeilen[i]) == name) l.auswahl = static_cast<int>(i);
-    ASSERT_GE(l.auswahl, 0) << name;
-  }
-  // Typing a name: every key reaches the name field's handler first.
-  void TippeName(const std::string& name) {
-    for (char c : name) h.GnameF_KeyDown(std::string(1, c));
-    h.form.GnameF.text = name;
-  }
-  void Punkt(const std::string& n, const std::string& x, const std::string& y, const std::string& z) {
-    Menue("NumPunkt");
-    TippeName(n);
-    h.form.aF.text = x;
-    h.form.bF.text = y;
-    h.form.cF.text = z;
-    h.GnameF_KeyDown("\r");
-  }
-  void Ebene(const std::string& n, const std::string& a, const std::string& b, const std::string& c,
-             const std::string& d) {
-    Menue("NumEbene");
-    TippeName(n);
-    h.form.aF.text = a;
-    h.form.bF.text = b;
-    h.form.cF.text = c;
-    h.form.dF.text = d;
-    h.GnameF_KeyDown("\r");
-  }
-  void Form(std::string_view menue, const std::string& n, const std::string& a, const std::string& b,
-            const std::string& c = "") {
-    Menue(menue);
-    TippeName(n);
-    Waehle(h.form.G1ListB, a);
-    if (!b.empty()) Waehle(h.form.G2ListB, b);
-    if (!c.empty()) Waehle(h.form.G3ListB, c);
-    h.TuEsButton_Action();
-  }
-  // Drags the row of the object (or the command row number n) onto a drop
-  // field and moves the mouse out of it.
-  void ZieheObjekt(const std::string& name, bool aufLoeschF = true) {
-    std::string zeile;
-    for (const std::string& z : h.fenster.QuarnelLB.zeilen)
-      if (NameDerZeile(z) == name) zeile = z;
-    ASSERT_FALSE(zeile.empty()) << name;
-    (aufLoeschF ? h.fenster.LoeschF : h.fenster.SammelF).text = zeile;
-    if (aufLoeschF) h.LoeschF_MouseExit();
-    else h.SammelF_MouseExit();
-  }
-  void ZieheBefehl(std::size_t n) {
-    h.fenster.LoeschF.text = h.ProtokollBox_DragRow(static_cast<int>(n - 1));
-    h.LoeschF_MouseExit();
-  }
-  const QuarnelT* Q(const std::string& n) const { return h.objekte.HoleQuarnel(n); }
-  const BefehlT& Befehl(std::size_t n) { return *h.befehle.Nr(static_cast<std::int64_t>(n)); }
-  std::vector<std::string> Namen() const {
-    std::vector<std::string> v;
-    for (const std::string& z : h.fenster.QuarnelLB.zeilen) v.push_back(NameDerZeile(z));
-    return v;
-  }
-};
-
 TEST(HauptF, StartsEmptyAndBuildsAConstructionFromTheForms) {
-  Fenster f;
+  Sitzung f;
   HauptF& h = f.h;
   EXPECT_EQ(h.fenster.QuarnelLB.zeilen, std::vector<std::string>{"O             Punkt"});
   EXPECT_TRUE(h.fenster.ProtokollBox.zeilen.empty());
@@ -111,14 +42,14 @@ TEST(HauptF, StartsEmptyAndBuildsAConstructionFromTheForms) {
   h.form.aF.text = "1";
   h.form.bF.text = "0";
   h.form.cF.text = "0";
-  h.KeyDown("\r");
+  f.Fenstertaste("\r");
   h.form.GnameF.text = "Z";
-  h.KeyDown("\r");
-  h.TuEsButton_Action();
+  f.Fenstertaste("\r");
+  f.Klick("TuEsButton");
   EXPECT_EQ(h.befehle.size(), 1u);
-  h.MouseMove();
-  f.Punkt("B", "1", "0", "4");
-  f.Punkt("C", "0", "3,5", "1/2");
+  f.Maus();
+  f.PunktImFenster("B", "1", "0", "4");
+  f.PunktImFenster("C", "0", "3,5", "1/2");
   EXPECT_EQ(f.Q("C")->v1, VektorT(0, 3.5, 0.5));
 
   // A line through two of them: the operand lists hold the points only.
@@ -126,12 +57,12 @@ TEST(HauptF, StartsEmptyAndBuildsAConstructionFromTheForms) {
   EXPECT_EQ(h.form.EingabeText.text, "wird definiert \xEF\xBB\xBF" "als Gerade durch");
   EXPECT_EQ(h.form.G1ListB.zeilen, (std::vector<std::string>{"O", "A", "B", "C"}));
   EXPECT_EQ(h.form.durch2T.text, "und");
-  f.Form("GGeradePP", "g", "A", "B");
+  f.FormImFenster("GGeradePP", "g", "A", "B");
   // A plane from its equation, then the intersection of line and plane.
-  f.Ebene("E", "0", "0", "2", "4");
+  f.EbeneImFenster("E", "0", "0", "2", "4");
   EXPECT_TRUE(h.form.dF.sichtbar);
   EXPECT_EQ(h.form.dT.text, "z  =");
-  f.Form("GErzeugeSchnitt", "S", "g", "E");
+  f.FormImFenster("GErzeugeSchnitt", "S", "g", "E");
   EXPECT_EQ(f.Q("S")->v1, VektorT(1, 0, 2));
   EXPECT_EQ(h.ausgabe.LastInfoF, "S ist der Punkt mit dem Koordinatentripel (1 | 0 | 2)");
   EXPECT_EQ(h.ausgabe.InfoF().substr(0, 55), cr + "S ist der Punkt mit dem Koordinatentripel (1 | 0 | 2)" + cr);
@@ -140,42 +71,42 @@ TEST(HauptF, StartsEmptyAndBuildsAConstructionFromTheForms) {
 
   // A triangle and its report; the report's form hides the name field. The
   // window's Return runs it once, then waits for the mouse.
-  f.Form("QuarnelDreieck", "T", "A", "B", "C");
+  f.FormImFenster("QuarnelDreieck", "T", "A", "B", "C");
   f.Menue("AusgabeBeschreibe");
   EXPECT_FALSE(h.form.GnameF.sichtbar);
-  f.Waehle(h.form.G1ListB, "T");
-  h.KeyDown("\r");
+  f.WaehleZeile(h.form.G1ListB, "T");
+  f.Fenstertaste("\r");
   ASSERT_EQ(h.befehle.size(), 8u);
   EXPECT_NE(h.ausgabe.InfoF().find("Das Dreieck T mit den Ecken A, B und C hat folgende Eigenschaften: "),
             std::string::npos);
   EXPECT_EQ(h.fenster.ProtokollBox.zeilen.back(), "<8>    Gib eine ausfuehrliche Beschreibung von: T ");
-  h.KeyDown("\r");
+  f.Fenstertaste("\r");
   EXPECT_EQ(h.befehle.size(), 8u);
-  h.MouseMove();
+  f.Maus();
 
   // Three decimals from now on; texts already shown keep theirs.
-  h.PopupMenu1_Change(3);
-  f.Punkt("D", "1/3", "0", "0");
+  f.Popup(3);
+  f.PunktImFenster("D", "1/3", "0", "0");
   EXPECT_EQ(h.ausgabe.InfoF().substr(1, 57), "D ist der Punkt mit dem Koordinatentripel (0.333 | 0 | 0)");
-  h.PopupMenu1_Change(0);
+  f.Popup(0);
   EXPECT_EQ(h.ausgabe.Dezimalen, 3);
 
   // The clipboard buttons put a CR in front of their texts.
-  h.BefListe2ClipbB1_Action();
+  f.Klick("BefListe2ClipbB1");
   EXPECT_EQ(f.ui.zwischenablage, cr + h.befehle.Protokoll);
-  h.BevelButton1_Action();
+  f.Klick("BevelButton1");
   EXPECT_EQ(h.ausgabe.InfoF(), "");
-  h.Beschr2ClipbB_Action();
+  f.Klick("Beschr2ClipbB");
   EXPECT_EQ(f.ui.zwischenablage, cr);
 }
 
 TEST(HauptF, DropFieldsDeleteAndCollectAndDoubleClicksMoveAndShow) {
-  Fenster f;
+  Sitzung f;
   HauptF& h = f.h;
-  f.Punkt("A", "1", "0", "0");
-  f.Punkt("B", "0", "1", "0");
-  f.Punkt("LangerPunktname1", "0", "0", "1");  // its row holds no two blanks
-  f.Form("GGeradePP", "g", "A", "B");
+  f.PunktImFenster("A", "1", "0", "0");
+  f.PunktImFenster("B", "0", "1", "0");
+  f.PunktImFenster("LangerPunktname1", "0", "0", "1");  // its row holds no two blanks
+  f.FormImFenster("GGeradePP", "g", "A", "B");
   ASSERT_EQ(h.befehle.size(), 4u);
 
   // An object row: the object goes at once, and its deletion is recorded.
@@ -187,8 +118,8 @@ TEST(HauptF, DropFieldsDeleteAndCollectAndDoubleClicksMoveAndShow) {
   // The origin stays; typing into the field deletes nothing.
   f.ZieheObjekt("O");
   EXPECT_EQ(f.ui.Meldungen().back(), "Der Ursprung O - er lebet ewiglich...");
-  EXPECT_TRUE(h.LoeschF_KeyDown("A"));
-  h.LoeschF_MouseExit();
+  EXPECT_TRUE(f.Taste("LoeschF", "A"));
+  f.Ereignis(Sitzung::Von("LoeschF").verlassen);
   EXPECT_NE(f.Q("A"), nullptr);
   // A command row: the command goes, and everything is computed again.
   f.ZieheBefehl(4);
@@ -197,34 +128,32 @@ TEST(HauptF, DropFieldsDeleteAndCollectAndDoubleClicksMoveAndShow) {
   EXPECT_EQ(h.fenster.ProtokollBox.zeilen.back(), "<4>    Loesche das Quarnel: LangerPunktname1 ");
 
   // Collecting: each member once, in the order dropped; only with the form.
-  f.ZieheObjekt("A", false);
+  f.ZieheObjekt("A", "SammelF");
   EXPECT_EQ(h.form.AktuelleSammlung, "");
   f.Menue("QuarnelSammlung");
   f.TippeName("M");
-  for (const char* n : {"A", "B", "A", "B"}) f.ZieheObjekt(n, false);
+  for (const char* n : {"A", "B", "A", "B"}) f.ZieheObjekt(n, "SammelF");
   EXPECT_EQ(h.ausgabe.LastInfoF, "Sammelobjekte:" + cr + "A,B");
-  h.GnameF_KeyDown("\r");
+  f.Taste("GnameF", "\r");
   ASSERT_NE(f.Q("M"), nullptr);
   EXPECT_EQ(f.Q("M")->Ecken[1], "A,B");
 
   // Double-click on command 2: the last command (the collection) moves
   // behind it, and the list runs again.
-  f.Punkt("C", "5", "5", "5");
+  f.PunktImFenster("C", "5", "5", "5");
   f.Menue("QuarnelSammlung");
   f.TippeName("N");
-  f.ZieheObjekt("C", false);
-  h.GnameF_KeyDown("\r");
+  f.ZieheObjekt("C", "SammelF");
+  f.Taste("GnameF", "\r");
   ASSERT_EQ(h.befehle.size(), 7u);
-  h.fenster.ProtokollBox.auswahl = 1;
-  h.ProtokollBox_DoubleClick();
+  f.Doppelklick("ProtokollBox", 1);
   EXPECT_EQ(f.Befehl(3).NeuG, "N");
   EXPECT_EQ(h.fenster.ProtokollBox.zeilen.at(2), "<3>    N ist die Sammlung der Quarnel: C ");
 
   // Double-click on an object row describes it; with the mode off in a box.
   f.Menue("AusgabeProtokoll");
   EXPECT_EQ(h.fenster.ProtoInfoT.text, "Beschreibungsenfenster inaktiv");
-  f.Waehle(h.fenster.QuarnelLB, "A");
-  h.QuarnelLB_DoubleClick();
+  f.Doppelklick("QuarnelLB", "A");
   EXPECT_EQ(f.ui.Meldungen().back(), "A ist der Punkt mit dem Koordinatentripel (1 | 0 | 0)");
   EXPECT_FALSE(h.ausgabe.doppelklick);
   f.Menue("AusgabeProtokoll");
@@ -232,39 +161,36 @@ TEST(HauptF, DropFieldsDeleteAndCollectAndDoubleClicksMoveAndShow) {
 
   // An object named like a command row is deleted as an object; a command
   // row dragged to the collect field adds nothing.
-  f.Punkt("<1>", "7", "7", "7");
+  f.PunktImFenster("<1>", "7", "7", "7");
   const std::size_t n = h.befehle.size();
   f.ZieheObjekt("<1>");
   EXPECT_EQ(f.Q("<1>"), nullptr);
   EXPECT_EQ(h.befehle.size(), n + 1);
   EXPECT_EQ(f.Befehl(1).NeuG, "A");
-  f.Punkt("<2>", "7", "7", "7");
+  f.PunktImFenster("<2>", "7", "7", "7");
   f.Menue("QuarnelSammlung");
-  h.fenster.SammelF.text = h.ProtokollBox_DragRow(1);
-  h.SammelF_MouseExit();
+  f.ZieheBefehl(2, "SammelF");
   EXPECT_EQ(h.form.AktuelleSammlung, "");
   // A long name's row shows its own object.
-  f.Punkt("LangerPunktname2", "1", "2", "3");
-  f.Waehle(h.fenster.QuarnelLB, "LangerPunktname2");
-  h.QuarnelLB_DoubleClick();
+  f.PunktImFenster("LangerPunktname2", "1", "2", "3");
+  f.Doppelklick("QuarnelLB", "LangerPunktname2");
   EXPECT_EQ(h.ausgabe.LastInfoF, "LangerPunktname2 ist der Punkt mit dem Koordinatentripel (1 | 2 | 3)");
 }
 
 TEST(HauptF, PointAndPlaneWindowsChangeTheDefinitionOnlyWhenConfirmed) {
-  Fenster f;
+  Sitzung f;
   HauptF& h = f.h;
-  f.Punkt("A", "1", "0", "0");
-  f.Punkt("B", "1", "0", "4");
-  f.Form("GGeradePP", "g", "A", "B");
-  f.Ebene("E", "0", "0", "2", "4");
-  f.Form("GErzeugeSchnitt", "S", "g", "E");
+  f.PunktImFenster("A", "1", "0", "0");
+  f.PunktImFenster("B", "1", "0", "4");
+  f.FormImFenster("GGeradePP", "g", "A", "B");
+  f.EbeneImFenster("E", "0", "0", "2", "4");
+  f.FormImFenster("GErzeugeSchnitt", "S", "g", "E");
   ASSERT_EQ(f.Q("S")->v1, VektorT(1, 0, 2));
 
   // Shift-double-click on the intersection point opens its window; Cancel
   // leaves the construction as it was, also across a re-execution.
   f.ui.shift = true;
-  f.Waehle(h.fenster.QuarnelLB, "S");
-  h.QuarnelLB_DoubleClick();
+  f.Doppelklick("QuarnelLB", "S");
   EXPECT_TRUE(h.KoordFenster.sichtbar);
   EXPECT_EQ(h.KoordFenster.Titel.text, "Koordinaten des Punktes S");
   EXPECT_EQ(h.KoordFenster.zF.text, "2");
@@ -272,11 +198,11 @@ TEST(HauptF, PointAndPlaneWindowsChangeTheDefinitionOnlyWhenConfirmed) {
   // While it waits, neither Return nor the button runs the form.
   f.Menue("NumPunkt");
   f.TippeName("X");
-  h.GnameF_KeyDown("\r");
-  h.TuEsButton_Action();
+  f.Taste("GnameF", "\r");
+  f.Klick("TuEsButton");
   EXPECT_EQ(h.befehle.size(), 5u);
-  MenueGewaehlt(h, "FileAktualisieren");
-  KoordFenster(h).AbbrechB_Action();
+  f.Menue("FileAktualisieren");
+  f.Klick("AbbrechB", kKoordFensterSteuerelemente);
   EXPECT_FALSE(h.KoordFenster.sichtbar);
   EXPECT_FALSE(h.KoordFenster.Warten);
   EXPECT_EQ(f.Befehl(5).Kennung, GErzeugeSchnitt);
@@ -284,66 +210,61 @@ TEST(HauptF, PointAndPlaneWindowsChangeTheDefinitionOnlyWhenConfirmed) {
 
   // New coordinates for A: fractions and commas are read as the form reads
   // them, recorded exactly, and the intersection follows.
-  f.Waehle(h.fenster.QuarnelLB, "A");
-  h.QuarnelLB_DoubleClick();
+  f.Doppelklick("QuarnelLB", "A");
   h.KoordFenster.xF.text = "1/2";
   h.KoordFenster.yF.text = "0";
   h.KoordFenster.zF.text = "0,0";
-  KoordFenster(h).KeyDown("\r");
+  f.Taste("xF", "\r", kKoordFensterSteuerelemente);
   EXPECT_FALSE(h.KoordFenster.Warten);
   EXPECT_EQ(f.Befehl(1).AltG1, "(0.5|0|0)");
   EXPECT_EQ(f.Q("S")->v1, VektorT(0.75, 0, 2));
-  f.Punkt("X", "0", "0", "9");
+  f.PunktImFenster("X", "0", "0", "9");
   EXPECT_EQ(h.befehle.size(), 6u);  // Return works again
 
   // The plane window: a refused equation changes nothing, with a note; the
   // zero test is the plane construction's own.
-  f.Waehle(h.fenster.QuarnelLB, "E");
-  h.QuarnelLB_DoubleClick();
+  f.Doppelklick("QuarnelLB", "E");
   EXPECT_EQ(h.GlFenster.zF.text, "1");  // the stored normal ...
   EXPECT_EQ(h.GlFenster.dF.text, "2");  // ... and its constant
   h.GlFenster.zF.text = "0.00000001";
-  GlFenster(h).AktualisierenB_Action();
+  f.Klick("AktualisierenB", kGlFensterSteuerelemente);
   EXPECT_EQ(h.form.HinweisF.text, "Die Koeffizienten von x, y, z dürfen nicht alle den Wert null haben.");
   EXPECT_EQ(f.Befehl(4).AltG1, "0x + 0y + 2z = 4");
   EXPECT_FALSE(h.GlFenster.sichtbar);
-  h.QuarnelLB_DoubleClick();
+  f.Doppelklick("QuarnelLB", "E");
   h.GlFenster.dF.text = "3";
-  GlFenster(h).AktualisierenB_Action();
+  f.Klick("AktualisierenB", kGlFensterSteuerelemente);
   EXPECT_EQ(f.Befehl(4).AltG1, "0x + 0y + 1z = 3");
   EXPECT_EQ(f.Q("S")->v1, VektorT(0.875, 0, 3));
 
   // A window left open while its command is deleted stores nothing.
-  f.Waehle(h.fenster.QuarnelLB, "B");
-  h.QuarnelLB_DoubleClick();
+  f.Doppelklick("QuarnelLB", "B");
   f.ZieheBefehl(2);
   h.KoordFenster.xF.text = "9";
-  KoordFenster(h).AktualisierenB_Action();
+  f.Klick("AktualisierenB", kKoordFensterSteuerelemente);
   EXPECT_EQ(f.ui.Beeps(), 1);
   EXPECT_FALSE(h.KoordFenster.Warten);
-  MenueGewaehlt(h, "UndoItem");
+  f.Menue("UndoItem");
   EXPECT_EQ(h.befehle.Nr(6)->AltG1, "(1|0|4)");
 
   // Shift-double-click on the origin opens nothing: no command defines it.
-  f.Waehle(h.fenster.QuarnelLB, "O");
-  h.QuarnelLB_DoubleClick();
+  f.Doppelklick("QuarnelLB", "O");
   EXPECT_FALSE(h.KoordFenster.sichtbar || h.GlFenster.sichtbar);
 
   // Whatever is typed into the point window, a saved protocol reads back the
   // point that was stored.
-  f.Waehle(h.fenster.QuarnelLB, "A");
-  h.QuarnelLB_DoubleClick();
+  f.Doppelklick("QuarnelLB", "A");
   h.KoordFenster.xF.text = "7+1/5";
   h.KoordFenster.yF.text = "1|2";
   h.KoordFenster.zF.text = ")3";
-  KoordFenster(h).AktualisierenB_Action();
+  f.Klick("AktualisierenB", kKoordFensterSteuerelemente);
   EXPECT_EQ(f.Befehl(1).AltG1, "(7.2|12|3)");
   Ordner o;
   f.ui.dateien.push_back(o.Datei("p.txt"));
-  MenueGewaehlt(h, "FileSpeichern");
-  Fenster g;
+  f.Menue("FileSpeichern");
+  Sitzung g;
   g.ui.dateien.push_back(o.Datei("p.txt"));
-  MenueGewaehlt(g.h, "FileLaden");
+  g.Menue("FileLaden");
   EXPECT_EQ(g.Q("A")->v1, VektorT(7.2, 12, 3));
   EXPECT_EQ(g.ui.Beeps(), 0);
 }
@@ -365,39 +286,39 @@ TEST(HauptF, ReturnGate) {
   };
   int i = 0;
   for (const Fall& c : faelle) {
-    Fenster f;
+    Sitzung f;
     HauptF& h = f.h;
     f.Menue("NumPunkt");
     h.form.GnameF.text = "P";
     h.form.AufHinweisWarten = c.hinweis;
     h.fenster.IgnoreReturn = c.ignoriere;
     h.GlFenster.Warten = c.wartet;
-    if (c.starter == Fenster_) h.KeyDown("\r");
-    if (c.starter == Namensfeld) h.GnameF_KeyDown("\r");
-    if (c.starter == Knopf) h.TuEsButton_Action();
+    if (c.starter == Fenster_) f.Fenstertaste("\r");
+    if (c.starter == Namensfeld) f.Taste("GnameF", "\r");
+    if (c.starter == Knopf) f.Klick("TuEsButton");
     EXPECT_EQ(h.befehle.size(), c.laeuft ? 1u : 0u) << "case " << i;
     EXPECT_EQ(h.fenster.IgnoreReturn, c.ignoriere || (c.laeuft && c.starter == Fenster_)) << "case " << i;
     ++i;
   }
   // Another key in the name field and a mouse movement open the gate again;
   // the note form keeps the window's Return quiet, "Ausführen" records it.
-  Fenster f;
+  Sitzung f;
   HauptF& h = f.h;
   h.fenster.IgnoreReturn = true;
-  h.GnameF_KeyDown("x");
+  f.Taste("GnameF", "x");
   EXPECT_FALSE(h.fenster.IgnoreReturn);
   f.Menue("FileHInweis");
   EXPECT_FALSE(h.form.HinweisF.nurLesen);
   EXPECT_EQ(h.form.Fokus, "HinweisF");
   h.form.HinweisF.text = "Ein Hinweis";
-  h.KeyDown("\r");
+  f.Fenstertaste("\r");
   EXPECT_EQ(h.befehle.size(), 0u);
-  h.TuEsButton_Action();
+  f.Klick("TuEsButton");
   EXPECT_EQ(h.fenster.ProtokollBox.zeilen, std::vector<std::string>{"<1>    Hinweis: Ein Hinweis "});
   // Once another form is chosen, the window's Return works again.
   f.Menue("NumPunkt");
   h.form.GnameF.text = "P";
-  h.KeyDown("\r");
+  f.Fenstertaste("\r");
   EXPECT_EQ(h.befehle.size(), 2u);
 
   // After "Alles Löschen", as after deleting the last command, loading and
@@ -405,7 +326,7 @@ TEST(HauptF, ReturnGate) {
   // Return runs nothing, not even a message.
   Ordner o;
   for (const std::string_view danach : {"NeuItem", "LetztLoeschItem", "FileSpeichern", "FileLaden"}) {
-    f.Punkt(std::string("A") + danach.front(), "2/3", "0", "0");
+    f.PunktImFenster(std::string("A") + danach.front(), "2/3", "0", "0");
     f.ui.antworten = {Antwort::OK};
     f.ui.dateien = {o.Datei("werk.txt")};
     f.Menue(danach);
@@ -413,15 +334,15 @@ TEST(HauptF, ReturnGate) {
     f.ui.Leeren();
     const std::size_t n = h.befehle.size();
     f.TippeName("B");
-    h.GnameF_KeyDown("\r");
-    h.TuEsButton_Action();
+    f.Taste("GnameF", "\r");
+    f.Klick("TuEsButton");
     EXPECT_EQ(h.befehle.size(), n) << danach;
     EXPECT_TRUE(f.ui.protokoll.empty()) << danach;
   }
 }
 
 TEST(HauptF, FormRowsFollowTheChosenKind) {
-  Fenster f;
+  Sitzung f;
   HauptF& h = f.h;
   f.Menue("GErzeugeKlonen");
   EXPECT_FALSE(h.form.durch2T.sichtbar);
@@ -437,7 +358,7 @@ TEST(HauptF, FormRowsFollowTheChosenKind) {
   EXPECT_TRUE(h.form.GradF.sichtbar);
   EXPECT_FALSE(h.form.G2ListB.sichtbar);
   EXPECT_EQ(h.form.G3ListB.zeilen.size(), 0u);  // no lines yet
-  h.G2ListB_Change();
+  f.Ereignis(Sitzung::Von("G2ListB").wechsel);
   EXPECT_FALSE(h.form.GradF.sichtbar);
   // Back to a number form: the operand row goes, the name stays.
   h.form.GnameF.text = "Q";
@@ -462,8 +383,8 @@ TEST(Steuerelemente, FortyNamedControlsInsideTheWindow) {
     for (std::string_view n : namen) EXPECT_NE(n, s.name);
     namen.push_back(s.name);
   }
-  EXPECT_EQ(FindeSteuerelement(kHauptFSteuerelemente, "QuarnelLB")->ziehbar, true);
-  EXPECT_EQ(FindeSteuerelement(kHauptFSteuerelemente, "G1ListB")->ziehbar, false);
+  EXPECT_NE(FindeSteuerelement(kHauptFSteuerelemente, "QuarnelLB")->verhalten.ziehtext, nullptr);
+  EXPECT_EQ(FindeSteuerelement(kHauptFSteuerelemente, "G1ListB")->verhalten.ziehtext, nullptr);
 }
 
 }  // namespace

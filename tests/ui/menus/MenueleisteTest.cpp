@@ -53,23 +53,23 @@ TEST(Menueleiste, EachFormEntryShowsItsFormAndTheOthersAct) {
   for (const MenueEintrag& e : kMenueleiste) {
     if (e.kennung == 0) continue;
     Sitzung s;
-    EXPECT_TRUE(MenueGewaehlt(s.h, e.name));
+    EXPECT_TRUE(s.Menuewahl(e.name));
     EXPECT_EQ(s.h.form.AktuelleKennung, e.kennung) << e.name;
   }
   Sitzung s;
   // Titles, submenus and separators do nothing, but for the help menu's title.
-  EXPECT_FALSE(MenueGewaehlt(s.h, "QuarnelErzeuge"));
-  EXPECT_FALSE(MenueGewaehlt(s.h, "UntitledSeparator7"));
-  EXPECT_TRUE(MenueGewaehlt(s.h, "HilfeM"));
+  EXPECT_FALSE(s.Menuewahl("QuarnelErzeuge"));
+  EXPECT_FALSE(s.Menuewahl("UntitledSeparator7"));
+  EXPECT_TRUE(s.Menuewahl("HilfeM"));
   EXPECT_TRUE(s.h.HilfeFenster.sichtbar);
-  EXPECT_TRUE(MenueGewaehlt(s.h, "InfoQuarnel"));
+  EXPECT_TRUE(s.Menuewahl("InfoQuarnel"));
   EXPECT_TRUE(s.h.InformFenster.sichtbar);
 
   // The description mode and its label, twice switched.
-  MenueGewaehlt(s.h, "AusgabeProtokoll");
+  s.Menue("AusgabeProtokoll");
   EXPECT_FALSE(s.h.ausgabe.ProtokollAn);
   EXPECT_EQ(s.h.fenster.ProtoInfoT.text, "Beschreibungsenfenster inaktiv");
-  MenueGewaehlt(s.h, "AusgabeProtokoll");
+  s.Menue("AusgabeProtokoll");
   EXPECT_TRUE(s.h.ausgabe.ProtokollAn);
   EXPECT_EQ(s.h.fenster.ProtoInfoT.text, "Beschreibungsfenster aktiv");
 
@@ -77,16 +77,16 @@ TEST(Menueleiste, EachFormEntryShowsItsFormAndTheOthersAct) {
   // Restore gives the commands back.
   s.Punkt("A", "1", "2", "3");
   s.Punkt("B", "3", "2", "1");
-  MenueGewaehlt(s.h, "NeuItem");
+  s.Menue("NeuItem");
   EXPECT_EQ(s.ui.protokoll.back().text, "Nach Drücken von 'ok' wird alles gelöscht!");
   EXPECT_EQ(s.Befehle(), 2u);
   EXPECT_NE(s.Q("A"), nullptr);
   s.ui.antworten.push_back(Antwort::OK);
-  MenueGewaehlt(s.h, "NeuItem");
+  s.Menue("NeuItem");
   EXPECT_EQ(s.Befehle(), 0u);
   EXPECT_EQ(s.Q("A"), nullptr);
   EXPECT_TRUE(s.h.fenster.ProtokollBox.zeilen.empty());
-  MenueGewaehlt(s.h, "UndoItem");
+  s.Menue("UndoItem");
   EXPECT_EQ(s.h.befehle.Nr(1)->NeuG, "A");
   EXPECT_EQ(s.h.fenster.ProtokollBox.zeilen.size(), 1u);
 }
@@ -110,7 +110,7 @@ TEST(Menueleiste, QuittingNeverLosesWork) {
     s.Punkt("P", "1", "2", "3");
     s.ui.antworten.push_back(c.antwort);
     s.ui.dateien.push_back(c.datei);
-    MenueGewaehlt(s.h, "FileQuit");
+    s.Menue("FileQuit");
     EXPECT_EQ(s.ui.protokoll.front().text, "Vor dem Beenden Speichern?");
     EXPECT_EQ(s.ui.beendet, c.endet ? 0 : -1);
     if (c.antwort == Antwort::Ja && c.endet) {
