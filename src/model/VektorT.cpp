@@ -147,6 +147,28 @@ bool VektorT::Hesseform(const VektorT& p2, const VektorT& p3, VektorT& n, double
   return true;
 }
 
+namespace {
+
+// Cosine and sine of an angle in degrees. At whole multiples of 90 degrees
+// they are exactly 0, 1 or -1: the radians of such an angle are rounded, and
+// cos(pi/2) would come out as 6e-17, enough to tilt a plane turned by 180
+// degrees against the parallel plane it should be.
+void KosinusUndSinus(double grad, double& c, double& s) {
+  const double viertel = grad / 90.0;
+  if (std::isfinite(viertel) && viertel == std::floor(viertel)) {
+    static constexpr double kKosinus[4] = {1.0, 0.0, -1.0, 0.0};
+    const int k = (static_cast<int>(std::fmod(viertel, 4.0)) + 4) % 4;
+    c = kKosinus[k];
+    s = kKosinus[(k + 3) % 4];
+    return;
+  }
+  const double bogen = ((grad * 4.0) * std::atan(1.0)) / 180.0;
+  c = std::cos(bogen);
+  s = std::sin(bogen);
+}
+
+}  // namespace
+
 void VektorT::DrehachsenRichtungen(double alpha, VektorT& n1, VektorT& n2) const {
   // The rotation about a line is made of two mirror images in planes through
   // the line; their normals are D × n1 and D × n2. n1 is perpendicular to the
@@ -155,9 +177,8 @@ void VektorT::DrehachsenRichtungen(double alpha, VektorT& n1, VektorT& n2) const
   // the stored direction D: seen from the tip of D, a positive angle turns
   // clockwise, whatever the signs of D's components.
   const double x = kp[1], y = kp[2];
-  const double bogen = ((alpha * 4.0) * std::atan(1.0)) / 180.0;
-  const double c = std::cos(bogen);
-  const double s = std::sin(bogen);
+  double c = 0.0, s = 0.0;
+  KosinusUndSinus(alpha, c, s);
   if (IstNull(x)) {
     n1.Vektor(1.0, 0.0, 0.0);
   } else {
