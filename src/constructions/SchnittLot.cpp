@@ -224,9 +224,9 @@ ParalleleLage LageParallelerGeraden(const VektorT& p, const VektorT& u, const Ve
     }
   }
   // Apart: in one plane when each line lies in the plane through the other
-  // line and this line's point.
-  const VektorT d = p.Richtung(q);
-  const VektorT d2 = q.Richtung(p);
+  // line and this line's point, spanned by that line and the point's height.
+  const VektorT d = Quer(p.Richtung(q), u);
+  const VektorT d2 = Quer(q.Richtung(p), v);
   if (SindSenkrecht(v, u.kreuz(d)) && SindSenkrecht(u, v.kreuz(d2))) return ParalleleLage::Parallel;
   return ParalleleLage::Windschief;
 }

@@ -231,6 +231,11 @@ bool AufEinerGeraden(const VektorT& p1, const VektorT& p2, const VektorT& p3) {
   return AufGerade(b, c, ca);
 }
 
+VektorT Quer(const VektorT& d, const VektorT& u) {
+  const VektorT e = Einheit(Verlaengert(u));
+  return d.LinKomb(1.0, e, -d.SkalProd(e));
+}
+
 VektorT Verlaengert(const VektorT& v) {
   if (!v.IstNullvektor() || v == VektorT()) return v;
   const double m = std::fmax(std::fmax(std::fabs(v.x()), std::fabs(v.y())), std::fabs(v.z()));
