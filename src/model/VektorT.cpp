@@ -214,12 +214,22 @@ bool InEbene(const VektorT& p, const VektorT& q, const VektorT& n) {
   return IstNull(p.Richtung(q).SkalProd(Einheit(n)));
 }
 
-bool AufEinerGeraden(const VektorT& p1, const VektorT& p2, const VektorT& p3) {
-  // Sorted first, so that every order of the points gives the same verdict.
-  std::array<VektorT, 3> e{p1, p2, p3};
+namespace {
+
+// The points in the order of their coordinates, so that a verdict on them
+// does not depend on the order they were given in.
+template <std::size_t N>
+std::array<VektorT, N> Geordnet(std::array<VektorT, N> e) {
   std::sort(e.begin(), e.end(), [](const VektorT& x, const VektorT& y) {
     return std::tie(x.kp[1], x.kp[2], x.kp[3]) < std::tie(y.kp[1], y.kp[2], y.kp[3]);
   });
+  return e;
+}
+
+}  // namespace
+
+bool AufEinerGeraden(const VektorT& p1, const VektorT& p2, const VektorT& p3) {
+  const std::array<VektorT, 3> e = Geordnet<3>({p1, p2, p3});
   const VektorT &a = e[0], &b = e[1], &c = e[2];
   // The height over the longest side is the lowest one; the angle at a
   // single corner says nothing (a long thin triangle has a tiny angle at
@@ -229,6 +239,27 @@ bool AufEinerGeraden(const VektorT& p1, const VektorT& p2, const VektorT& p3) {
   if (lab >= lbc && lab >= lca) return AufGerade(c, a, ab);
   if (lbc >= lca) return AufGerade(a, b, bc);
   return AufGerade(b, c, ca);
+}
+
+bool InEinerEbene(const VektorT& p1, const VektorT& p2, const VektorT& p3, const VektorT& p4) {
+  const std::array<VektorT, 4> e = Geordnet<4>({p1, p2, p3, p4});
+  // The lowest height stands over the largest face, as for three points
+  // over the longest side. Each face is given by its normal (twice its area
+  // long) and the edge from one of its corners to the opposite corner.
+  const VektorT b = e[1].Richtung(e[0]), c = e[2].Richtung(e[0]), d = e[3].Richtung(e[0]);
+  const std::array<std::array<VektorT, 2>, 4> flaechen{{
+      {b.kreuz(c), d},
+      {b.kreuz(d), c},
+      {c.kreuz(d), b},
+      {c.Richtung(b).kreuz(d.Richtung(b)), b.mal(-1.0)},
+  }};
+  const auto groesste = std::max_element(flaechen.begin(), flaechen.end(), [](const auto& x, const auto& y) {
+    return x[0].SkalProd(x[0]) < y[0].SkalProd(y[0]);
+  });
+  const VektorT& k = (*groesste)[0];
+  if (k == VektorT()) return true;  // all four on one line
+  const double hoehe = (*groesste)[1].SkalProd(Einheit(Verlaengert(k)));
+  return IstNull(hoehe * hoehe);
 }
 
 VektorT Quer(const VektorT& d, const VektorT& u) {

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <random>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "description/Abstand.h"
 #include "description/Bericht.h"
+#include "support/BauTransformationen.h"
 #include "support/Objekte.h"
 
 namespace quarnel::test {
@@ -379,6 +381,107 @@ TEST(Koerpermasse, BekannteWerte) {
   EXPECT_NEAR(Flaeche(b.h.objekte, d), 6, 1e-12);
 }
 
+// The spheres and heights of a tetrahedron at the origin and moved away by
+// an offset (all numbers exact in doubles): radii and heights the same to
+// 1e-9, centres moved by the offset to its rounding.
+TEST(Koerpermasse, FernVomUrsprung) {
+  std::mt19937 zufall(1603);
+  std::uniform_int_distribution<int> z(-256, 256);
+  auto ecke = [&] { return VektorT(z(zufall) / 64.0, z(zufall) / 64.0, z(zufall) / 64.0); };
+  struct Masse {
+    VektorT um, in;
+    double r = 0, q = 0, hoehe[4] = {};
+  };
+  auto messe = [](Berichte& b) {
+    const QuarnelT& t = *b.h.objekte.HoleQuarnel("t");
+    Masse m;
+    bool ok = true;
+    Umkugel(b.h, t, m.um, m.r, ok);
+    EXPECT_TRUE(ok);
+    Inkugel(b.h, t, m.in, m.q, ok);
+    EXPECT_TRUE(ok);
+    TetraHoehen(b.h, t, m.hoehe[0], m.hoehe[1], m.hoehe[2], m.hoehe[3], ok);
+    EXPECT_TRUE(ok);
+    return m;
+  };
+  for (int i = 0; i < 60; ++i) {
+    SCOPED_TRACE(i);
+    const VektorT p[4] = {ecke(), ecke(), ecke(), ecke()};
+    if (InEinerEbene(p[0], p[1], p[2], p[3])) continue;
+    Berichte b;
+    b.Tetra({p[0], p[1], p[2], p[3]});
+    const Masse m0 = messe(b);
+    const VektorT richtung(z(zufall) < 0 ? -1 : 1, z(zufall) < 0 ? -1 : 1, z(zufall) < 0 ? -1 : 1);
+    for (double o = 1; o <= 1e9; o *= 10) {
+      SCOPED_TRACE(o);
+      const VektorT v = richtung.mal(o);
+      b.Tetra({p[0].plus(v), p[1].plus(v), p[2].plus(v), p[3].plus(v)});
+      const Masse m = messe(b);
+      EXPECT_NEAR(m.r, m0.r, 1e-9 * m0.r);
+      EXPECT_NEAR(m.q, m0.q, 1e-9 * m0.q);
+      for (int k = 0; k < 4; ++k) EXPECT_NEAR(m.hoehe[k], m0.hoehe[k], 1e-9 * m0.hoehe[k]);
+      const double rundung = 4 * o * std::numeric_limits<double>::epsilon() + 1e-12;
+      EXPECT_LE(m.um.Richtung(v).dist(m0.um), rundung);
+      EXPECT_LE(m.in.Richtung(v).dist(m0.in), rundung);
+    }
+    EXPECT_TRUE(b.ui.Meldungen().empty());
+  }
+}
+
+// Tetrahedra of size 1 to 1e6 whose height is 1e-2 down to 1e-6 of their
+// size, turned in space: flat in every order of their corners when their
+// lowest height is below the bound of a point on a line, else with their
+// insphere, its radius three times the volume over the surface.
+TEST(Koerpermasse, FlacheTetraeder) {
+  std::mt19937 zufall(1604);
+  std::uniform_real_distribution<double> z(0.0, 1.0);
+  for (int i = 0; i < 300; ++i) {
+    SCOPED_TRACE(i);
+    const double S = std::pow(10.0, 6 * z(zufall)), h = S * std::pow(10.0, -2 - 4 * z(zufall));
+    const VektorT e[4] = {{0, 0, 0}, {S, 0, 0}, {S * (2 * z(zufall) - 0.5), S * (0.3 + z(zufall)), 0},
+                          {S * z(zufall), S * z(zufall), h}};
+    // The lowest height, over the largest face, in long double.
+    long double volumen = 0, flaechen = 0, groesste = 0;
+    {
+      auto kreuz = [](const VektorT& a, const VektorT& b, const VektorT& c) {
+        const long double u[3] = {(long double)b.x() - a.x(), (long double)b.y() - a.y(), (long double)b.z() - a.z()};
+        const long double w[3] = {(long double)c.x() - a.x(), (long double)c.y() - a.y(), (long double)c.z() - a.z()};
+        const long double k[3] = {u[1] * w[2] - u[2] * w[1], u[2] * w[0] - u[0] * w[2], u[0] * w[1] - u[1] * w[0]};
+        return std::sqrt(k[0] * k[0] + k[1] * k[1] + k[2] * k[2]) / 2;
+      };
+      volumen = (long double)S * e[2].y() * h / 6;
+      for (int k = 0; k < 4; ++k) {
+        const long double f = kreuz(e[(k + 1) % 4], e[(k + 2) % 4], e[(k + 3) % 4]);
+        flaechen += f;
+        groesste = std::max(groesste, f);
+      }
+    }
+    const double tiefste = static_cast<double>(3 * volumen / groesste);
+    if (tiefste > 1.5e-4 && tiefste < 7e-4) continue;  // too close to the bound to say
+    const bool flach = tiefste < 3.16e-4;
+    Berichte b;
+    const VektorT achse(z(zufall) - 0.5, z(zufall) - 0.5, z(zufall) - 0.5), mitte(S * z(zufall), 0, -S);
+    const double winkel = 360 * z(zufall);
+    VektorT p[4];
+    for (int k = 0; k < 4; ++k) p[k] = Gedreht(e[k], mitte, achse, winkel);
+    std::array<int, 4> reihe{0, 1, 2, 3};
+    do {
+      b.Tetra({p[reihe[0]], p[reihe[1]], p[reihe[2]], p[reihe[3]]});
+      const std::string r = b.Bericht("t");
+      EXPECT_EQ(r.find("ausgeartet") != std::string::npos, flach) << Lesbar(r);
+      VektorT M;
+      double radius = 0;
+      bool ok = true;
+      Inkugel(b.h, *b.h.objekte.HoleQuarnel("t"), M, radius, ok);
+      EXPECT_EQ(ok, !flach);
+      if (ok) {
+        EXPECT_NEAR(radius, 3 * volumen / flaechen, 1e-9 * radius) << S << " " << h;
+      }
+    } while (std::next_permutation(reihe.begin(), reihe.end()));
+    EXPECT_EQ(b.ui.Meldungen().size(), flach ? 24u : 0u);
+  }
+}
+
 TEST(Koerpermasse, HeronsRadikandUnterNull) {
   // Three points on one line whose radicand comes out just below zero in
   // doubles: the area is 0, not the root of a negative number.
@@ -403,17 +506,19 @@ TEST(Tetraederbericht, KleineGrundflaeche) {
   EXPECT_TRUE(b.ui.Meldungen().empty());
 }
 
-TEST(Tetraederbericht, NurWasBerechnetWurde) {
-  // A sliver: its base corners almost on one line (no plane for the base
-  // face), its volume just big enough for a report. The circumsphere exists
-  // (a huge one); heights and insphere cannot be computed and are left out.
+TEST(Tetraederbericht, FlachNachDerKleinstenHoehe) {
+  // A sliver whose corner C lies 1e-12 off the plane of the others is flat,
+  // though its volume, 1.7e-7, is not small; a tetrahedron of size 1e6 and
+  // height 30 is not, though its shape is flatter than 1e-4.
   Berichte b;
   b.Tetra({{0, 0, 0}, {100, 0, 0}, {50, 1e-12, 0}, {50, 0, 10000}});
-  const std::string r = b.Bericht("t");
-  EXPECT_EQ(std::count(r.begin(), r.end(), CR), 8) << Lesbar(r);
-  EXPECT_EQ(r.substr(r.rfind(CR) + 1, 54), "Mittelpunkt und Radius der Umkugel sind M= (50|-125000") << Lesbar(r);
-  EXPECT_EQ(r.find("Höhen"), std::string::npos);
-  EXPECT_EQ(r.find("Inkugel"), std::string::npos);
+  std::string r = b.Bericht("t");
+  EXPECT_EQ(r.substr(r.rfind(CR)), "\r Das Tetraeder ist ausgeartet") << Lesbar(r);
+  b.Tetra({{0, 0, 0}, {1000000, 0, 0}, {0, 1000000, 0}, {200000, 200000, 30}});
+  r = b.Bericht("t");
+  EXPECT_NE(r.find("Mittelpunkt und Radius der Inkugel sind M= (200000.000525|200000.000525|15),    r = 15"),
+            std::string::npos)
+      << Lesbar(r);
   EXPECT_TRUE(b.ui.Meldungen().empty());
 }
 
