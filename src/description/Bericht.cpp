@@ -264,11 +264,15 @@ bool Tetraederbericht(Beschreibung& h, const QuarnelT& g, std::string& text) {
 bool Berichtstext(Beschreibung& h, const QuarnelT& g, std::string& text) {
   if (g.Typ == Tetraeder) return Tetraederbericht(h, g, text);
   if (g.Typ == Dreieck) return Dreiecksbericht(h, g, text);
-  text = g.name + " ist weder ein Dreieck noch ein Tetraeder";
+  text = KeinDreieckOderTetraeder(g.name);
   return false;
 }
 
 }  // namespace
+
+std::string KeinDreieckOderTetraeder(const std::string& name) {
+  return name + " ist weder ein Dreieck noch ein Tetraeder";
+}
 
 void BeschreibeEck(Beschreibung& h, const std::string& s, bool& ok) {
   const QuarnelT* g = h.objekte.HoleQuarnel(s);

@@ -20,6 +20,10 @@ class Objektliste;
 // object only clears ok.
 void BeschreibeEck(Beschreibung& h, const std::string& s, bool& ok);
 
+// Why there is no report of the object or name s: "S ist weder ein Dreieck
+// noch ein Tetraeder".
+std::string KeinDreieckOderTetraeder(const std::string& name);
+
 // The report of a triangle or a tetrahedron: lines separated by CR, none
 // after the last. "" when it cannot be made (see BeschreibeEck).
 std::string ausfBeschreibung(Beschreibung& h, const QuarnelT& g);

@@ -2,6 +2,7 @@
 // geometry, for constructions whose vectors are far from unit length.
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,35 @@ TEST(ReplayE2E, ShortAxesTwiceTurnedPlanesAndAntiparallelAngles) {
   const std::string text = s.h.ausgabe.InfoFenster();
   EXPECT_NE(text.find("Der Winkel zwischen g und h beträgt 0º"), std::string::npos);
   EXPECT_NE(text.find("B1:   0º,"), std::string::npos);
+}
+
+TEST(ReplayE2E, ParallelImagesFarCornersAndFlatSolidsGiveTheExactAnswers) {
+  Sitzung s;
+  ASSERT_TRUE(LadeText(s.h, Ordner::Lies(std::string(QUARNEL_TEST_DATA) + "/protokolle/parallel_fern_flach.txt")));
+  const std::string text = s.h.ausgabe.InfoFenster();
+  auto steht = [&](const std::string& zeile) { return text.find(CR + zeile + CR) != std::string::npos; };
+  // Planes and a line turned by 180 degrees (once, or by -90 and 270) about
+  // an axis parallel to them, and a plane mirrored in a parallel plane.
+  for (const char* leer : {"R", "R2", "R3", "R4"}) EXPECT_TRUE(steht(std::string(leer) + " ist das leere Quarnel")) << leer;
+  for (const char* abstand : {"F und Y beträgt 2", "Y und F beträgt 2", "F und Y2 beträgt 2", "k2 und k beträgt 2",
+                              "E und Z beträgt 3.794733"})
+    EXPECT_TRUE(steht(std::string("Der Abstand von ") + abstand)) << abstand;
+  EXPECT_TRUE(steht("H ist der Raum"));
+  // The hull of a line and a point 0.085 from it, 1.3e5 along it.
+  for (const char* huelle : {"H1", "H2", "H3", "H4"})
+    EXPECT_TRUE(steht(std::string(huelle) +
+                      " ist die Ebene durch den Punkt mit den Koordinaten (0 | 0 | 0) und mit dem Normalenvektor "
+                      "(-1.1 | 0 | 0.3)"))
+        << huelle;
+  // The unit corner tetrahedron moved to 1e12, and a flat one of size 1e6.
+  EXPECT_TRUE(steht(
+      "Mittelpunkt und Radius der Umkugel sind M= (1000000000000.5|1000000000000.5|1000000000000.5),    r = 0.866025"));
+  EXPECT_TRUE(steht("Mittelpunkt und Radius der Inkugel sind M= (200000.000525|200000.000525|15),    r = 15"));
+  // Report lines that name a point, a line, a collection and no object.
+  EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"A ist weder ein Dreieck noch ein Tetraeder",
+                                                     "k ist weder ein Dreieck noch ein Tetraeder",
+                                                     "N ist weder ein Dreieck noch ein Tetraeder",
+                                                     "nix ist weder ein Dreieck noch ein Tetraeder"}));
 }
 
 }  // namespace
