@@ -147,6 +147,21 @@ TEST(Reihenfolge, ZufaelligeFastParalleleGeradenUndEbenen) {
   }
 }
 
+TEST(Reihenfolge, FastParalleleTreffenSichNurWoDieZahlenEsAufloesen) {
+  // Planes and lines tilted by 1e-9 against each other, c apart at the
+  // origin, meet at c·1e9: at 1e6 they meet; at 5e8, where rounding of the
+  // coordinates reaches the tolerance, they are parallel and c apart.
+  Paar t;
+  for (const double c : {1e-3, 0.5}) {
+    const QuarnelT e = Flach(Ebene, {0, 0, 0}, {0, 0, 1}), f = Flach(Ebene, {0, 0, c}, {1e-9, 0, 1});
+    const QuarnelT g = Flach(Gerade, {0, 0, 0}, {1, 0, 0}), h = Flach(Gerade, {0, c, 0}, {1, -1e-9, 0});
+    EXPECT_EQ(t.PruefeBeideReihenfolgen(e, f).Typ, c < 0.1 ? Gerade : LeeresQuarnel) << c;
+    EXPECT_EQ(t.PruefeBeideReihenfolgen(g, h).Typ, c < 0.1 ? Punkt : LeeresQuarnel) << c;
+    EXPECT_NEAR(AbstandG(e, f), c < 0.1 ? 0 : c, 1e-9);
+    EXPECT_NEAR(AbstandG(g, h), c < 0.1 ? 0 : c, 1e-9);
+  }
+}
+
 // The distance of the point p from the point, line or plane g.
 double AbstandVon(const VektorT& p, const QuarnelT& g) {
   if (g.Typ == Punkt) return p.dist(g.v1);
