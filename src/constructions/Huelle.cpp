@@ -1,5 +1,9 @@
 #include "constructions/Huelle.h"
 
+#include <algorithm>
+#include <array>
+#include <tuple>
+
 #include "constructions/Abstaende.h"
 #include "constructions/Bauraum.h"
 #include "constructions/SchnittLot.h"
@@ -21,6 +25,18 @@ VektorT ParalleleRichtung(const VektorT& u, const VektorT& v) {
   return u.LinKomb(0.5, w, 0.5);
 }
 
+// The distance of the point p from the line g.
+double Hoehe(const VektorT& p, const QuarnelT& g) { return Quer(p.Richtung(g.v1), g.v2).Norm(); }
+
+// Whether the point p comes before the point q in the hull of a line g and
+// two points: the one farther from g first; on a tie, in the order of their
+// coordinates.
+bool Vorher(const VektorT& p, const VektorT& q, const QuarnelT& g) {
+  const double hp = Hoehe(p, g), hq = Hoehe(q, g);
+  if (hp != hq) return hp > hq;
+  return std::tie(p.kp[1], p.kp[2], p.kp[3]) < std::tie(q.kp[1], q.kp[2], q.kp[3]);
+}
+
 }  // namespace
 
 void ErzeugeHuelle(Bauraum& h, const std::string& a, const std::string& b, const std::string& c, QuarnelT& G,
@@ -40,7 +56,24 @@ void ErzeugeHuelle(Bauraum& h, const std::string& a, const std::string& b, const
   ok = h.objekte.Einlisten(G);
 }
 
-void Huelle(const QuarnelT& A1, const QuarnelT& A2, const QuarnelT& A3, QuarnelT& res, bool& ok) {
+void Huelle(const QuarnelT& O1, const QuarnelT& O2, const QuarnelT& O3, QuarnelT& res, bool& ok) {
+  // The operands are joined in an order that does not depend on the order
+  // they were named in. The first of the highest type code comes first, so
+  // the first flat is built on given objects, not a flat built from two
+  // others (the rest keep their order). After a line, two points come in
+  // the order of their distance from it, the farther first: the plane
+  // through the line and the farther point is the better determined, and
+  // the nearer point is tested against it, as three points are judged by
+  // the corner opposite the longest side.
+  std::array<const QuarnelT*, 3> o{&O1, &O2, &O3};
+  const auto hoechster = std::max_element(o.begin(), o.end(), [](const QuarnelT* x, const QuarnelT* y) {
+    return x->Typ < y->Typ;
+  });
+  std::rotate(o.begin(), hoechster, hoechster + 1);
+  if (o[0]->Typ == Gerade && o[1]->Typ == Punkt && o[2]->Typ == Punkt && Vorher(o[2]->v1, o[1]->v1, *o[0]))
+    std::swap(o[1], o[2]);
+  const QuarnelT &A1 = *o[0], &A2 = *o[1], &A3 = *o[2];
+
   QuarnelT T;
   Huelle2(A1, A2, T, ok);
   if (A1.Typ == Punkt && A2.Typ == Punkt && A3.Typ == Punkt && T.Typ == Gerade) {
@@ -126,16 +159,19 @@ void Huelle2(const QuarnelT& a, const QuarnelT& b, QuarnelT& res, bool&) {
           case ParalleleLage::Schneidend:
             flach(Ebene, Verlaengert(vL.kreuz(vU)));  // meeting at a very small angle
             break;
-          case ParalleleLage::Parallel:
-            flach(Ebene, Verlaengert(ParalleleRichtung(vL, vU).kreuz(D)));  // two parallel lines
+          case ParalleleLage::Parallel: {  // two parallel lines
+            const VektorT r = ParalleleRichtung(vL, vU);
+            flach(Ebene, Verlaengert(r.kreuz(Quer(D, r))));
             break;
+          }
           case ParalleleLage::Windschief:
             raum();
             break;
         }
       }
     } else if (tL == Punkt) {
-      if (treffen()) kopieVonU(); else flach(Ebene, Verlaengert(vU.kreuz(D)));
+      // The plane is spanned by the line and the height of the point over it.
+      if (treffen()) kopieVonU(); else flach(Ebene, Verlaengert(vU.kreuz(Quer(D, vU))));
     }
   } else if (tU == Punkt) {
     if (D.IstNullvektor()) {

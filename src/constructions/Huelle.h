@@ -16,9 +16,12 @@ class Bauraum;
 void ErzeugeHuelle(Bauraum& h, const std::string& a, const std::string& b, const std::string& c, QuarnelT& G,
                    bool& ok);
 
-// The hull of A3 with the hull of A1 and A2, written into res. Three points
-// lie on one line or span a plane as the whole triangle decides, whatever
-// their order. ok is neither read nor changed.
+// The hull of three objects, written into res: the hull of the third with
+// the hull of the first two, taken in an order that does not depend on the
+// order of the arguments (the first of the highest type code first; after a
+// line, of two points the one farther from it). Three points lie on one line
+// or span a plane as the whole triangle decides, whatever their order. ok is
+// neither read nor changed.
 void Huelle(const QuarnelT& A1, const QuarnelT& A2, const QuarnelT& A3, QuarnelT& res, bool& ok);
 
 // The hull of two objects, written into res (type code and vectors only; a

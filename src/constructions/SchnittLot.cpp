@@ -1,5 +1,8 @@
 #include "constructions/SchnittLot.h"
 
+#include <cmath>
+#include <limits>
+
 #include "constructions/Bauraum.h"
 #include "platform/Plattform.h"
 
@@ -34,6 +37,28 @@ VektorT Treffpunkt(const VektorT& p1, const VektorT& n1, const VektorT& p2, cons
   VektorT u = k.kreuz(n2);
   double t = (p1.SkalProd(n1) - p2.SkalProd(n1)) / u.SkalProd(n1);
   return p2.LinKomb(1.0, u, t);
+}
+
+// Directions and normals that come out of rotations and mirror images are
+// off by a few roundings, a tilt of about 1e-16 for each step. Below this
+// bound the unit cross product of two of them says nothing about where the
+// objects meet, only how they were computed.
+constexpr double kRundungsneigung = 1e-12;
+
+// u and v enclose an angle that rounding cannot have made.
+bool Verkippt(const VektorT& u, const VektorT& v) {
+  return Einheit(Verlaengert(u)).kreuz(Einheit(Verlaengert(v))).Norm() >= kRundungsneigung;
+}
+
+// Beyond this coordinate a few roundings of a point are as large as the
+// tolerance: whether the point lies on a line or in a plane is then decided
+// by rounding, and the test can no longer fail for the point computed as
+// where two objects meet.
+constexpr double kAufloesbar = NullToleranz / (4.0 * std::numeric_limits<double>::epsilon());
+
+// The point p lies where doubles still tell the tolerance from rounding.
+bool Aufloesbar(const VektorT& p) {
+  return std::fmax(std::fmax(std::fabs(p.x()), std::fabs(p.y())), std::fabs(p.z())) < kAufloesbar;
 }
 
 // r becomes a copy of g's type and vectors (the vectors a point lacks are
@@ -181,26 +206,27 @@ ParalleleLage LageParallelerGeraden(const VektorT& p, const VektorT& u, const Ve
   // One line only when each stored point lies on the other line: a single
   // point on the other line would make the verdict depend on the order.
   if (AufGerade(q, p, u) && AufGerade(p, q, v)) return ParalleleLage::Gleich;
-  // Directions that are not exactly parallel may meet, far away or at a
+  // Directions tilted by more than rounding may meet, far away or at a
   // stored point. They do when the common perpendicular counts as zero; the
   // closest points of both lines are found, and their midpoint must lie on
-  // both lines (far out, rounding can no longer tell where they meet).
+  // both lines, where doubles can still tell (far out, rounding can no
+  // longer tell where they meet, and the lines are parallel).
   // Each quantity is computed for both orders and combined symmetrically.
   const VektorT kr = u.kreuz(v);
   const VektorT kr2 = v.kreuz(u);  // exactly −kr
-  if (!(kr == VektorT()) && InEbene(q, p, Verlaengert(kr))) {
+  if (Verkippt(u, v) && InEbene(q, p, Verlaengert(kr))) {
     const VektorT m1 = NaechsterPunkt(p, u, q, v, kr, Verlaengert(kr));
     const VektorT m2 = NaechsterPunkt(q, v, p, u, kr2, Verlaengert(kr2));
     const VektorT m = m1.plus(m2).mal(0.5);
-    if (AufGerade(m, p, u) && AufGerade(m, q, v)) {
+    if (Aufloesbar(m) && AufGerade(m, p, u) && AufGerade(m, q, v)) {
       punkt = m;
       return ParalleleLage::Schneidend;
     }
   }
   // Apart: in one plane when each line lies in the plane through the other
-  // line and this line's point.
-  const VektorT d = p.Richtung(q);
-  const VektorT d2 = q.Richtung(p);
+  // line and this line's point, spanned by that line and the point's height.
+  const VektorT d = Quer(p.Richtung(q), u);
+  const VektorT d2 = Quer(q.Richtung(p), v);
   if (SindSenkrecht(v, u.kreuz(d)) && SindSenkrecht(u, v.kreuz(d2))) return ParalleleLage::Parallel;
   return ParalleleLage::Windschief;
 }
@@ -208,12 +234,13 @@ ParalleleLage LageParallelerGeraden(const VektorT& p, const VektorT& u, const Ve
 ParalleleLage LageParallelerEbenen(const VektorT& p, const VektorT& n, const VektorT& q, const VektorT& m,
                                    VektorT& punkt) {
   if (InEbene(p, q, m) && InEbene(q, p, n)) return ParalleleLage::Gleich;
-  // Normals that are not exactly parallel belong to planes that meet in a
+  // Normals tilted by more than rounding belong to planes that meet in a
   // line, far away or near the stored points; a point of it is found from
-  // either plane, and their midpoint must lie in both.
-  if (!(n.kreuz(m) == VektorT())) {
+  // either plane, and their midpoint must lie in both where doubles can
+  // still tell. Otherwise the planes are parallel.
+  if (Verkippt(n, m)) {
     const VektorT t = Treffpunkt(p, n, q, m).plus(Treffpunkt(q, m, p, n)).mal(0.5);
-    if (InEbene(t, p, n) && InEbene(t, q, m)) {
+    if (Aufloesbar(t) && InEbene(t, p, n) && InEbene(t, q, m)) {
       punkt = t;
       return ParalleleLage::Schneidend;
     }

@@ -19,7 +19,10 @@ void Schnitt(const QuarnelT& a, const QuarnelT& b, QuarnelT& r);
 // How two lines or two planes lie whose directions or normals count as
 // parallel. The tolerance of "parallel" leaves room for lines that meet at
 // a very small angle, or planes that meet in a line; which of the two is
-// named first never changes the answer.
+// named first never changes the answer. They meet only where doubles can
+// still tell: directions tilted by no more than rounding (an image under a
+// rotation or mirror image), or a meeting point so far out that the
+// tolerance is below the rounding of its coordinates, leave them parallel.
 enum class ParalleleLage {
   Gleich,      // one line or plane: the stored point of each lies on the other
   Schneidend,  // lines meeting in one point, planes meeting in one line

@@ -37,6 +37,23 @@ int HoleEcken(const Objektliste& objekte, const QuarnelT& g, int anzahl, std::ar
   return 0;
 }
 
+// The corners measured from the first one, which becomes the origin. Far
+// from the origin, differences of the corners keep the digits that their
+// squares and products with normals would lose; a result is moved back by
+// adding the first corner.
+std::array<VektorT, 5> VonDerErstenEcke(const std::array<VektorT, 5>& p) {
+  std::array<VektorT, 5> q;
+  for (int i = 1; i <= 4; ++i) q[i] = p[i].Richtung(p[1]);
+  return q;
+}
+
+// Whether the corners lie in one plane, which the message then says.
+bool Ausgeartet(Plattform& ui, const std::array<VektorT, 5>& p) {
+  if (!InEinerEbene(p[1], p[2], p[3], p[4])) return false;
+  ui.MsgBox("Das Tetraeder ist ausgeartet");
+  return true;
+}
+
 // Why the report of g cannot be made when its corner i is missing or no
 // point; "" when i is 0.
 std::string EckenFehler(const Objektliste& objekte, const QuarnelT& g, int i) {
@@ -211,7 +228,7 @@ bool Tetraederbericht(Beschreibung& h, const QuarnelT& g, std::string& text) {
               ",   L(" + E3 + "|" + E1 + ") = " + n(C.dist(A)));
   z.push_back("L(" + E4 + "|" + E1 + ") = " + n(D.dist(A)) + ",   L(" + E4 + "|" + E2 + ") = " + n(D.dist(B)) +
               ",   L(" + E4 + "|" + E3 + ") = " + n(D.dist(C)));
-  if (IstNull(V)) {
+  if (InEinerEbene(A, B, C, D)) {
     z.push_back(" Das Tetraeder ist ausgeartet");
   } else {
     z.push_back("Das Volumen des Tetraeders beträgt " + n(V));
@@ -247,11 +264,15 @@ bool Tetraederbericht(Beschreibung& h, const QuarnelT& g, std::string& text) {
 bool Berichtstext(Beschreibung& h, const QuarnelT& g, std::string& text) {
   if (g.Typ == Tetraeder) return Tetraederbericht(h, g, text);
   if (g.Typ == Dreieck) return Dreiecksbericht(h, g, text);
-  text = g.name + " ist weder ein Dreieck noch ein Tetraeder";
+  text = KeinDreieckOderTetraeder(g.name);
   return false;
 }
 
 }  // namespace
+
+std::string KeinDreieckOderTetraeder(const std::string& name) {
+  return name + " ist weder ein Dreieck noch ein Tetraeder";
+}
 
 void BeschreibeEck(Beschreibung& h, const std::string& s, bool& ok) {
   const QuarnelT* g = h.objekte.HoleQuarnel(s);
@@ -299,7 +320,12 @@ void Umkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
   }
   ok = HoleEcken(h.objekte, g, 4, p) == 0 && ok;
   if (!ok) return;
-  const VektorT &A = p[1], &B = p[2], &C = p[3], &D = p[4];
+  if (Ausgeartet(h.ui, p)) {
+    ok = false;
+    return;
+  }
+  const std::array<VektorT, 5> q = VonDerErstenEcke(p);
+  const VektorT &A = q[1], &B = q[2], &C = q[3], &D = q[4];
   // The centre is as far from D as from A, B and C:
   // (D − P)·M = ½(|D|² − |P|²) for P = A, B, C; the system by its columns.
   const VektorT X(D.kp[1] - A.kp[1], D.kp[1] - B.kp[1], D.kp[1] - C.kp[1]);
@@ -309,17 +335,13 @@ void Umkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
   VektorT R(nD * nD - nA * nA, nD * nD - nB * nB, nD * nD - nC * nC);
   R = R.mal(0.5);
   const double det = X.Det(Y, Z);
-  if (IstNull(det)) {
-    h.ui.MsgBox("Das Tetraeder ist ausgeartet");
-    ok = false;
-    return;
-  }
   // Cramer's rule.
   const double x = R.Det(Y, Z) / det;
   const double y = X.Det(R, Z) / det;
   const double zz = X.Det(Y, R) / det;
   M.Vektor(x, y, zz);
   r = M.dist(A);
+  M = M.plus(p[1]);
 }
 
 void Inkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
@@ -328,40 +350,30 @@ void Inkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
     h.ui.MsgBox("Kontrolle: Fehler bei Inkugel");
     return;
   }
-  std::array<VektorT, 5> p;
-  ok = HoleEcken(h.objekte, g, 4, p) == 0;
+  std::array<VektorT, 5> e;
+  ok = HoleEcken(h.objekte, g, 4, e) == 0;
   if (!ok) return;
-  std::array<VektorT, 5> n;
-  std::array<double, 5> d{};
-  ok = Flaechenebenen(p, n, d);
-  if (!ok) return;
-  // Turn each face normal towards the opposite corner; then the centre X
-  // has n_i·X − d_i = r for all four faces.
-  for (int i = 1; i <= 4; ++i) {
-    if (n[i].SkalProd(p[i]) - d[i] < 0.0) {
-      n[i] = n[i].mal(-1.0);
-      d[i] = -d[i];
-    }
-  }
-  // Subtracting face 4's equation from the others leaves a 3×3 system.
-  d[1] = d[1] - d[4];
-  d[2] = d[2] - d[4];
-  d[3] = d[3] - d[4];
-  for (int i = 1; i <= 3; ++i) n[i] = n[4].LinKomb(-1.0, n[i], 1.0);
-  const VektorT S1(n[1].kp[1], n[2].kp[1], n[3].kp[1]);
-  const VektorT S2(n[1].kp[2], n[2].kp[2], n[3].kp[2]);
-  const VektorT S3(n[1].kp[3], n[2].kp[3], n[3].kp[3]);
-  const VektorT R(d[1], d[2], d[3]);
-  const double D = S1.Det(S2, S3);
-  if (IstNull(D)) {
-    h.ui.MsgBox("Das Tetraeder ist ausgeartet");
+  if (Ausgeartet(h.ui, e)) {
     ok = false;
     return;
   }
-  // Cramer's rule.
-  M.Vektor(R.Det(S2, S3), S1.Det(R, S3), S1.Det(S2, R));
-  M = M.mal(1.0 / D);
-  r = std::fabs(n[4].SkalProd(M) - d[4]);
+  // The centre is the mean of the corners, each weighted by the area of the
+  // face opposite it, and the radius is three times the volume over the
+  // surface. Cross products and a triple product of edges keep their digits
+  // also for a flat tetrahedron, where a system of the face planes would
+  // lose them twice over.
+  const std::array<VektorT, 5> p = VonDerErstenEcke(e);
+  double flaechen = 0.0;
+  M = VektorT();
+  for (int i = 1; i <= 4; ++i) {
+    const VektorT &a = p[i % 4 + 1], &b = p[(i + 1) % 4 + 1], &c = p[(i + 2) % 4 + 1];
+    const double f = b.Richtung(a).kreuz(c.Richtung(a)).Norm();  // twice the area
+    flaechen = flaechen + f;
+    M = M.LinKomb(1.0, p[i], f);
+  }
+  M = M.mal(1.0 / flaechen);
+  r = std::fabs(p[2].Det(p[3], p[4])) / flaechen;
+  M = M.plus(e[1]);
 }
 
 void TetraHoehen(Bauraum& h, const QuarnelT& g, double& h1, double& h2, double& h3, double& h4, bool& ok) {
@@ -370,9 +382,10 @@ void TetraHoehen(Bauraum& h, const QuarnelT& g, double& h1, double& h2, double& 
     h.ui.MsgBox("Kontrolle: Fehler bei TetraHoehen; Typ = " + Str(static_cast<std::int64_t>(g.Typ)));
     return;
   }
-  std::array<VektorT, 5> p;
-  ok = HoleEcken(h.objekte, g, 4, p) == 0;
+  std::array<VektorT, 5> e;
+  ok = HoleEcken(h.objekte, g, 4, e) == 0;
   if (!ok) return;
+  const std::array<VektorT, 5> p = VonDerErstenEcke(e);
   std::array<VektorT, 5> n;
   std::array<double, 5> d{};
   ok = Flaechenebenen(p, n, d);

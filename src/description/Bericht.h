@@ -20,6 +20,10 @@ class Objektliste;
 // object only clears ok.
 void BeschreibeEck(Beschreibung& h, const std::string& s, bool& ok);
 
+// Why there is no report of the object or name s: "S ist weder ein Dreieck
+// noch ein Tetraeder".
+std::string KeinDreieckOderTetraeder(const std::string& name);
+
 // The report of a triangle or a tetrahedron: lines separated by CR, none
 // after the last. "" when it cannot be made (see BeschreibeEck).
 std::string ausfBeschreibung(Beschreibung& h, const QuarnelT& g);
@@ -31,13 +35,14 @@ double Flaeche(const Objektliste& objekte, const QuarnelT& g);
 // Centre M and radius r of the sphere through the four corners of the
 // tetrahedron g. Reads ok: nothing happens when it is false on entry. ok
 // becomes false (M and r untouched) when g is no tetrahedron, a corner is
-// missing or no point, or the corners lie in one plane ("Das Tetraeder ist
-// ausgeartet").
+// missing or no point, or the corners lie in one plane (InEinerEbene; "Das
+// Tetraeder ist ausgeartet"). Computed relative to the first corner, so that
+// a tetrahedron far from the origin keeps its digits.
 void Umkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok);
 
 // Centre M and radius r of the sphere that touches the four face planes of
-// the tetrahedron g from inside. ok is set from its own checks; on failure
-// M and r are untouched.
+// the tetrahedron g from inside. ok is set from its own checks, the same as
+// Umkugel's but for the flag on entry; on failure M and r are untouched.
 void Inkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok);
 
 // The heights h1 to h4 of the tetrahedron g at its corners Ecken[1] to

@@ -2,6 +2,7 @@
 
 #include "constructions/Grundlagen.h"
 #include "constructions/Koerper.h"
+#include "description/Bericht.h"
 #include "interpreter/Ablauf.h"
 #include "interpreter/Ausfuehrung.h"
 #include "interpreter/BefehlT.h"
@@ -15,7 +16,7 @@ void BefehlAusfuehren(Ablauf& h, const BefehlT& b) {
   const std::int32_t t3 = h.objekte.QuarnelTypNr(b.AltG3);
 
   if (t1 == Sammlung && k != QuarnelSammlung && k != LoescheQuarnel && k != FileHInweis && k != NumPunkt &&
-      k != NumEbene) {
+      k != NumEbene && k != AusgabeBeschreibe) {
     SammlungAktion(h, k, b.NeuG, b.AltG1, b.AltG2, b.AltG3);
   } else {
     bool ok = false;
@@ -36,6 +37,13 @@ void BefehlAusfuehren(Ablauf& h, const BefehlT& b) {
       case FileHInweis:
         h.ausgabe.HinweisAusgabe(b.AltG2);
         h.ausgabe.LastInfoF = b.AltG2;
+        break;
+      case AusgabeBeschreibe:
+        // A report line read from a file may name any object, or none; the
+        // user learns that it names no triangle or tetrahedron, once for
+        // the line (a collection is told so by the report itself).
+        if (Waechter(k, t1, t2, t3)) Ausfuehren(h, k, b.NeuG, b.AltG1, b.AltG2, b.AltG3);
+        else h.ui.MsgBox(KeinDreieckOderTetraeder(b.AltG1));
         break;
       default:
         // Kinds 1 and 2 and numbers that are no kind do nothing.

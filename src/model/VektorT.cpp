@@ -147,6 +147,28 @@ bool VektorT::Hesseform(const VektorT& p2, const VektorT& p3, VektorT& n, double
   return true;
 }
 
+namespace {
+
+// Cosine and sine of an angle in degrees. At whole multiples of 90 degrees
+// they are exactly 0, 1 or -1: the radians of such an angle are rounded, and
+// cos(pi/2) would come out as 6e-17, enough to tilt a plane turned by 180
+// degrees against the parallel plane it should be.
+void KosinusUndSinus(double grad, double& c, double& s) {
+  const double viertel = grad / 90.0;
+  if (std::isfinite(viertel) && viertel == std::floor(viertel)) {
+    static constexpr double kKosinus[4] = {1.0, 0.0, -1.0, 0.0};
+    const int k = (static_cast<int>(std::fmod(viertel, 4.0)) + 4) % 4;
+    c = kKosinus[k];
+    s = kKosinus[(k + 3) % 4];
+    return;
+  }
+  const double bogen = ((grad * 4.0) * std::atan(1.0)) / 180.0;
+  c = std::cos(bogen);
+  s = std::sin(bogen);
+}
+
+}  // namespace
+
 void VektorT::DrehachsenRichtungen(double alpha, VektorT& n1, VektorT& n2) const {
   // The rotation about a line is made of two mirror images in planes through
   // the line; their normals are D × n1 and D × n2. n1 is perpendicular to the
@@ -155,9 +177,8 @@ void VektorT::DrehachsenRichtungen(double alpha, VektorT& n1, VektorT& n2) const
   // the stored direction D: seen from the tip of D, a positive angle turns
   // clockwise, whatever the signs of D's components.
   const double x = kp[1], y = kp[2];
-  const double bogen = ((alpha * 4.0) * std::atan(1.0)) / 180.0;
-  const double c = std::cos(bogen);
-  const double s = std::sin(bogen);
+  double c = 0.0, s = 0.0;
+  KosinusUndSinus(alpha, c, s);
   if (IstNull(x)) {
     n1.Vektor(1.0, 0.0, 0.0);
   } else {
@@ -193,12 +214,22 @@ bool InEbene(const VektorT& p, const VektorT& q, const VektorT& n) {
   return IstNull(p.Richtung(q).SkalProd(Einheit(n)));
 }
 
-bool AufEinerGeraden(const VektorT& p1, const VektorT& p2, const VektorT& p3) {
-  // Sorted first, so that every order of the points gives the same verdict.
-  std::array<VektorT, 3> e{p1, p2, p3};
+namespace {
+
+// The points in the order of their coordinates, so that a verdict on them
+// does not depend on the order they were given in.
+template <std::size_t N>
+std::array<VektorT, N> Geordnet(std::array<VektorT, N> e) {
   std::sort(e.begin(), e.end(), [](const VektorT& x, const VektorT& y) {
     return std::tie(x.kp[1], x.kp[2], x.kp[3]) < std::tie(y.kp[1], y.kp[2], y.kp[3]);
   });
+  return e;
+}
+
+}  // namespace
+
+bool AufEinerGeraden(const VektorT& p1, const VektorT& p2, const VektorT& p3) {
+  const std::array<VektorT, 3> e = Geordnet<3>({p1, p2, p3});
   const VektorT &a = e[0], &b = e[1], &c = e[2];
   // The height over the longest side is the lowest one; the angle at a
   // single corner says nothing (a long thin triangle has a tiny angle at
@@ -208,6 +239,32 @@ bool AufEinerGeraden(const VektorT& p1, const VektorT& p2, const VektorT& p3) {
   if (lab >= lbc && lab >= lca) return AufGerade(c, a, ab);
   if (lbc >= lca) return AufGerade(a, b, bc);
   return AufGerade(b, c, ca);
+}
+
+bool InEinerEbene(const VektorT& p1, const VektorT& p2, const VektorT& p3, const VektorT& p4) {
+  const std::array<VektorT, 4> e = Geordnet<4>({p1, p2, p3, p4});
+  // The lowest height stands over the largest face, as for three points
+  // over the longest side. Each face is given by its normal (twice its area
+  // long) and the edge from one of its corners to the opposite corner.
+  const VektorT b = e[1].Richtung(e[0]), c = e[2].Richtung(e[0]), d = e[3].Richtung(e[0]);
+  const std::array<std::array<VektorT, 2>, 4> flaechen{{
+      {b.kreuz(c), d},
+      {b.kreuz(d), c},
+      {c.kreuz(d), b},
+      {c.Richtung(b).kreuz(d.Richtung(b)), b.mal(-1.0)},
+  }};
+  const auto groesste = std::max_element(flaechen.begin(), flaechen.end(), [](const auto& x, const auto& y) {
+    return x[0].SkalProd(x[0]) < y[0].SkalProd(y[0]);
+  });
+  const VektorT& k = (*groesste)[0];
+  if (k == VektorT()) return true;  // all four on one line
+  const double hoehe = (*groesste)[1].SkalProd(Einheit(Verlaengert(k)));
+  return IstNull(hoehe * hoehe);
+}
+
+VektorT Quer(const VektorT& d, const VektorT& u) {
+  const VektorT e = Einheit(Verlaengert(u));
+  return d.LinKomb(1.0, e, -d.SkalProd(e));
 }
 
 VektorT Verlaengert(const VektorT& v) {

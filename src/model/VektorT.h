@@ -89,9 +89,19 @@ bool InEbene(const VektorT& p, const VektorT& q, const VektorT& n);
 // lies on the line through that side. The same answer in every order of the
 // three points.
 bool AufEinerGeraden(const VektorT& a, const VektorT& b, const VektorT& c);
+// The points a, b, c, d lie in one plane: the corner opposite the largest
+// face lies in the plane of that face, within the bound of a point on a
+// line (its squared height counts as zero). The same answer in every order
+// of the four points.
+bool InEinerEbene(const VektorT& a, const VektorT& b, const VektorT& c, const VektorT& d);
 // v at length 1, or v itself when it counts as null. Exactly the negated
 // vector for −v.
 VektorT Einheit(const VektorT& v);
+// The part of d across the direction u: d less its part along u. u × d is
+// the same vector in exact arithmetic; but for a d nearly along u, and long
+// (a point nearly on a line, far along it), that cross product cancels to a
+// vector tilted by rounding, while u × Quer(d, u) stays across u.
+VektorT Quer(const VektorT& d, const VektorT& u);
 // A cross product of short vectors can count as the null vector although the
 // vectors span a definite direction. Such a vector comes back scaled by a
 // power of two, which is exact, to a length from 1 to 2; any other vector,

@@ -105,6 +105,23 @@ TEST_F(DrehungTest, WholeTurnsOppositeAnglesAndDistanceToTheAxis) {
   }
 }
 
+TEST_F(DrehungTest, HalfTurnsAboutTheAxesAreExact) {
+  // A half turn about a coordinate axis negates the two coordinates across
+  // it, relative to the axis; in doubles exactly, with no rounding of
+  // cos(90°) to tilt the image.
+  for (int i = 0; i < 6; ++i) {
+    const Achse& a = kAchsen[i];
+    const int achse = i / 2 + 1;  // the coordinate along the axis
+    VektorT q = a.punkt.mal(2.0).Richtung(b.Q("Q").v1), n = b.Q("F").v2.mal(-1.0);
+    q.kp[achse] = b.Q("Q").v1.kp[achse];
+    n.kp[achse] = -n.kp[achse];
+    for (double w : {180.0, -180.0, 540.0, 360.0}) {
+      EXPECT_EQ(Drehe("Q", w, a).v1, w == 360.0 ? b.Q("Q").v1 : q) << w << " about " << a.name;
+      EXPECT_EQ(Drehe("F", w, a).v2.kreuz(w == 360.0 ? b.Q("F").v2 : n), VektorT()) << w << " about " << a.name;
+    }
+  }
+}
+
 // Each mirror image of a plane roughly squares the length of its normal;
 // turned step by step, a plane must neither lose its normal nor overflow.
 TEST_F(DrehungTest, PlanesStayProperThroughLongChainsOfTurns) {

@@ -1,5 +1,7 @@
 // The hull of three objects.
 #include <algorithm>
+#include <cmath>
+#include <random>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -168,6 +170,45 @@ TEST_F(HuelleTest, ShortDirectionsSpanAPlane) {
   EXPECT_TRUE(IstEbene(e, {1, 1, 1}, {0, 0, 1}));
   EXPECT_FALSE(e.v2.IstNullvektor());
   EXPECT_EQ(b.Huelle("r", "k", "n", "k").Typ, Raum);
+}
+
+// A line g and points Y and Z 1e-3 to 1 from it, 1e4 to 1e6 lengths of its
+// direction along it, or g and the line through Y parallel to it: in all six
+// orders the hull is the plane through all of them when there is one (the
+// same plane, since it holds g and Y), else the whole space.
+TEST_F(HuelleTest, LineAndNearlyIncidentPointsInEveryOrder) {
+  std::mt19937 zufall(1616);
+  std::uniform_real_distribution<double> z(-1.0, 1.0);
+  auto vektor = [&](double m) { return VektorT(m * z(zufall), m * z(zufall), m * z(zufall)); };
+  auto weg = [&] { return std::pow(10.0, 4 + 2 * std::fabs(z(zufall))) * (z(zufall) < 0 ? -1 : 1); };
+  auto hoehe = [&] { return std::pow(10.0, -3 * std::fabs(z(zufall))); };
+  b.h.destruktiv = true;  // each case enters its objects anew
+  for (int i = 0; i < 300; ++i) {
+    SCOPED_TRACE(i);
+    const VektorT p = vektor(100), u = vektor(10), w = u.kreuz(vektor(1));
+    if (u.Norm() < 1.0 || w.Norm() < 1.0) continue;
+    const VektorT y = p.LinKomb(1.0, u, weg()).LinKomb(1.0, w, hoehe() / w.Norm());
+    VektorT zz = p.LinKomb(1.0, u, weg());                                     // on g,
+    if (i % 3 == 1) zz = zz.LinKomb(1.0, w, -10.0 * hoehe() / w.Norm());      // in the plane of g and Y
+    if (i % 3 == 2) zz = zz.LinKomb(1.0, u.kreuz(w), hoehe() / u.kreuz(w).Norm());  // or off it
+    b.P("G", p.x(), p.y(), p.z());
+    b.P("U", u.x(), u.y(), u.z());
+    b.P("Y", y.x(), y.y(), y.z());
+    b.P("Z", zz.x(), zz.y(), zz.z());
+    const QuarnelT g = b.GeradePR("g", "G", "U"), h = b.GeradePR("h", "Y", "U"), Y = b.Q("Y"), Z = b.Q("Z");
+    for (const auto& ops : {std::array{&g, &Y, &Z}, {&g, &Y, &Y}, {&g, &g, &Y}, {&g, &h, &g}}) {
+      std::array<int, 3> r{0, 1, 2};
+      do {
+        QuarnelT res;
+        bool ok = true;
+        Huelle(*ops[r[0]], *ops[r[1]], *ops[r[2]], res, ok);
+        ASSERT_EQ(res.Typ, i % 3 == 2 && ops[2] == &Z ? Raum : Ebene) << r[0] << r[1] << r[2];
+        for (const VektorT& q : {p, p.plus(u), y, ops[2]->v1})
+          EXPECT_TRUE(res.Typ == Raum || InEbene(q, res.v1, res.v2));
+      } while (std::next_permutation(r.begin(), r.end()));
+    }
+  }
+  EXPECT_TRUE(b.Meldungen().empty());
 }
 
 TEST_F(HuelleTest, MissingOrUnsuitableOperandsMakeNothing) {

@@ -9,7 +9,7 @@
 
 #include "constructions/Abstaende.h"
 #include "constructions/Huelle.h"
-#include "support/Bau.h"
+#include "support/BauTransformationen.h"
 
 namespace quarnel::test {
 namespace {
@@ -31,7 +31,7 @@ namespace {
 QuarnelT Flach(std::int32_t typ, const VektorT& p, const VektorT& v) { return {"", typ, p, v, 0.0, {}}; }
 
 struct Paar {
-  Bau b;
+  BauT b;
   QuarnelT Schnitt(const QuarnelT& x, const QuarnelT& y) {
     QuarnelT r;
     quarnel::Schnitt(x, y, r);
@@ -144,6 +144,69 @@ TEST(Reihenfolge, ZufaelligeFastParalleleGeradenUndEbenen) {
         break;
       }
     }
+  }
+}
+
+TEST(Reihenfolge, FastParalleleTreffenSichNurWoDieZahlenEsAufloesen) {
+  // Planes and lines tilted by 1e-9 against each other, c apart at the
+  // origin, meet at c·1e9: at 1e6 they meet; at 5e8, where rounding of the
+  // coordinates reaches the tolerance, they are parallel and c apart.
+  Paar t;
+  for (const double c : {1e-3, 0.5}) {
+    const QuarnelT e = Flach(Ebene, {0, 0, 0}, {0, 0, 1}), f = Flach(Ebene, {0, 0, c}, {1e-9, 0, 1});
+    const QuarnelT g = Flach(Gerade, {0, 0, 0}, {1, 0, 0}), h = Flach(Gerade, {0, c, 0}, {1, -1e-9, 0});
+    EXPECT_EQ(t.PruefeBeideReihenfolgen(e, f).Typ, c < 0.1 ? Gerade : LeeresQuarnel) << c;
+    EXPECT_EQ(t.PruefeBeideReihenfolgen(g, h).Typ, c < 0.1 ? Punkt : LeeresQuarnel) << c;
+    EXPECT_NEAR(AbstandG(e, f), c < 0.1 ? 0 : c, 1e-9);
+    EXPECT_NEAR(AbstandG(g, h), c < 0.1 ? 0 : c, 1e-9);
+  }
+}
+
+// The distance of the point p from the point, line or plane g.
+double AbstandVon(const VektorT& p, const QuarnelT& g) {
+  if (g.Typ == Punkt) return p.dist(g.v1);
+  return g.Typ == Gerade ? AbstandVonGerade(p, g) : AbstandVonEbene(p, g);
+}
+
+TEST(Reihenfolge, GedrehteUndGespiegelteBleibenParallel) {
+  // A plane E, a line h and a point P, turned by an even number of quarter
+  // turns (at once, or in two odd steps) about an axis g parallel to E and h,
+  // or mirrored in a plane S parallel to both, in g or in a point A: each
+  // image is the object itself or lies apart, parallel, at twice the
+  // distance from the mirror, whatever rounding tilted its stored vector.
+  std::mt19937 zufall(16);
+  std::uniform_real_distribution<double> z(-1.0, 1.0);
+  auto vektor = [&](double m) { return VektorT(m * z(zufall), m * z(zufall), m * z(zufall)); };
+  for (int i = 0; i < 600; ++i) {
+    SCOPED_TRACE(i);
+    Paar t;
+    BauT& b = t.b;
+    const VektorT n = vektor(5), A = vektor(100);
+    if (n.Norm() < 0.5) continue;
+    const VektorT quer = n.kreuz(vektor(3));  // a direction within E
+    b.E("E", n.x(), n.y(), n.z(), std::round(n.SkalProd(vektor(100))));
+    b.Pkt("A", A);
+    b.Pkt("B", A.plus(quer));
+    b.Gerade("g", "A", "B");
+    b.Ebe("S", A, n.mal(z(zufall) * 3));
+    b.Pkt("P", vektor(100));
+    b.Ger("h", b.Q("P").v1, quer.mal(z(zufall) < 0 ? -2.0 : 0.5));
+    const std::string X = i % 3 == 0 ? "E" : i % 3 == 1 ? "h" : "P";
+    const int fall = i / 3 % 5, k = 2 * static_cast<int>(4 * z(zufall)) + 1;
+    const int viertel = k + 2 * static_cast<int>(3 * z(zufall)) + 1;  // even
+    const char* spiegel = fall < 2 ? "g" : std::array{"S", "g", "A"}[fall - 2];  // half turns mirror in g
+    if (fall == 0) b.Drehe("Y", X, 90 * viertel, "g");
+    if (fall == 1) b.Drehe("Y", b.Drehe("Y1", X, 90 * k, "g").name, 90 * (viertel - k), "g");
+    if (fall >= 2) b.Spiegelbild("Y", X, spiegel);
+    const QuarnelT x = b.Q(X), y = b.Q("Y"), m = b.Q(spiegel);
+    const double abstand = fall < 2 && viertel % 4 == 0
+                               ? 0.0
+                               : 2.0 * (m.Typ >= x.Typ ? AbstandVon(x.v1, m) : AbstandVon(m.v1, x));
+    const QuarnelT s = t.PruefeBeideReihenfolgen(x, y);
+    EXPECT_TRUE(abstand == 0.0 ? Dasselbe(s, x) : s.Typ == LeeresQuarnel) << X;
+    EXPECT_NEAR(AbstandG(x, y), abstand, 1e-9 * abstand) << X;
+    EXPECT_TRUE(abstand == 0.0 ? Dasselbe(t.Huelle(x, y, y), x) : t.Huelle(x, y, x).Typ == x.Typ + 1) << X;
+    EXPECT_TRUE(b.Meldungen().empty());
   }
 }
 

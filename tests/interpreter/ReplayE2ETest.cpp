@@ -1,7 +1,9 @@
 // Protocol files loaded whole and their results compared with the exact
 // geometry, for constructions whose vectors are far from unit length.
 #include <cmath>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -40,6 +42,30 @@ TEST(ReplayE2E, ShortAxesTwiceTurnedPlanesAndAntiparallelAngles) {
   const std::string text = s.h.ausgabe.InfoFenster();
   EXPECT_NE(text.find("Der Winkel zwischen g und h beträgt 0º"), std::string::npos);
   EXPECT_NE(text.find("B1:   0º,"), std::string::npos);
+}
+
+// Images parallel to the original after a half turn (once, or by -90 and
+// 270 degrees) or a mirror image, the hull of a line and a point 0.085 from
+// it 1.3e5 along it in four orders, a tetrahedron at 1e12 and a flat one of
+// size 1e6, and report lines that name a point, a line, a collection and
+// nothing.
+TEST(ReplayE2E, ParallelImagesFarCornersAndFlatSolidsGiveTheExactAnswers) {
+  Sitzung s;
+  ASSERT_TRUE(LadeText(s.h, Ordner::Lies(std::string(QUARNEL_TEST_DATA) + "/protokolle/parallel_fern_flach.txt")));
+  const std::string text = s.h.ausgabe.InfoFenster();
+  const std::string ebene = " ist die Ebene durch den Punkt mit den Koordinaten (0 | 0 | 0) und mit dem Normalenvektor "
+                            "(-1.1 | 0 | 0.3)";
+  for (const std::string& zeile : std::initializer_list<std::string>
+       {"R ist das leere Quarnel", "R2 ist das leere Quarnel", "R3 ist das leere Quarnel", "R4 ist das leere Quarnel",
+        "Der Abstand von F und Y beträgt 2", "Der Abstand von Y und F beträgt 2", "Der Abstand von F und Y2 beträgt 2",
+        "Der Abstand von k2 und k beträgt 2", "Der Abstand von E und Z beträgt 3.794733", "H ist der Raum",
+        "H1" + ebene, "H2" + ebene, "H3" + ebene, "H4" + ebene,
+        "Mittelpunkt und Radius der Umkugel sind M= (1000000000000.5|1000000000000.5|1000000000000.5),    r = 0.866025",
+        "Mittelpunkt und Radius der Inkugel sind M= (200000.000525|200000.000525|15),    r = 15"})
+    EXPECT_NE(text.find(CR + zeile + CR), std::string::npos) << zeile;
+  std::vector<std::string> meldungen;
+  for (const char* n : {"A", "k", "N", "nix"}) meldungen.push_back(std::string(n) + " ist weder ein Dreieck noch ein Tetraeder");
+  EXPECT_EQ(s.Meldungen(), meldungen);
 }
 
 }  // namespace
