@@ -13,21 +13,21 @@ namespace {
 // Reads v1 (selector 1) or v2 (selector 2) of the named object into v. A name
 // that nobody bears is reported by the object list; the result is false then
 // and v stays as it was.
-bool LiesVektor(Bauraum& h, std::int32_t selector, const std::string& name, VektorT& v) {
-  h.objekte.HoleVektor(selector, name, v);
-  return h.objekte.HoleQuarnel(name) != nullptr;
+bool LiesVektor(Bauraum& raum, std::int32_t selector, const std::string& name, VektorT& v) {
+  raum.objekte.HoleVektor(selector, name, v);
+  return raum.objekte.HoleQuarnel(name) != nullptr;
 }
 
 // Last step of every line or plane construction: a null direction or normal
 // turns the result into the empty object (keeping its vectors) after the
 // message; the flag stays set, so the command is kept and repeats the outcome.
 // A result that cannot be entered (its numbers overflowed) clears the flag.
-void NullTestUndEinlisten(Bauraum& h, QuarnelT& G, bool& ok, const char* meldung, bool ausgeartet = false) {
+void NullTestUndEinlisten(Bauraum& raum, QuarnelT& G, bool& ok, const char* meldung, bool ausgeartet = false) {
   if (ausgeartet || G.v2.IstNullvektor()) {
     G.Typ = LeeresQuarnel;
-    h.ui.MsgBox(meldung);
+    raum.ui.MsgBox(meldung);
   }
-  ok = h.objekte.Einlisten(G);
+  ok = raum.objekte.Einlisten(G);
 }
 
 
@@ -55,15 +55,15 @@ const char* const kZahlZuGross = "Die Zahlen dürfen dem Betrag nach nicht grö�
 
 bool KoeffizientenNull(double a, double b, double c) { return IstNull((a * a + b * b) + c * c); }
 
-void ErzeugePunkt(Bauraum& h, const std::string& name, double x, double y, double z, bool& ok) {
-  Objektliste& l = h.objekte;
-  if ((l.ExistiertQuarnel(name) && !h.destruktiv) || !Objektliste::ErlaubterName(name)) {
-    h.ui.MsgBox("Der verwendete Quarnelname " + name + "  ist unerlaubt oder existiert bereits");
+void ErzeugePunkt(Bauraum& raum, const std::string& name, double x, double y, double z, bool& ok) {
+  Objektliste& l = raum.objekte;
+  if ((l.ExistiertQuarnel(name) && !raum.destruktiv) || !Objektliste::ErlaubterName(name)) {
+    raum.ui.MsgBox("Der verwendete Quarnelname " + name + "  ist unerlaubt oder existiert bereits");
     ok = false;
     return;
   }
   if (ZahlenZuGross({x, y, z})) {
-    h.ui.MsgBox(kZahlZuGross);
+    raum.ui.MsgBox(kZahlZuGross);
     ok = false;
     return;
   }
@@ -121,20 +121,20 @@ VektorT EbenenPunkt(double a, double b, double c, double d) {
   return p;
 }
 
-void ErzeugeEbeneG(Bauraum& h, const std::string& name, double a, double b, double c, double d, bool& ok) {
-  Objektliste& l = h.objekte;
-  if ((l.ExistiertQuarnel(name) && !h.destruktiv) || !Objektliste::ErlaubterName(name)) {
-    h.ui.MsgBox("Der verwendete Quarnelname " + name + "  ist unerlaubt  oder existiert bereits");
+void ErzeugeEbeneG(Bauraum& raum, const std::string& name, double a, double b, double c, double d, bool& ok) {
+  Objektliste& l = raum.objekte;
+  if ((l.ExistiertQuarnel(name) && !raum.destruktiv) || !Objektliste::ErlaubterName(name)) {
+    raum.ui.MsgBox("Der verwendete Quarnelname " + name + "  ist unerlaubt  oder existiert bereits");
     ok = false;
     return;
   }
   if (ZahlenZuGross({a, b, c, d})) {
-    h.ui.MsgBox(kZahlZuGross);
+    raum.ui.MsgBox(kZahlZuGross);
     ok = false;
     return;
   }
   if (KoeffizientenNull(a, b, c)) {
-    h.ui.MsgBox("Die Koeffizienten von x, y, z dürfen nicht alle den Wert null haben");
+    raum.ui.MsgBox("Die Koeffizienten von x, y, z dürfen nicht alle den Wert null haben");
     ok = false;
     return;
   }
@@ -149,12 +149,12 @@ void ErzeugeEbeneG(Bauraum& h, const std::string& name, double a, double b, doub
   ok = l.Einlisten(G);
 }
 
-void ErzeugeGeradePP(Bauraum& h, const std::string& p1, const std::string& p2, QuarnelT& G, bool& ok) {
+void ErzeugeGeradePP(Bauraum& raum, const std::string& p1, const std::string& p2, QuarnelT& G, bool& ok) {
   ok = ok && p1 != p2;
   if (!ok) return;
   VektorT a, b;
-  bool da = LiesVektor(h, 1, p1, a);
-  bool db = LiesVektor(h, 1, p2, b);
+  bool da = LiesVektor(raum, 1, p1, a);
+  bool db = LiesVektor(raum, 1, p2, b);
   if (!da || !db) {
     ok = false;
     return;
@@ -164,16 +164,16 @@ void ErzeugeGeradePP(Bauraum& h, const std::string& p1, const std::string& p2, Q
   G.v1 = a;
   G.v2 = r;
   G.Typ = Gerade;
-  NullTestUndEinlisten(h, G, ok, kRichtungNull);
+  NullTestUndEinlisten(raum, G, ok, kRichtungNull);
 }
 
-void ErzeugeGeradePR(Bauraum& h, const std::string& p, const std::string& r, QuarnelT& G, bool& ok) {
+void ErzeugeGeradePR(Bauraum& raum, const std::string& p, const std::string& r, QuarnelT& G, bool& ok) {
   // The origin's position vector is the null vector: no direction.
   ok = ok && r != "O";
   if (!ok) return;
   VektorT a;
-  bool da = LiesVektor(h, 1, p, a);
-  const QuarnelT* rq = h.objekte.HoleQuarnel(r);
+  bool da = LiesVektor(raum, 1, p, a);
+  const QuarnelT* rq = raum.objekte.HoleQuarnel(r);
   ok = rq != nullptr;
   if (!ok || !da) {
     ok = false;
@@ -190,19 +190,19 @@ void ErzeugeGeradePR(Bauraum& h, const std::string& p, const std::string& r, Qua
   G.v1 = a;
   G.v2 = d;
   G.Typ = Gerade;
-  NullTestUndEinlisten(h, G, ok, kRichtungNull);
+  NullTestUndEinlisten(raum, G, ok, kRichtungNull);
 }
 
-void ErzeugeEbenePPP(Bauraum& h, const std::string& p1, const std::string& p2, const std::string& p3, QuarnelT& G,
+void ErzeugeEbenePPP(Bauraum& raum, const std::string& p1, const std::string& p2, const std::string& p3, QuarnelT& G,
                      bool& ok) {
   ok = ok && p1 != p2;
   ok = ok && p1 != p3;
   ok = ok && p2 != p3;
   if (!ok) return;
   VektorT a1, a2, a3;
-  bool d1 = LiesVektor(h, 1, p1, a1);
-  bool d2 = LiesVektor(h, 1, p2, a2);
-  bool d3 = LiesVektor(h, 1, p3, a3);
+  bool d1 = LiesVektor(raum, 1, p1, a1);
+  bool d2 = LiesVektor(raum, 1, p2, a2);
+  bool d3 = LiesVektor(raum, 1, p3, a3);
   if (!d1 || !d2 || !d3) {
     ok = false;
     return;
@@ -216,15 +216,15 @@ void ErzeugeEbenePPP(Bauraum& h, const std::string& p1, const std::string& p2, c
   G.v1 = a1;
   G.v2 = n;
   G.Typ = Ebene;
-  NullTestUndEinlisten(h, G, ok, kEbenenNormaleNull, ausgeartet);
+  NullTestUndEinlisten(raum, G, ok, kEbenenNormaleNull, ausgeartet);
 }
 
-void ErzeugeEbenePN(Bauraum& h, const std::string& p, const std::string& n, QuarnelT& G, bool& ok) {
+void ErzeugeEbenePN(Bauraum& raum, const std::string& p, const std::string& n, QuarnelT& G, bool& ok) {
   if (!ok) return;
   VektorT a, nv;
-  bool da = LiesVektor(h, 1, p, a);
+  bool da = LiesVektor(raum, 1, p, a);
   // The normal is the position vector of N, whatever N is.
-  bool dn = LiesVektor(h, 1, n, nv);
+  bool dn = LiesVektor(raum, 1, n, nv);
   if (!da || !dn) {
     ok = false;
     return;
@@ -233,18 +233,18 @@ void ErzeugeEbenePN(Bauraum& h, const std::string& p, const std::string& n, Quar
   G.v1 = a;
   G.v2 = nv;
   G.Typ = Ebene;
-  NullTestUndEinlisten(h, G, ok, kNormaleNull);
+  NullTestUndEinlisten(raum, G, ok, kNormaleNull);
 }
 
-void ErzeugeEbenePRR(Bauraum& h, const std::string& p, const std::string& r1, const std::string& r2, QuarnelT& G,
+void ErzeugeEbenePRR(Bauraum& raum, const std::string& p, const std::string& r1, const std::string& r2, QuarnelT& G,
                      bool& ok) {
   ok = ok && r1 != r2;
   if (!ok) return;
   VektorT a, u, w;
-  bool da = LiesVektor(h, 1, p, a);
+  bool da = LiesVektor(raum, 1, p, a);
   // A point stands for its position vector, a line for its direction.
-  bool du = LiesVektor(h, h.objekte.QuarnelTypNr(r1), r1, u);
-  bool dw = LiesVektor(h, h.objekte.QuarnelTypNr(r2), r2, w);
+  bool du = LiesVektor(raum, raum.objekte.QuarnelTypNr(r1), r1, u);
+  bool dw = LiesVektor(raum, raum.objekte.QuarnelTypNr(r2), r2, w);
   if (!da || !du || !dw) {
     ok = false;
     return;
@@ -256,7 +256,7 @@ void ErzeugeEbenePRR(Bauraum& h, const std::string& p, const std::string& r1, co
   n.VereinfacheRichtung();
   G.v2 = n;
   G.Typ = Ebene;
-  NullTestUndEinlisten(h, G, ok, kNormaleNull, ausgeartet);
+  NullTestUndEinlisten(raum, G, ok, kNormaleNull, ausgeartet);
 }
 
 VektorT PP2G(const VektorT& v1, const VektorT& v2) { return v1.Richtung(v2); }

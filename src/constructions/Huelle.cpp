@@ -39,21 +39,21 @@ bool Vorher(const VektorT& p, const VektorT& q, const QuarnelT& g) {
 
 }  // namespace
 
-void ErzeugeHuelle(Bauraum& h, const std::string& a, const std::string& b, const std::string& c, QuarnelT& G,
+void ErzeugeHuelle(Bauraum& raum, const std::string& a, const std::string& b, const std::string& c, QuarnelT& G,
                    bool& ok) {
-  const QuarnelT* A1 = h.objekte.HoleQuarnel(a);
-  const QuarnelT* A2 = h.objekte.HoleQuarnel(b);
-  const QuarnelT* A3 = h.objekte.HoleQuarnel(c);
+  const QuarnelT* A1 = raum.objekte.HoleQuarnel(a);
+  const QuarnelT* A2 = raum.objekte.HoleQuarnel(b);
+  const QuarnelT* A3 = raum.objekte.HoleQuarnel(c);
   ok = A1 != nullptr && A2 != nullptr && A3 != nullptr;
   // Only flats and the empty object have a hull; compound objects and
   // numbers carry no point to join.
   ok = ok && IstHuellenOperand(A1->Typ) && IstHuellenOperand(A2->Typ) && IstHuellenOperand(A3->Typ);
   if (!ok) {
-    h.ui.MsgBox("Fehler bei den Operanden-Quarneln in ErzeugeSchnitt");
+    raum.ui.MsgBox("Fehler bei den Operanden-Quarneln in ErzeugeSchnitt");
     return;
   }
   Huelle(*A1, *A2, *A3, G, ok);
-  ok = h.objekte.Einlisten(G);
+  ok = raum.objekte.Einlisten(G);
 }
 
 void Huelle(const QuarnelT& O1, const QuarnelT& O2, const QuarnelT& O3, QuarnelT& res, bool& ok) {

@@ -13,7 +13,7 @@ class Bauraum;
 // line, a plane or the whole space), entered as G. A name that names no such
 // object gives "Fehler bei den Operanden-Quarneln in ErzeugeSchnitt" and ok
 // false.
-void ErzeugeHuelle(Bauraum& h, const std::string& a, const std::string& b, const std::string& c, QuarnelT& G,
+void ErzeugeHuelle(Bauraum& raum, const std::string& a, const std::string& b, const std::string& c, QuarnelT& G,
                    bool& ok);
 
 // The hull of three objects, written into res: the hull of the third with

@@ -6,35 +6,35 @@ namespace quarnel {
 
 namespace {
 
-bool IstPunktName(const Bauraum& h, const std::string& name) { return h.objekte.QuarnelTypNr(name) == Punkt; }
+bool IstPunktName(const Bauraum& raum, const std::string& name) { return raum.objekte.QuarnelTypNr(name) == Punkt; }
 
 }  // namespace
 
-void ErzeugeDreieck(Bauraum& h, const std::string& A1, const std::string& A2, const std::string& A3, QuarnelT& G,
+void ErzeugeDreieck(Bauraum& raum, const std::string& A1, const std::string& A2, const std::string& A3, QuarnelT& G,
                     bool& ok) {
   if (!ok) return;
   // A triangle keeps only the names of its corners; its geometry is read
   // from the corner points whenever it is needed, so each must be a point.
-  ok = IstPunktName(h, A1) && IstPunktName(h, A2) && IstPunktName(h, A3);
+  ok = IstPunktName(raum, A1) && IstPunktName(raum, A2) && IstPunktName(raum, A3);
   ok = ok && A1 != A2 && A1 != A3 && A2 != A3;
   if (!ok) {
-    h.ui.MsgBox("Fehler beim Erzeugen eines Dreiecks");
+    raum.ui.MsgBox("Fehler beim Erzeugen eines Dreiecks");
     return;
   }
   G.Ecken[1] = A1;
   G.Ecken[2] = A2;
   G.Ecken[3] = A3;
   G.Typ = Dreieck;
-  h.objekte.Einlisten(G);
+  raum.objekte.Einlisten(G);
 }
 
-void ErzeugeTetraeder(Bauraum& h, const std::string& D, const std::string& S, QuarnelT& G, bool& ok) {
-  ok = ok && h.objekte.ExistiertQuarnel(D) && h.objekte.ExistiertQuarnel(S);
+void ErzeugeTetraeder(Bauraum& raum, const std::string& D, const std::string& S, QuarnelT& G, bool& ok) {
+  ok = ok && raum.objekte.ExistiertQuarnel(D) && raum.objekte.ExistiertQuarnel(S);
   const QuarnelT* basis = nullptr;
   const QuarnelT* spitze = nullptr;
   if (ok) {
-    basis = h.objekte.HoleQuarnel(D);
-    spitze = h.objekte.HoleQuarnel(S);
+    basis = raum.objekte.HoleQuarnel(D);
+    spitze = raum.objekte.HoleQuarnel(S);
     ok = basis != nullptr && spitze != nullptr;
   }
   // The apex must not be one of the base corners.
@@ -43,13 +43,13 @@ void ErzeugeTetraeder(Bauraum& h, const std::string& D, const std::string& S, Qu
   // redefined since the triangle was made.
   const QuarnelT* ecke[4] = {nullptr, nullptr, nullptr, nullptr};
   for (int i = 1; i <= 3 && ok; ++i) {
-    ecke[i] = h.objekte.HoleQuarnel(basis->Ecken[i]);
+    ecke[i] = raum.objekte.HoleQuarnel(basis->Ecken[i]);
     ok = ecke[i] != nullptr;
   }
   // All four corners must be points.
   if (ok) ok = ecke[1]->Typ == Punkt && ecke[2]->Typ == Punkt && ecke[3]->Typ == Punkt && spitze->Typ == Punkt;
   if (!ok) {
-    h.ui.MsgBox("Fehler beim Erzeugen eines Tetraeders");
+    raum.ui.MsgBox("Fehler beim Erzeugen eines Tetraeders");
     return;
   }
   G.Ecken[1] = ecke[1]->name;
@@ -57,16 +57,16 @@ void ErzeugeTetraeder(Bauraum& h, const std::string& D, const std::string& S, Qu
   G.Ecken[3] = ecke[3]->name;
   G.Ecken[4] = spitze->name;
   G.Typ = Tetraeder;
-  h.objekte.Einlisten(G);
+  raum.objekte.Einlisten(G);
 }
 
-void ErzeugeMittelsenkrechte(Bauraum& h, const std::string& P, const std::string& Q, QuarnelT& G, bool& ok) {
+void ErzeugeMittelsenkrechte(Bauraum& raum, const std::string& P, const std::string& Q, QuarnelT& G, bool& ok) {
   if (!ok) return;
   VektorT A, B;
-  h.objekte.HoleVektor(1, P, A);
-  h.objekte.HoleVektor(1, Q, B);
+  raum.objekte.HoleVektor(1, P, A);
+  raum.objekte.HoleVektor(1, Q, B);
   // Only points have a position to take the midpoint of.
-  if (!IstPunktName(h, P) || !IstPunktName(h, Q)) {
+  if (!IstPunktName(raum, P) || !IstPunktName(raum, Q)) {
     ok = false;
     return;
   }
@@ -75,18 +75,18 @@ void ErzeugeMittelsenkrechte(Bauraum& h, const std::string& P, const std::string
   N.VereinfacheRichtung();
   ok = !N.IstNullvektor();
   if (!ok) {
-    h.ui.MsgBox("Fehler: Der Normalen darf nicht der Nullvektor sein");
+    raum.ui.MsgBox("Fehler: Der Normalen darf nicht der Nullvektor sein");
     return;
   }
   G.v1 = M;
   G.v2 = N;
   G.Typ = Ebene;
-  ok = h.objekte.Einlisten(G);
+  ok = raum.objekte.Einlisten(G);
 }
 
-void ErzeugeSammlung(Bauraum& h, const std::string& name, const std::string& mitglieder, bool& ok) {
-  if ((h.objekte.ExistiertQuarnel(name) && !h.destruktiv) || !Objektliste::ErlaubterName(name)) {
-    h.ui.MsgBox("Der verwendete Quarnelname " + name + "  ist unerlaubt oder existiert bereits");
+void ErzeugeSammlung(Bauraum& raum, const std::string& name, const std::string& mitglieder, bool& ok) {
+  if ((raum.objekte.ExistiertQuarnel(name) && !raum.destruktiv) || !Objektliste::ErlaubterName(name)) {
+    raum.ui.MsgBox("Der verwendete Quarnelname " + name + "  ist unerlaubt oder existiert bereits");
     ok = false;
     return;
   }
@@ -96,7 +96,7 @@ void ErzeugeSammlung(Bauraum& h, const std::string& name, const std::string& mit
   S.name = name;
   S.Ecken[1] = mitglieder;
   S.Typ = Sammlung;
-  h.objekte.Einlisten(std::move(S));
+  raum.objekte.Einlisten(std::move(S));
   ok = true;
 }
 

@@ -298,9 +298,9 @@ bool IstPunktvon(const VektorT& p, const QuarnelT& g) {
   return p.istgleich(f);
 }
 
-void ErzeugeSchnitt(Bauraum& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
-  const QuarnelT* A = h.objekte.HoleQuarnel(a);
-  const QuarnelT* B = h.objekte.HoleQuarnel(b);
+void ErzeugeSchnitt(Bauraum& raum, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
+  const QuarnelT* A = raum.objekte.HoleQuarnel(a);
+  const QuarnelT* B = raum.objekte.HoleQuarnel(b);
   bool gefunden = A != nullptr && B != nullptr;
   // The empty object meets nothing; otherwise only points, lines, planes and
   // the whole space can be intersected.
@@ -308,16 +308,16 @@ void ErzeugeSchnitt(Bauraum& h, const std::string& a, const std::string& b, Quar
                                 (IstGeometrisch(A->Typ) && IstGeometrisch(B->Typ)));
   if (!zulaessig) {
     ok = false;
-    h.ui.MsgBox("Fehler bei den Operanden-Quarneln in ErzeugeSchnitt");
+    raum.ui.MsgBox("Fehler bei den Operanden-Quarneln in ErzeugeSchnitt");
     return;
   }
   Schnitt(*A, *B, G);
-  if (ok) ok = h.objekte.Einlisten(G);
+  if (ok) ok = raum.objekte.Einlisten(G);
 }
 
-void ErzeugeLotfussfpunktG(Bauraum& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
-  const QuarnelT* pa = h.objekte.HoleQuarnel(a);
-  const QuarnelT* pb = h.objekte.HoleQuarnel(b);
+void ErzeugeLotfussfpunktG(Bauraum& raum, const std::string& a, const std::string& b, QuarnelT& G, bool& ok) {
+  const QuarnelT* pa = raum.objekte.HoleQuarnel(a);
+  const QuarnelT* pb = raum.objekte.HoleQuarnel(b);
   if (!pa || !pb) {
     ok = false;
     return;
@@ -358,7 +358,7 @@ void ErzeugeLotfussfpunktG(Bauraum& h, const std::string& a, const std::string& 
     // Projected onto all of space, an object stays as it is.
     KopieVon(A, G);
   } else if (A.Typ == Punkt && B.Typ == Punkt) {
-    h.ui.MsgBox("Warnung: Verschiebung Punkt auf Punkt");
+    raum.ui.MsgBox("Warnung: Verschiebung Punkt auf Punkt");
     punktVonB();
   } else if (B.Typ == Punkt || OhneVektor(B)) {
     punktVonB();  // every foot on a point (or a flat known only by its point) is that point
@@ -393,7 +393,7 @@ void ErzeugeLotfussfpunktG(Bauraum& h, const std::string& a, const std::string& 
       kopieVonB();
     }
   }
-  if (ok) ok = h.objekte.Einlisten(G);
+  if (ok) ok = raum.objekte.Einlisten(G);
 }
 
 }  // namespace quarnel

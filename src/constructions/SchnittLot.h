@@ -54,9 +54,9 @@ bool SpiegelePG(const VektorT& p, const QuarnelT& g, VektorT& r);
 bool IstPunktvon(const VektorT& p, const QuarnelT& g);
 
 // The intersection of the objects named a and b, entered as G.
-void ErzeugeSchnitt(Bauraum& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok);
+void ErzeugeSchnitt(Bauraum& raum, const std::string& a, const std::string& b, QuarnelT& G, bool& ok);
 // The orthogonal projection of the object named a onto the object named b
 // (the set of the feet of all perpendiculars), entered as G.
-void ErzeugeLotfussfpunktG(Bauraum& h, const std::string& a, const std::string& b, QuarnelT& G, bool& ok);
+void ErzeugeLotfussfpunktG(Bauraum& raum, const std::string& a, const std::string& b, QuarnelT& G, bool& ok);
 
 }  // namespace quarnel

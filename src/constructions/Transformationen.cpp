@@ -119,28 +119,28 @@ void OrthogonaleDurchP(Plattform& ui, const QuarnelT& A, const VektorT& P, Quarn
   if (!ok) ui.MsgBox("Fehler in der Methode OrthogonaleDurchP");
 }
 
-void ErzeugeOrthogonale(Bauraum& h, const std::string& A, const std::string& B, QuarnelT& G, bool& ok) {
+void ErzeugeOrthogonale(Bauraum& raum, const std::string& A, const std::string& B, QuarnelT& G, bool& ok) {
   if (!ok) return;
-  const QuarnelT* a = h.objekte.HoleQuarnel(A);
-  const QuarnelT* b = h.objekte.HoleQuarnel(B);
+  const QuarnelT* a = raum.objekte.HoleQuarnel(A);
+  const QuarnelT* b = raum.objekte.HoleQuarnel(B);
   if (a == nullptr || b == nullptr) {
     ok = false;
     return;
   }
   // Of B only its stored point counts, whatever B is.
-  OrthogonaleDurchP(h.ui, *a, b->v1, G, ok);
-  if (ok) ok = h.objekte.Einlisten(G);
+  OrthogonaleDurchP(raum.ui, *a, b->v1, G, ok);
+  if (ok) ok = raum.objekte.Einlisten(G);
 }
 
-void ErzeugeVerschieben(Bauraum& h, const std::string& A, const std::string& P, QuarnelT& G, bool& ok) {
+void ErzeugeVerschieben(Bauraum& raum, const std::string& A, const std::string& P, QuarnelT& G, bool& ok) {
   if (!ok) return;
   // A's stored point is moved onto P's stored point; A's direction or normal
   // goes along as A stores it.
   VektorT V1, V2;
-  h.objekte.HoleVektor(2, A, V2);
-  h.objekte.HoleVektor(1, P, V1);
-  const QuarnelT* a = h.objekte.HoleQuarnel(A);
-  if (a == nullptr || h.objekte.HoleQuarnel(P) == nullptr) {
+  raum.objekte.HoleVektor(2, A, V2);
+  raum.objekte.HoleVektor(1, P, V1);
+  const QuarnelT* a = raum.objekte.HoleQuarnel(A);
+  if (a == nullptr || raum.objekte.HoleQuarnel(P) == nullptr) {
     ok = false;
     return;
   }
@@ -154,11 +154,11 @@ void ErzeugeVerschieben(Bauraum& h, const std::string& A, const std::string& P, 
   G.v1 = V1;
   G.v2 = V2;
   G.Typ = typ;
-  ok = h.objekte.Einlisten(G);
+  ok = raum.objekte.Einlisten(G);
 }
 
-void KloneQuarnel(Bauraum& h, const std::string& Neu, const std::string& Alt, bool& ok) {
-  const QuarnelT* a = h.objekte.HoleQuarnel(Alt);
+void KloneQuarnel(Bauraum& raum, const std::string& Neu, const std::string& Alt, bool& ok) {
+  const QuarnelT* a = raum.objekte.HoleQuarnel(Alt);
   ok = a != nullptr && a->Typ > Zahl;
   if (!ok) return;
   QuarnelT K;
@@ -166,7 +166,7 @@ void KloneQuarnel(Bauraum& h, const std::string& Neu, const std::string& Alt, bo
   if (a->Typ > Punkt) K.v2 = a->v2;  // a point's clone gets only its position
   K.Typ = a->Typ;
   K.name = Neu;
-  ok = h.objekte.Einlisten(std::move(K));
+  ok = raum.objekte.Einlisten(std::move(K));
 }
 
 // ---- mirror image ------------------------------------------------------------
@@ -241,18 +241,18 @@ void Spiegele(Plattform& ui, const QuarnelT& g, const QuarnelT& m, QuarnelT& res
   }
 }
 
-void ErzeugeSpiegelbild(Bauraum& h, const std::string& g, const std::string& m, QuarnelT& G, bool& ok) {
-  const std::int32_t t1 = h.objekte.QuarnelTypNr(g);
-  const std::int32_t t2 = h.objekte.QuarnelTypNr(m);
+void ErzeugeSpiegelbild(Bauraum& raum, const std::string& g, const std::string& m, QuarnelT& G, bool& ok) {
+  const std::int32_t t1 = raum.objekte.QuarnelTypNr(g);
+  const std::int32_t t2 = raum.objekte.QuarnelTypNr(m);
   if (t1 * t2 <= 0) {
     ok = false;
     return;
   }
-  const QuarnelT* objekt = h.objekte.HoleQuarnel(g);
-  const QuarnelT* spiegel = h.objekte.HoleQuarnel(m);
+  const QuarnelT* objekt = raum.objekte.HoleQuarnel(g);
+  const QuarnelT* spiegel = raum.objekte.HoleQuarnel(m);
   ok = objekt != nullptr && spiegel != nullptr;
-  if (ok) Spiegele(h.ui, *objekt, *spiegel, G, ok);
-  if (ok) ok = h.objekte.Einlisten(G);
+  if (ok) Spiegele(raum.ui, *objekt, *spiegel, G, ok);
+  if (ok) ok = raum.objekte.Einlisten(G);
 }
 
 // ---- rotation ----------------------------------------------------------------
@@ -293,20 +293,20 @@ void DrehungumGerade(Plattform& ui, const QuarnelT& g, double winkel, const Quar
   if (ok) Spiegele(ui, T, E2, res, ok);
 }
 
-void ErzeugeDrehung(Bauraum& h, const std::string& g, double winkel, const std::string& achse, QuarnelT& G,
+void ErzeugeDrehung(Bauraum& raum, const std::string& g, double winkel, const std::string& achse, QuarnelT& G,
                     bool& ok) {
   if (!ok) return;
-  const QuarnelT* objekt = h.objekte.HoleQuarnel(g);
+  const QuarnelT* objekt = raum.objekte.HoleQuarnel(g);
   ok = objekt != nullptr;
   const QuarnelT* gerade = nullptr;
   if (ok) {
-    gerade = h.objekte.HoleQuarnel(achse);
+    gerade = raum.objekte.HoleQuarnel(achse);
     ok = gerade != nullptr;
   }
-  if (ok) DrehungumGerade(h.ui, *objekt, winkel, *gerade, G, ok);
+  if (ok) DrehungumGerade(raum.ui, *objekt, winkel, *gerade, G, ok);
   if (ok) {
     G.Typ = objekt->Typ;
-    ok = h.objekte.Einlisten(G);
+    ok = raum.objekte.Einlisten(G);
   }
 }
 

@@ -23,15 +23,15 @@ bool Orthogonale(const QuarnelT& A, const VektorT& P, QuarnelT& res);
 void OrthogonaleDurchP(Plattform& ui, const QuarnelT& A, const VektorT& P, QuarnelT& res, bool& ok);
 
 // The object through the stored point of B orthogonal to A, entered as G.
-void ErzeugeOrthogonale(Bauraum& h, const std::string& A, const std::string& B, QuarnelT& G, bool& ok);
+void ErzeugeOrthogonale(Bauraum& raum, const std::string& A, const std::string& B, QuarnelT& G, bool& ok);
 
 // A moved so that its stored point lies on the stored point of P; direction
 // or normal as A stores it. Compound objects cannot be moved (ok false).
-void ErzeugeVerschieben(Bauraum& h, const std::string& A, const std::string& P, QuarnelT& G, bool& ok);
+void ErzeugeVerschieben(Bauraum& raum, const std::string& A, const std::string& P, QuarnelT& G, bool& ok);
 
 // An independent copy of the point, line, plane or whole space Alt under the
 // name Neu. ok becomes whether Alt is such an object; nothing else is shown.
-void KloneQuarnel(Bauraum& h, const std::string& Neu, const std::string& Alt, bool& ok);
+void KloneQuarnel(Bauraum& raum, const std::string& Neu, const std::string& Alt, bool& ok);
 
 // The mirror image of g in m, both a point, a line or a plane, written into
 // res (not entered). Only when ok is set on entry. res takes g's type code
@@ -40,7 +40,7 @@ void KloneQuarnel(Bauraum& h, const std::string& Neu, const std::string& Alt, bo
 void Spiegele(Plattform& ui, const QuarnelT& g, const QuarnelT& m, QuarnelT& res, bool& ok);
 
 // The mirror image of the object named g in the object named m, entered as G.
-void ErzeugeSpiegelbild(Bauraum& h, const std::string& g, const std::string& m, QuarnelT& G, bool& ok);
+void ErzeugeSpiegelbild(Bauraum& raum, const std::string& g, const std::string& m, QuarnelT& G, bool& ok);
 
 // Three points of the plane E that are not on one line: its stored point and
 // that point moved along two directions of the plane. Only when ok is set on
@@ -56,7 +56,7 @@ void DrehungumGerade(Plattform& ui, const QuarnelT& g, double winkel, const Quar
 
 // The object named g turned by winkel degrees about the line named achse,
 // entered as G.
-void ErzeugeDrehung(Bauraum& h, const std::string& g, double winkel, const std::string& achse, QuarnelT& G,
+void ErzeugeDrehung(Bauraum& raum, const std::string& g, double winkel, const std::string& achse, QuarnelT& G,
                     bool& ok);
 
 }  // namespace quarnel

@@ -7,29 +7,29 @@
 
 namespace quarnel {
 
-double Abstand(const Bauraum& h, const std::string& s1, const std::string& s2) {
-  const QuarnelT* g1 = h.objekte.HoleQuarnel(s1);
-  const QuarnelT* g2 = h.objekte.HoleQuarnel(s2);
+double Abstand(const Bauraum& raum, const std::string& s1, const std::string& s2) {
+  const QuarnelT* g1 = raum.objekte.HoleQuarnel(s1);
+  const QuarnelT* g2 = raum.objekte.HoleQuarnel(s2);
   if (!g1 || !g2) return 0.0;
   return AbstandG(*g1, *g2);
 }
 
-void Abstandausgabe(Beschreibung& h, const std::string& s1, const std::string& s2, bool& ok) {
+void Abstandausgabe(Beschreibung& beschr, const std::string& s1, const std::string& s2, bool& ok) {
   auto messbar = [](std::int32_t t) { return t >= Punkt && t <= Raum; };
-  if (!messbar(h.objekte.QuarnelTypNr(s1)) || !messbar(h.objekte.QuarnelTypNr(s2))) {
+  if (!messbar(beschr.objekte.QuarnelTypNr(s1)) || !messbar(beschr.objekte.QuarnelTypNr(s2))) {
     ok = false;  // the empty object and compound objects have no distance
     return;
   }
   if (!ok) return;
-  double d = Abstand(h, s1, s2);
+  double d = Abstand(beschr, s1, s2);
   if (!std::isfinite(d)) {
     // Far apart beyond what can be computed: no number to show.
-    h.ui.MsgBox(kNichtBerechenbar);
+    beschr.ui.MsgBox(kNichtBerechenbar);
     ok = false;
     return;
   }
-  h.ausgabe.InsInfofenster("Der Abstand von " + s1 + " und " + s2 + " beträgt " + h.ausgabe.z2s(d));
-  h.ausgabe.InfoAktualisieren();
+  beschr.ausgabe.InsInfofenster("Der Abstand von " + s1 + " und " + s2 + " beträgt " + beschr.ausgabe.z2s(d));
+  beschr.ausgabe.InfoAktualisieren();
 }
 
 }  // namespace quarnel

@@ -108,13 +108,13 @@ bool Flaechenebenen(const std::array<VektorT, 5>& p, std::array<VektorT, 5>& n, 
 }
 
 // The report of a triangle: true and the text, or false and the reason.
-bool Dreiecksbericht(Beschreibung& h, const QuarnelT& g, std::string& text) {
+bool Dreiecksbericht(Beschreibung& beschr, const QuarnelT& g, std::string& text) {
   std::array<VektorT, 5> p;
-  if (const int fehlt = HoleEcken(h.objekte, g, 3, p); fehlt != 0) {
-    text = EckenFehler(h.objekte, g, fehlt);
+  if (const int fehlt = HoleEcken(beschr.objekte, g, 3, p); fehlt != 0) {
+    text = EckenFehler(beschr.objekte, g, fehlt);
     return false;
   }
-  Zahlschreiber schreiber{h.ausgabe};
+  Zahlschreiber schreiber{beschr.ausgabe};
   auto n = [&schreiber](double x) { return schreiber.n(x); };
   auto vs = [&schreiber](const VektorT& v) { return schreiber.vs(v); };
   const std::string& E1 = g.Ecken[1];
@@ -191,13 +191,13 @@ bool Dreiecksbericht(Beschreibung& h, const QuarnelT& g, std::string& text) {
 }
 
 // The report of a tetrahedron: true and the text, or false and the reason.
-bool Tetraederbericht(Beschreibung& h, const QuarnelT& g, std::string& text) {
+bool Tetraederbericht(Beschreibung& beschr, const QuarnelT& g, std::string& text) {
   std::array<VektorT, 5> p;
-  if (const int fehlt = HoleEcken(h.objekte, g, 4, p); fehlt != 0) {
-    text = EckenFehler(h.objekte, g, fehlt);
+  if (const int fehlt = HoleEcken(beschr.objekte, g, 4, p); fehlt != 0) {
+    text = EckenFehler(beschr.objekte, g, fehlt);
     return false;
   }
-  Zahlschreiber schreiber{h.ausgabe};
+  Zahlschreiber schreiber{beschr.ausgabe};
   auto n = [&schreiber](double x) { return schreiber.n(x); };
   auto vs = [&schreiber](const VektorT& v) { return schreiber.vs(v); };
   const std::string& E1 = g.Ecken[1];
@@ -233,12 +233,12 @@ bool Tetraederbericht(Beschreibung& h, const QuarnelT& g, std::string& text) {
   } else {
     z.push_back("Das Volumen des Tetraeders beträgt " + n(V));
     z.push_back("Die Summe der sechs Kantenlängen beträgt " + n(S));
-    z.push_back("Der Inhalt der Oberfläche  beträgt " + n(Flaeche(h.objekte, g)));
+    z.push_back("Der Inhalt der Oberfläche  beträgt " + n(Flaeche(beschr.objekte, g)));
 
     // Each measurement is stated only when it could be made.
     double h1 = 0.0, h2 = 0.0, h3 = 0.0, h4 = 0.0;
     bool ok = true;
-    TetraHoehen(h, g, h1, h2, h3, h4, ok);
+    TetraHoehen(beschr, g, h1, h2, h3, h4, ok);
     if (ok) {
       z.push_back("Die vier Höhen des Tetraeders sind (jeweils mit Angabe der zugehörigen Ecke):");
       z.push_back(E1 + ":  " + n(h1) + ",   " + E2 + ":  " + n(h2) + ",   " + E3 + ":  " + n(h3) + ",   " + E4 +
@@ -247,9 +247,9 @@ bool Tetraederbericht(Beschreibung& h, const QuarnelT& g, std::string& text) {
     VektorT M;
     double r = 0.0;
     ok = true;
-    Umkugel(h, g, M, r, ok);
+    Umkugel(beschr, g, M, r, ok);
     if (ok) z.push_back("Mittelpunkt und Radius der Umkugel sind M= " + vs(M) + ",    r = " + n(r));
-    Inkugel(h, g, M, r, ok);
+    Inkugel(beschr, g, M, r, ok);
     if (ok) z.push_back("Mittelpunkt und Radius der Inkugel sind M= " + vs(M) + ",    r = " + n(r));
   }
   if (!schreiber.endlich) {
@@ -261,9 +261,9 @@ bool Tetraederbericht(Beschreibung& h, const QuarnelT& g, std::string& text) {
 }
 
 // The report of g, or false and the reason why there is none.
-bool Berichtstext(Beschreibung& h, const QuarnelT& g, std::string& text) {
-  if (g.Typ == Tetraeder) return Tetraederbericht(h, g, text);
-  if (g.Typ == Dreieck) return Dreiecksbericht(h, g, text);
+bool Berichtstext(Beschreibung& beschr, const QuarnelT& g, std::string& text) {
+  if (g.Typ == Tetraeder) return Tetraederbericht(beschr, g, text);
+  if (g.Typ == Dreieck) return Dreiecksbericht(beschr, g, text);
   text = KeinDreieckOderTetraeder(g.name);
   return false;
 }
@@ -274,24 +274,19 @@ std::string KeinDreieckOderTetraeder(const std::string& name) {
   return name + " ist weder ein Dreieck noch ein Tetraeder";
 }
 
-void BeschreibeEck(Beschreibung& h, const std::string& s, bool& ok) {
-  const QuarnelT* g = h.objekte.HoleQuarnel(s);
+void BeschreibeEck(Beschreibung& beschr, const std::string& s, bool& ok) {
+  const QuarnelT* g = beschr.objekte.HoleQuarnel(s);
   ok = g != nullptr;
   if (!ok) return;
   std::string text;
-  ok = Berichtstext(h, *g, text);
+  ok = Berichtstext(beschr, *g, text);
   if (!ok) {
     // Nothing is written; the user learns why.
-    h.ui.MsgBox(text);
+    beschr.ui.MsgBox(text);
     return;
   }
-  h.ausgabe.InsInfofenster(text);
-  h.ausgabe.InfoAktualisieren();
-}
-
-std::string ausfBeschreibung(Beschreibung& h, const QuarnelT& g) {
-  std::string text;
-  return Berichtstext(h, g, text) ? text : std::string();
+  beschr.ausgabe.InsInfofenster(text);
+  beschr.ausgabe.InfoAktualisieren();
 }
 
 double Flaeche(const Objektliste& objekte, const QuarnelT& g) {
@@ -312,15 +307,15 @@ double Flaeche(const Objektliste& objekte, const QuarnelT& g) {
   return f;
 }
 
-void Umkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
+void Umkugel(Bauraum& raum, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
   std::array<VektorT, 5> p;
   if (g.Typ != Tetraeder) {
     ok = false;
     return;
   }
-  ok = HoleEcken(h.objekte, g, 4, p) == 0 && ok;
+  ok = HoleEcken(raum.objekte, g, 4, p) == 0 && ok;
   if (!ok) return;
-  if (Ausgeartet(h.ui, p)) {
+  if (Ausgeartet(raum.ui, p)) {
     ok = false;
     return;
   }
@@ -344,16 +339,16 @@ void Umkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
   M = M.plus(p[1]);
 }
 
-void Inkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
+void Inkugel(Bauraum& raum, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
   ok = g.Typ == Tetraeder;
   if (!ok) {
-    h.ui.MsgBox("Kontrolle: Fehler bei Inkugel");
+    raum.ui.MsgBox("Kontrolle: Fehler bei Inkugel");
     return;
   }
   std::array<VektorT, 5> e;
-  ok = HoleEcken(h.objekte, g, 4, e) == 0;
+  ok = HoleEcken(raum.objekte, g, 4, e) == 0;
   if (!ok) return;
-  if (Ausgeartet(h.ui, e)) {
+  if (Ausgeartet(raum.ui, e)) {
     ok = false;
     return;
   }
@@ -376,14 +371,14 @@ void Inkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
   M = M.plus(e[1]);
 }
 
-void TetraHoehen(Bauraum& h, const QuarnelT& g, double& h1, double& h2, double& h3, double& h4, bool& ok) {
+void TetraHoehen(Bauraum& raum, const QuarnelT& g, double& h1, double& h2, double& h3, double& h4, bool& ok) {
   ok = g.Typ == Tetraeder;
   if (!ok) {
-    h.ui.MsgBox("Kontrolle: Fehler bei TetraHoehen; Typ = " + Str(static_cast<std::int64_t>(g.Typ)));
+    raum.ui.MsgBox("Kontrolle: Fehler bei TetraHoehen; Typ = " + Str(static_cast<std::int64_t>(g.Typ)));
     return;
   }
   std::array<VektorT, 5> e;
-  ok = HoleEcken(h.objekte, g, 4, e) == 0;
+  ok = HoleEcken(raum.objekte, g, 4, e) == 0;
   if (!ok) return;
   const std::array<VektorT, 5> p = VonDerErstenEcke(e);
   std::array<VektorT, 5> n;

@@ -18,15 +18,11 @@ class Objektliste;
 // tetrahedron, a corner is missing or no point any more (it names that
 // corner), or a number of the report is not finite. A name that names no
 // object only clears ok.
-void BeschreibeEck(Beschreibung& h, const std::string& s, bool& ok);
+void BeschreibeEck(Beschreibung& beschr, const std::string& s, bool& ok);
 
 // Why there is no report of the object or name s: "S ist weder ein Dreieck
 // noch ein Tetraeder".
 std::string KeinDreieckOderTetraeder(const std::string& name);
-
-// The report of a triangle or a tetrahedron: lines separated by CR, none
-// after the last. "" when it cannot be made (see BeschreibeEck).
-std::string ausfBeschreibung(Beschreibung& h, const QuarnelT& g);
 
 // Surface area of a tetrahedron, area of a triangle; 0 for any other object
 // and when a corner is missing or no point.
@@ -38,16 +34,16 @@ double Flaeche(const Objektliste& objekte, const QuarnelT& g);
 // missing or no point, or the corners lie in one plane (InEinerEbene; "Das
 // Tetraeder ist ausgeartet"). Computed relative to the first corner, so that
 // a tetrahedron far from the origin keeps its digits.
-void Umkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok);
+void Umkugel(Bauraum& raum, const QuarnelT& g, VektorT& M, double& r, bool& ok);
 
 // Centre M and radius r of the sphere that touches the four face planes of
 // the tetrahedron g from inside. ok is set from its own checks, the same as
 // Umkugel's but for the flag on entry; on failure M and r are untouched.
-void Inkugel(Bauraum& h, const QuarnelT& g, VektorT& M, double& r, bool& ok);
+void Inkugel(Bauraum& raum, const QuarnelT& g, VektorT& M, double& r, bool& ok);
 
 // The heights h1 to h4 of the tetrahedron g at its corners Ecken[1] to
 // Ecken[4]: each corner's distance from the plane of the other three. ok is
 // set from its own checks; on failure the heights are untouched.
-void TetraHoehen(Bauraum& h, const QuarnelT& g, double& h1, double& h2, double& h3, double& h4, bool& ok);
+void TetraHoehen(Bauraum& raum, const QuarnelT& g, double& h1, double& h2, double& h3, double& h4, bool& ok);
 
 }  // namespace quarnel

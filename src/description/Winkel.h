@@ -14,12 +14,12 @@ class Beschreibung;
 // entry. Any other pair of objects, or a name that names no object, gives 0
 // and ok false. A null direction or normal gives the no-angle marker
 // kKeinWinkel (after its message) and ok false.
-double WinkelZwischen(Bauraum& h, const std::string& s1, const std::string& s2, bool& ok);
+double WinkelZwischen(Bauraum& raum, const std::string& s1, const std::string& s2, bool& ok);
 
 // Computes the angle, folds it into 0 to 90 degrees and puts the sentence
 // "Der Winkel zwischen s1 und s2 beträgt wº" on top of the description text.
 // A pair of objects that encloses no angle gets a message instead, and ok
 // becomes false.
-void Winkelausgabe(Beschreibung& h, const std::string& s1, const std::string& s2, bool& ok);
+void Winkelausgabe(Beschreibung& beschr, const std::string& s1, const std::string& s2, bool& ok);
 
 }  // namespace quarnel

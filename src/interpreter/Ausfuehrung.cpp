@@ -91,55 +91,55 @@ bool ErsterOperandIstObjekt(std::int32_t k) {
 // booked. A number can be free while its name is taken, when the user typed
 // a name the list reads as the same number ("G_01"); such numbers are passed
 // over and stay booked, since their name is in use.
-std::int64_t FreieAutoNr(Bauraum& h) {
-  std::int64_t n = h.objekte.FreieNr();
-  while (h.objekte.ExistiertQuarnel(Objektliste::AutoName(n))) n = h.objekte.FreieNr();
+std::int64_t FreieAutoNr(Bauraum& raum) {
+  std::int64_t n = raum.objekte.FreieNr();
+  while (raum.objekte.ExistiertQuarnel(Objektliste::AutoName(n))) n = raum.objekte.FreieNr();
   return n;
 }
 
 // Ausfuehren with the success flag as the guard left it: a construction that
 // is asked with the flag cleared makes nothing.
-bool Konstruiere(Beschreibung& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
+bool Konstruiere(Beschreibung& beschr, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
                  const std::string& a3, bool ok) {
   QuarnelT G;
   G.name = name;
   switch (k) {
-    case GGeradePP: ErzeugeGeradePP(h, a1, a2, G, ok); break;
-    case GGeradePR: ErzeugeGeradePR(h, a1, a2, G, ok); break;
-    case GEbenePPP: ErzeugeEbenePPP(h, a1, a2, a3, G, ok); break;
-    case GEbenePN: ErzeugeEbenePN(h, a1, a2, G, ok); break;
-    case GEbenePRR: ErzeugeEbenePRR(h, a1, a2, a3, G, ok); break;
-    case GErzeugeSchnitt: ErzeugeSchnitt(h, a1, a2, G, ok); break;
-    case GErzeugeLotfusspunktG: ErzeugeLotfussfpunktG(h, a1, a2, G, ok); break;
-    case GErzeugeSpiegelbild: ErzeugeSpiegelbild(h, a1, a2, G, ok); break;
-    case GErzeugeOrthogonale: ErzeugeOrthogonale(h, a1, a2, G, ok); break;
-    case GErzeugeVerschieben: ErzeugeVerschieben(h, a1, a2, G, ok); break;
-    case GErzeugeDrehen: ErzeugeDrehung(h, a1, LiesWinkel(a2), a3, G, ok); break;
-    case QuarnelDreieck: ErzeugeDreieck(h, a1, a2, a3, G, ok); break;
-    case QuarnelTetraeder: ErzeugeTetraeder(h, a1, a2, G, ok); break;
-    case GErzeugeMittelsenkrechte: ErzeugeMittelsenkrechte(h, a1, a2, G, ok); break;
-    case QuarnelHuelle: ErzeugeHuelle(h, a1, a2, a3, G, ok); break;
-    case GErzeugeKlonen: KloneQuarnel(h, name, a1, ok); break;
-    case AusgabeZeige: h.ZeigeQuarnel(a1); return true;
-    case BerechneWinkel: Winkelausgabe(h, a1, a2, ok); return ok;
-    case BerechneAbstand: Abstandausgabe(h, a1, a2, ok); return ok;
-    case AusgabeBeschreibe: BeschreibeEck(h, a1, ok); return ok;
+    case GGeradePP: ErzeugeGeradePP(beschr, a1, a2, G, ok); break;
+    case GGeradePR: ErzeugeGeradePR(beschr, a1, a2, G, ok); break;
+    case GEbenePPP: ErzeugeEbenePPP(beschr, a1, a2, a3, G, ok); break;
+    case GEbenePN: ErzeugeEbenePN(beschr, a1, a2, G, ok); break;
+    case GEbenePRR: ErzeugeEbenePRR(beschr, a1, a2, a3, G, ok); break;
+    case GErzeugeSchnitt: ErzeugeSchnitt(beschr, a1, a2, G, ok); break;
+    case GErzeugeLotfusspunktG: ErzeugeLotfussfpunktG(beschr, a1, a2, G, ok); break;
+    case GErzeugeSpiegelbild: ErzeugeSpiegelbild(beschr, a1, a2, G, ok); break;
+    case GErzeugeOrthogonale: ErzeugeOrthogonale(beschr, a1, a2, G, ok); break;
+    case GErzeugeVerschieben: ErzeugeVerschieben(beschr, a1, a2, G, ok); break;
+    case GErzeugeDrehen: ErzeugeDrehung(beschr, a1, LiesWinkel(a2), a3, G, ok); break;
+    case QuarnelDreieck: ErzeugeDreieck(beschr, a1, a2, a3, G, ok); break;
+    case QuarnelTetraeder: ErzeugeTetraeder(beschr, a1, a2, G, ok); break;
+    case GErzeugeMittelsenkrechte: ErzeugeMittelsenkrechte(beschr, a1, a2, G, ok); break;
+    case QuarnelHuelle: ErzeugeHuelle(beschr, a1, a2, a3, G, ok); break;
+    case GErzeugeKlonen: KloneQuarnel(beschr, name, a1, ok); break;
+    case AusgabeZeige: beschr.ZeigeQuarnel(a1); return true;
+    case BerechneWinkel: Winkelausgabe(beschr, a1, a2, ok); return ok;
+    case BerechneAbstand: Abstandausgabe(beschr, a1, a2, ok); return ok;
+    case AusgabeBeschreibe: BeschreibeEck(beschr, a1, ok); return ok;
     default: return false;
   }
   // A construction that reports success has entered its result.
-  return ok && h.objekte.ExistiertQuarnel(name);
+  return ok && beschr.objekte.ExistiertQuarnel(name);
 }
 
 }  // namespace
 
-bool Ausfuehren(Beschreibung& h, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
+bool Ausfuehren(Beschreibung& beschr, std::int32_t k, const std::string& name, const std::string& a1, const std::string& a2,
                 const std::string& a3) {
-  return Konstruiere(h, k, name, a1, a2, a3, true);
+  return Konstruiere(beschr, k, name, a1, a2, a3, true);
 }
 
-bool SammlungAktion(Ablauf& h, std::int32_t k, const std::string& name, const std::string& g1,
+bool SammlungAktion(Ablauf& ablauf, std::int32_t k, const std::string& name, const std::string& g1,
                     const std::string& g2, const std::string& g3) {
-  const QuarnelT* coll = h.objekte.HoleQuarnel(g1);
+  const QuarnelT* coll = ablauf.objekte.HoleQuarnel(g1);
   if (coll == nullptr || coll->Typ != Sammlung) return false;
   std::string rest = coll->Ecken[1];  // a copy: the loop may replace objects
   if (WirktAufGlieder(k)) {
@@ -156,7 +156,7 @@ bool SammlungAktion(Ablauf& h, std::int32_t k, const std::string& name, const st
       anfang = ende + 1;
       if (m.empty() || !erledigt.insert(m).second) continue;
       const std::string r = name + "|" + m;
-      if (QuarnelAktionSingle(h, r, m, g2, g3, k, true)) {
+      if (QuarnelAktionSingle(ablauf, r, m, g2, g3, k, true)) {
         ergebnisse += ',';
         ergebnisse += r;
       }
@@ -166,7 +166,7 @@ bool SammlungAktion(Ablauf& h, std::int32_t k, const std::string& name, const st
     N.name = name;
     N.Typ = Sammlung;
     N.Ecken[1] = ergebnisse.substr(1);
-    h.objekte.Einlisten(std::move(N));
+    ablauf.objekte.Einlisten(std::move(N));
     return true;
   }
   if (k == GErzeugeKlonen) {
@@ -175,28 +175,28 @@ bool SammlungAktion(Ablauf& h, std::int32_t k, const std::string& name, const st
     N.name = name;
     N.Typ = Sammlung;
     N.Ecken[1] = std::move(rest);
-    h.objekte.Einlisten(std::move(N));
+    ablauf.objekte.Einlisten(std::move(N));
     return true;
   }
   if (k == AusgabeZeige) {
-    h.ZeigeQuarnel(g1);
+    ablauf.ZeigeQuarnel(g1);
     return true;
   }
   return false;
 }
 
-void ListenAuffrischen(Ablauf& h) {
-  h.objekte.ErzeugeNamenListen();
-  h.befehle.ZeigeBefehlsliste();
+void ListenAuffrischen(Ablauf& ablauf) {
+  ablauf.objekte.ErzeugeNamenListen();
+  ablauf.befehle.ZeigeBefehlsliste();
 }
 
-bool QuarnelAktionSingle(Ablauf& h, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
+bool QuarnelAktionSingle(Ablauf& ablauf, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
                          const std::string& AltG3, std::int32_t Kennung, bool gliedergebnis) {
   const std::int32_t k = Kennung;
-  const std::int32_t t1 = h.objekte.QuarnelTypNr(AltG1);
-  const std::int32_t t2 = h.objekte.QuarnelTypNr(AltG2);
-  const std::int32_t t3 = h.objekte.QuarnelTypNr(AltG3);
-  h.form.HinweisF.nurLesen = true;
+  const std::int32_t t1 = ablauf.objekte.QuarnelTypNr(AltG1);
+  const std::int32_t t2 = ablauf.objekte.QuarnelTypNr(AltG2);
+  const std::int32_t t3 = ablauf.objekte.QuarnelTypNr(AltG3);
+  ablauf.form.HinweisF.nurLesen = true;
 
   const bool definiert = k >= GGeradePP && k <= QuarnelSammlung;
   const bool misst = k >= AusgabeZeige && k <= FileHInweis;  // deletions are recorded by the delete field
@@ -207,19 +207,19 @@ bool QuarnelAktionSingle(Ablauf& h, const std::string& NeuG, const std::string& 
   std::string name = OhneName(k) ? std::string() : NeuG;
   std::int64_t autoNr = 0;
   if (definiert && name.empty()) {
-    autoNr = FreieAutoNr(h);
+    autoNr = FreieAutoNr(ablauf);
     name = Objektliste::AutoName(autoNr);
   }
   auto NummerZurueck = [&] {
-    if (autoNr != 0 && !h.objekte.ExistiertQuarnel(name)) h.objekte.BefreieNr(autoNr);
+    if (autoNr != 0 && !ablauf.objekte.ExistiertQuarnel(name)) ablauf.objekte.BefreieNr(autoNr);
   };
 
   if (definiert) {
     // A member result's name holds "|" by design; its parts were tested.
-    const bool vergeben = h.objekte.ExistiertQuarnel(name) && !h.destruktiv;
+    const bool vergeben = ablauf.objekte.ExistiertQuarnel(name) && !ablauf.destruktiv;
     if (vergeben || (!gliedergebnis && !Objektliste::ErlaubterName(name))) {
-      h.ui.MsgBox("Der Quarnelname " + name + " ist nicht erlaubt oder bereits für ein anderes Quarnel vergeben");
-      h.ui.MsgBox("Diese Warnung wendet sich gegen " + name);
+      ablauf.ui.MsgBox("Der Quarnelname " + name + " ist nicht erlaubt oder bereits für ein anderes Quarnel vergeben");
+      ablauf.ui.MsgBox("Diese Warnung wendet sich gegen " + name);
       NummerZurueck();
       return false;
     }
@@ -230,10 +230,10 @@ bool QuarnelAktionSingle(Ablauf& h, const std::string& NeuG, const std::string& 
   if (k == QuarnelSammlung) {
     if (!a1.empty()) {
       bool ok = false;
-      ErzeugeSammlung(h, name, a1, ok);
-      gemacht = ok && h.objekte.ExistiertQuarnel(name);
-      h.form.AktuelleSammlung.clear();
-      h.form.EingabeText.text.clear();
+      ErzeugeSammlung(ablauf, name, a1, ok);
+      gemacht = ok && ablauf.objekte.ExistiertQuarnel(name);
+      ablauf.form.AktuelleSammlung.clear();
+      ablauf.form.EingabeText.text.clear();
     }
   } else if (k == FileHInweis) {
     // The note is only recorded here; it is written to the description area
@@ -243,15 +243,15 @@ bool QuarnelAktionSingle(Ablauf& h, const std::string& NeuG, const std::string& 
     if (a2.find_first_not_of(' ') != std::string::npos) {
       a1.clear();
       a3.clear();
-      h.form.HinweisF.text.clear();
+      ablauf.form.HinweisF.text.clear();
       gemacht = true;
     }
   } else if (Waechter(k, t1, t2, t3)) {
-    gemacht = Ausfuehren(h, k, name, a1, a2, a3);
+    gemacht = Ausfuehren(ablauf, k, name, a1, a2, a3);
   } else if (k == GGeradePR || k == GErzeugeDrehen || k == QuarnelDreieck || k == QuarnelTetraeder) {
     // These constructions are asked with the flag cleared when the operands
     // do not fit; they make nothing then, and only the tetrahedron's says so.
-    Konstruiere(h, k, name, a1, a2, a3, false);
+    Konstruiere(ablauf, k, name, a1, a2, a3, false);
   }
 
   if (!gemacht) {
@@ -259,20 +259,20 @@ bool QuarnelAktionSingle(Ablauf& h, const std::string& NeuG, const std::string& 
     return false;
   }
   if (!gliedergebnis) {
-    BefehlT b = h.befehle.ErschaffeB();
+    BefehlT b = ablauf.befehle.ErschaffeB();
     b.NeuG = name;
     b.AltG1 = std::move(a1);
     b.AltG2 = std::move(a2);
     b.AltG3 = std::move(a3);
     b.Kennung = k;
-    h.befehle.Anhaengen(std::move(b));
-    ListenAuffrischen(h);
+    ablauf.befehle.Anhaengen(std::move(b));
+    ListenAuffrischen(ablauf);
   }
   return true;
 }
 
-void QuarnelAktion(Ablauf& h) {
-  Eingabeform& f = h.form;
+void QuarnelAktion(Ablauf& ablauf) {
+  Eingabeform& f = ablauf.form;
   const std::int32_t k = f.AktuelleKennung;
   const std::string name = Kommafrei(f.GnameF.text);
   std::string g1 = f.G1ListB.Text();
@@ -281,75 +281,75 @@ void QuarnelAktion(Ablauf& h) {
   std::string g2 = k == GErzeugeDrehen ? Str(LiesWinkel(f.GradF.text)) : f.G2ListB.Text();
   const std::string g3 = f.G3ListB.Text();
 
-  if (!OhneName(k) && (!Objektliste::ErlaubterName(name) || (h.objekte.ExistiertQuarnel(name) && !h.destruktiv))) {
-    h.ui.MsgBox("Der Quarnelname " + name + " ist nicht erlaubt oder bereits für ein anderes Quarnel vergeben");
+  if (!OhneName(k) && (!Objektliste::ErlaubterName(name) || (ablauf.objekte.ExistiertQuarnel(name) && !ablauf.destruktiv))) {
+    ablauf.ui.MsgBox("Der Quarnelname " + name + " ist nicht erlaubt oder bereits für ein anderes Quarnel vergeben");
     return;
   }
   if (k == QuarnelSammlung) g1 = Mid(f.AktuelleSammlung, 2);
   if (k == FileHInweis) g2 = f.HinweisF.text;
 
-  if (h.objekte.QuarnelTypNr(g1) != Sammlung || !ErsterOperandIstObjekt(k)) {
-    QuarnelAktionSingle(h, name, g1, g2, g3, k);
+  if (ablauf.objekte.QuarnelTypNr(g1) != Sammlung || !ErsterOperandIstObjekt(k)) {
+    QuarnelAktionSingle(ablauf, name, g1, g2, g3, k);
     return;
   }
   // The first operand is a collection: one command for the whole operation.
-  if (!SammlungAktion(h, k, name, g1, g2, g3)) {
-    h.ui.Beep();
+  if (!SammlungAktion(ablauf, k, name, g1, g2, g3)) {
+    ablauf.ui.Beep();
     return;
   }
-  BefehlT b = h.befehle.ErschaffeB();
+  BefehlT b = ablauf.befehle.ErschaffeB();
   b.NeuG = OhneName(k) ? std::string() : name;
   b.AltG1 = g1;
   b.AltG2 = g2;
   b.AltG3 = g3;
   b.Kennung = k;
-  h.befehle.Anhaengen(std::move(b));
-  ListenAuffrischen(h);
+  ablauf.befehle.Anhaengen(std::move(b));
+  ListenAuffrischen(ablauf);
 }
 
-void DefinierePunkt(Ablauf& h, bool variabel) {
-  std::string name = Kommafrei(h.form.GnameF.text);
+void DefinierePunkt(Ablauf& ablauf, bool variabel) {
+  std::string name = Kommafrei(ablauf.form.GnameF.text);
   std::int64_t autoNr = 0;
   if (name.empty()) {
-    autoNr = FreieAutoNr(h);
+    autoNr = FreieAutoNr(ablauf);
     name = Objektliste::AutoName(autoNr);
   }
-  const double x = myval(h.form.aF.text);
-  const double y = myval(h.form.bF.text);
-  const double z = myval(h.form.cF.text);
+  const double x = myval(ablauf.form.aF.text);
+  const double y = myval(ablauf.form.bF.text);
+  const double z = myval(ablauf.form.cF.text);
   bool ok = false;
-  ErzeugePunkt(h, name, x, y, z, ok);
+  ErzeugePunkt(ablauf, name, x, y, z, ok);
   if (ok) {
-    BefehlT b = h.befehle.ErschaffeB();
+    BefehlT b = ablauf.befehle.ErschaffeB();
     b.Kennung = variabel ? VariablerPunkt : NumPunkt;
     b.Vektor.Vektor(x, y, z);
     b.NeuG = name;
     // The coordinates are written so that they read back exactly.
     b.AltG1 = Koordinatentext(b.Vektor);
-    h.befehle.Anhaengen(std::move(b));
-  } else if (autoNr != 0 && !h.objekte.ExistiertQuarnel(name)) {
-    h.objekte.BefreieNr(autoNr);
+    ablauf.befehle.Anhaengen(std::move(b));
+  } else if (autoNr != 0 && !ablauf.objekte.ExistiertQuarnel(name)) {
+    ablauf.objekte.BefreieNr(autoNr);
   }
-  h.destruktiv = false;
+  ablauf.destruktiv = false;
 }
 
-void TuEs(Ablauf& h) {
-  const std::int32_t k = h.form.AktuelleKennung;
+void TuEs(Ablauf& ablauf) {
+  const std::int32_t k = ablauf.form.AktuelleKennung;
   if (k == KeineKennung) return;  // no form chosen: nothing to run
   if (Zahlenform(k)) {
     if (k == VariablerPunkt) {
-      DefinierePunkt(h);
-      h.ausgabe.LastInfoF.clear();
+      DefinierePunkt(ablauf);
+      ablauf.ausgabe.LastInfoF.clear();
     } else if (k == VariableEbene) {
-      DefiniereEbene(h, false);
-      h.ausgabe.LastInfoF.clear();
+      DefiniereEbene(ablauf, false);
+      ablauf.ausgabe.LastInfoF.clear();
     }
   } else {
-    QuarnelAktion(h);
+    QuarnelAktion(ablauf);
   }
-  h.form.FelderLeeren();
-  ListenAuffrischen(h);
-  h.form.Fokus = "GnameF";
+  ablauf.form.FelderLeeren();
+  ListenAuffrischen(ablauf);
+  ablauf.form.Fokus = "GnameF";
 }
 
 }  // namespace quarnel

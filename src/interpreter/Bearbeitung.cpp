@@ -22,41 +22,41 @@ std::int32_t Zeilennummer(std::string_view zeile) {
   return n > 0 ? n : 0;
 }
 
-bool LoescheBefehl(Ablauf& h, std::string_view zeile) {
+bool LoescheBefehl(Ablauf& ablauf, std::string_view zeile) {
   const std::int32_t n = Zeilennummer(zeile);
-  if (n == 0 || !h.befehle.LoescheBefehlNr(n)) return false;
-  h.befehle.ZeigeBefehlsliste();
+  if (n == 0 || !ablauf.befehle.LoescheBefehlNr(n)) return false;
+  ablauf.befehle.ZeigeBefehlsliste();
   return true;
 }
 
 // After the command list changed, the objects are rebuilt from it, so that
 // no object outlives the command that made it and a restored command makes
 // its object at once.
-bool LoescheLetztenBefehl(Ablauf& h) {
-  if (!h.befehle.LoescheLetzten()) return false;
-  AnweisungslisteAusfuehren(h);
-  h.ausgabe.LastInfoF.clear();
+bool LoescheLetztenBefehl(Ablauf& ablauf) {
+  if (!ablauf.befehle.LoescheLetzten()) return false;
+  AnweisungslisteAusfuehren(ablauf);
+  ablauf.ausgabe.LastInfoF.clear();
   return true;
 }
 
-bool Restore(Ablauf& h) {
-  if (!h.befehle.Restore()) return false;
-  AnweisungslisteAusfuehren(h);
+bool Restore(Ablauf& ablauf) {
+  if (!ablauf.befehle.Restore()) return false;
+  AnweisungslisteAusfuehren(ablauf);
   return true;
 }
 
-void AllesLoeschen(Ablauf& h) {
-  h.befehle.AllesEinlagern();
-  AlleQuarnelLoeschen(h);
-  Neustart(h);
-  h.form.KeineForm();
+void AllesLoeschen(Ablauf& ablauf) {
+  ablauf.befehle.AllesEinlagern();
+  AlleQuarnelLoeschen(ablauf);
+  Neustart(ablauf);
+  ablauf.form.KeineForm();
 }
 
-void BefehlszeileDoppelklick(Ablauf& h, std::string_view zeile) {
+void BefehlszeileDoppelklick(Ablauf& ablauf, std::string_view zeile) {
   const std::int32_t n = Zeilennummer(zeile);
   if (n == 0) return;
-  h.befehle.VerschiebeLetztenHinter(n);  // moves only when n is far enough in front
-  AnweisungslisteAusfuehren(h);
+  ablauf.befehle.VerschiebeLetztenHinter(n);  // moves only when n is far enough in front
+  AnweisungslisteAusfuehren(ablauf);
 }
 
 namespace {
@@ -83,106 +83,106 @@ std::string Meldung(std::string_view satz, std::string_view pfad, std::string_vi
 }
 
 // The objects start again from the origin alone; the description is emptied.
-void Zuruecksetzen(Beschreibung& h) {
-  h.objekte.NeuerKopf(Objektliste::Ursprung());
-  h.ausgabe.InfoLeeren();
+void Zuruecksetzen(Beschreibung& beschr) {
+  beschr.objekte.NeuerKopf(Objektliste::Ursprung());
+  beschr.ausgabe.InfoLeeren();
 }
 
 // Executes the whole list from its head.
-void ListeAbarbeiten(Ablauf& h) {
+void ListeAbarbeiten(Ablauf& ablauf) {
   // The commands already in the list run first, then the loaded ones; the
   // first of them may redefine the origin.
-  h.destruktiv = true;
-  BefehlslisteAbarbeiten(h);
-  h.destruktiv = false;
-  h.befehle.ZeigeBefehlsliste();
+  ablauf.destruktiv = true;
+  BefehlslisteAbarbeiten(ablauf);
+  ablauf.destruktiv = false;
+  ablauf.befehle.ZeigeBefehlsliste();
 }
 
 // Loads a text that passed the "<1>" test. May throw std::bad_alloc.
-void Uebernehmen(Ablauf& h, std::string_view text) {
-  h.form.KeineForm();
-  Zuruecksetzen(h);
-  const Einlesebericht bericht = Befehlslisteeinlesen(h.befehle, text);
-  for (std::size_t i = 0; i < bericht.verworfen.size(); ++i) h.ui.Beep();
-  ListeAbarbeiten(h);
+void Uebernehmen(Ablauf& ablauf, std::string_view text) {
+  ablauf.form.KeineForm();
+  Zuruecksetzen(ablauf);
+  const Einlesebericht bericht = Befehlslisteeinlesen(ablauf.befehle, text);
+  for (std::size_t i = 0; i < bericht.verworfen.size(); ++i) ablauf.ui.Beep();
+  ListeAbarbeiten(ablauf);
 }
 
 // After memory ran out while a file was loaded: the commands it appended go
 // for good (they free their memory and cannot come back with "Restore"), and
 // the list from before is executed again, so the user gets the construction
 // back that was there.
-void Zuruecknehmen(Ablauf& h, std::size_t vorher) {
-  h.destruktiv = false;
-  h.befehle.KuerzeAuf(vorher);
+void Zuruecknehmen(Ablauf& ablauf, std::size_t vorher) {
+  ablauf.destruktiv = false;
+  ablauf.befehle.KuerzeAuf(vorher);
   try {
-    Zuruecksetzen(h);
-    ListeAbarbeiten(h);
+    Zuruecksetzen(ablauf);
+    ListeAbarbeiten(ablauf);
   } catch (const std::bad_alloc&) {
     // Not even the old construction fits now: its objects stay as far as
     // they were built, its command list is whole.
-    h.destruktiv = false;
+    ablauf.destruktiv = false;
   }
 }
 
 }  // namespace
 
-bool LadeFile(Ablauf& h) {
-  const auto pfad = h.ui.OeffnenDialog();
+bool LadeFile(Ablauf& ablauf) {
+  const auto pfad = ablauf.ui.OeffnenDialog();
   if (!pfad) return false;
-  const std::size_t vorher = h.befehle.size();
+  const std::size_t vorher = ablauf.befehle.size();
   {
     std::string text, grund;
     switch (LiesDatei(*pfad, text, grund, MaxProtokollGroesse, AnfangsLaenge, IstQuarnelDatei)) {
       case Lesestand::Gelesen:
         if (IstQuarnelDatei(text)) break;
-        h.ui.MsgBox(Meldung(kKeineQuarnelDatei, *pfad));
+        ablauf.ui.MsgBox(Meldung(kKeineQuarnelDatei, *pfad));
         return false;
-      case Lesestand::FremderAnfang: h.ui.MsgBox(Meldung(kKeineQuarnelDatei, *pfad)); return false;
+      case Lesestand::FremderAnfang: ablauf.ui.MsgBox(Meldung(kKeineQuarnelDatei, *pfad)); return false;
       case Lesestand::NichtLesbar:
-      case Lesestand::ZuGross: h.ui.MsgBox(Meldung(kNichtGelesen, *pfad, grund)); return false;
+      case Lesestand::ZuGross: ablauf.ui.MsgBox(Meldung(kNichtGelesen, *pfad, grund)); return false;
     }
     try {
-      Uebernehmen(h, text);
+      Uebernehmen(ablauf, text);
       return true;
     } catch (const std::bad_alloc&) {
     }
   }  // the file's text is freed before the old construction is built again
-  Zuruecknehmen(h, vorher);
-  h.ui.MsgBox(Meldung(kNichtGelesen, *pfad, kSpeicherVoll));
+  Zuruecknehmen(ablauf, vorher);
+  ablauf.ui.MsgBox(Meldung(kNichtGelesen, *pfad, kSpeicherVoll));
   return false;
 }
 
-bool LadeText(Ablauf& h, std::string_view text) {
+bool LadeText(Ablauf& ablauf, std::string_view text) {
   if (!IstQuarnelDatei(text)) {
-    h.ui.MsgBox(std::string(kKeineQuarnelDatei));
+    ablauf.ui.MsgBox(std::string(kKeineQuarnelDatei));
     return false;
   }
-  const std::size_t vorher = h.befehle.size();
+  const std::size_t vorher = ablauf.befehle.size();
   try {
-    Uebernehmen(h, text);
+    Uebernehmen(ablauf, text);
     return true;
   } catch (const std::bad_alloc&) {
   }
-  Zuruecknehmen(h, vorher);
-  h.ui.MsgBox(Meldung(kNichtGelesen, {}, kSpeicherVoll));
+  Zuruecknehmen(ablauf, vorher);
+  ablauf.ui.MsgBox(Meldung(kNichtGelesen, {}, kSpeicherVoll));
   return false;
 }
 
-bool SpeichereProtokoll(Ablauf& h) {
-  const auto pfad = h.ui.SpeichernDialog("QuarnelDaten");
+bool SpeichereProtokoll(Ablauf& ablauf) {
+  const auto pfad = ablauf.ui.SpeichernDialog("QuarnelDaten");
   if (!pfad) return false;
   std::string grund;
   bool gespeichert = false;
   try {
-    gespeichert = SchreibeDatei(*pfad, Dateiinhalt(h.befehle), grund);
+    gespeichert = SchreibeDatei(*pfad, Dateiinhalt(ablauf.befehle), grund);
   } catch (const std::bad_alloc&) {
     grund = "Der Arbeitsspeicher reicht nicht aus.";
   }
   if (!gespeichert) {
-    h.ui.MsgBox(Meldung(kNichtGespeichert, *pfad, grund));
+    ablauf.ui.MsgBox(Meldung(kNichtGespeichert, *pfad, grund));
     return false;
   }
-  h.form.KeineForm();
+  ablauf.form.KeineForm();
   return true;
 }
 

@@ -10,7 +10,7 @@ class Ablauf;
 // makes the plane and, when it was made, appends its command: kind 2 when
 // `variabel`, else 10, the coefficients in Gleichung and the equation text in
 // AltG1. The caller clears the form and refreshes the lists afterwards.
-// h.destruktiv is false afterwards in every case.
-void DefiniereEbene(Ablauf& h, bool variabel);
+// ablauf.destruktiv is false afterwards in every case.
+void DefiniereEbene(Ablauf& ablauf, bool variabel);
 
 }  // namespace quarnel

@@ -156,7 +156,7 @@ TEST_F(DrehungTest, FailuresMakeNothingAndOperandsStay) {
   QuarnelT G;
   G.name = "Y1";
   bool ok = false;  // cleared on entry
-  ErzeugeDrehung(b.h, "Q", 45, "a", G, ok);
+  ErzeugeDrehung(b.beschr, "Q", 45, "a", G, ok);
   EXPECT_FALSE(b.Gibt("X1") || b.Gibt("Y1"));
   EXPECT_TRUE(b.Meldungen().empty());
 }

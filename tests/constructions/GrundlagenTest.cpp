@@ -22,10 +22,10 @@ TEST(PunkteUndEbenenAusZahlen, UnerlaubteOderVorhandeneNamen) {
   b.P("A", 1, 2, 3);
   for (const std::string n : {"", "a b", "a:b", "A"}) {
     bool ok = true;
-    ErzeugePunkt(b.h, n, 0, 0, 0, ok);
+    ErzeugePunkt(b.beschr, n, 0, 0, 0, ok);
     EXPECT_FALSE(ok) << n;
     ok = true;
-    ErzeugeEbeneG(b.h, n, 0, 0, 1, 0, ok);
+    ErzeugeEbeneG(b.beschr, n, 0, 0, 1, 0, ok);
     EXPECT_FALSE(ok) << n;
     ASSERT_EQ(b.Meldungen().size(), 2u);
     EXPECT_EQ(b.Meldungen()[0], "Der verwendete Quarnelname " + n + kPunktName);
@@ -34,7 +34,7 @@ TEST(PunkteUndEbenenAusZahlen, UnerlaubteOderVorhandeneNamen) {
   }
   // The empty name leaves three blanks before "ist".
   bool ok = true;
-  ErzeugePunkt(b.h, "", 0, 0, 0, ok);
+  ErzeugePunkt(b.beschr, "", 0, 0, 0, ok);
   EXPECT_EQ(b.Meldungen().back(), "Der verwendete Quarnelname   ist unerlaubt oder existiert bereits");
   EXPECT_TRUE(IstPunktBei(b.Q("A"), {1, 2, 3}));
 }
@@ -43,19 +43,19 @@ TEST(PunkteUndEbenenAusZahlen, NeudefinitionBeimLaden) {
   Bau b;
   b.GeradeDirekt("g", {1, 1, 1}, {0, 0, 1});
   b.E("E", 0, 0, 1, 5);
-  b.h.destruktiv = true;
+  b.beschr.destruktiv = true;
   b.ui.Leeren();
   std::string satz = b.Satz();
   // A point redefinition keeps the object in place, silently; a line keeps its v2.
   bool ok = false;
-  ErzeugePunkt(b.h, "g", 4, 5, 6, ok);
+  ErzeugePunkt(b.beschr, "g", 4, 5, 6, ok);
   EXPECT_TRUE(ok);
   EXPECT_TRUE(IstPunktBei(b.Q("g"), {4, 5, 6}));
   EXPECT_EQ(b.Q("g").v2, VektorT(0, 0, 1));
   EXPECT_EQ(b.Satz(), satz);
   // A plane redefinition enters a new plane.
   ok = false;
-  ErzeugeEbeneG(b.h, "E", 1, 0, 0, 2, ok);
+  ErzeugeEbeneG(b.beschr, "E", 1, 0, 0, 2, ok);
   EXPECT_TRUE(ok);
   EXPECT_TRUE(IstEbene(b.Q("E"), {2, 0, 0}, {1, 0, 0}));
   EXPECT_TRUE(b.Meldungen().empty());
@@ -64,7 +64,7 @@ TEST(PunkteUndEbenenAusZahlen, NeudefinitionBeimLaden) {
 TEST(PunkteUndEbenenAusZahlen, KoeffizientenDuerfenNichtAlleNullSein) {
   Bau b;
   bool ok = true;
-  ErzeugeEbeneG(b.h, "E", 0, 0, 0.0003, 1, ok);
+  ErzeugeEbeneG(b.beschr, "E", 0, 0, 0.0003, 1, ok);
   EXPECT_FALSE(ok);
   EXPECT_FALSE(b.Gibt("E"));
   ASSERT_EQ(b.Meldungen().size(), 1u);
@@ -77,10 +77,10 @@ TEST(PunkteUndEbenenAusZahlen, ZuGrosseZahlenWerdenAbgewiesen) {
   // Lengths and volumes computed from larger numbers would overflow.
   Bau b;
   bool ok = true;
-  ErzeugePunkt(b.h, "P", 1e200, 0, 0, ok);
+  ErzeugePunkt(b.beschr, "P", 1e200, 0, 0, ok);
   EXPECT_FALSE(ok);
   ok = true;
-  ErzeugeEbeneG(b.h, "E", 1, 0, 0, -1e51, ok);
+  ErzeugeEbeneG(b.beschr, "E", 1, 0, 0, -1e51, ok);
   EXPECT_FALSE(ok);
   EXPECT_FALSE(b.Gibt("P") || b.Gibt("E"));
   EXPECT_EQ(b.Meldungen(), std::vector<std::string>(2, "Die Zahlen dürfen dem Betrag nach nicht größer als 10^50 sein"));
@@ -156,8 +156,8 @@ TEST(GeradenUndEbenenDurchPunkte, GleicheNamenWerdenStillAbgewiesen) {
   QuarnelT G;
   G.name = "g";
   bool ok = false;
-  ErzeugeGeradePR(b.h, "A", "B", G, ok);
-  ErzeugeEbenePN(b.h, "A", "B", G, ok);
+  ErzeugeGeradePR(b.beschr, "A", "B", G, ok);
+  ErzeugeEbenePN(b.beschr, "A", "B", G, ok);
   EXPECT_FALSE(b.Gibt("g"));
 }
 

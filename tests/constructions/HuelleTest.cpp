@@ -182,7 +182,7 @@ TEST_F(HuelleTest, LineAndNearlyIncidentPointsInEveryOrder) {
   auto vektor = [&](double m) { return VektorT(m * z(zufall), m * z(zufall), m * z(zufall)); };
   auto weg = [&] { return std::pow(10.0, 4 + 2 * std::fabs(z(zufall))) * (z(zufall) < 0 ? -1 : 1); };
   auto hoehe = [&] { return std::pow(10.0, -3 * std::fabs(z(zufall))); };
-  b.h.destruktiv = true;  // each case enters its objects anew
+  b.beschr.destruktiv = true;  // each case enters its objects anew
   for (int i = 0; i < 300; ++i) {
     SCOPED_TRACE(i);
     const VektorT p = vektor(100), u = vektor(10), w = u.kreuz(vektor(1));

@@ -43,7 +43,7 @@ TEST_F(KoerperTest, TriangleRefusals) {
   QuarnelT G;
   G.name = "D";
   bool ok = false;  // cleared on entry: silently nothing
-  ErzeugeDreieck(b.h, "A1", "A2", "S", G, ok);
+  ErzeugeDreieck(b.beschr, "A1", "A2", "S", G, ok);
   EXPECT_FALSE(b.Gibt("D"));
   EXPECT_EQ(b.Meldungen(), std::vector<std::string>(5, "Fehler beim Erzeugen eines Dreiecks"));
 }
@@ -60,13 +60,13 @@ TEST_F(KoerperTest, TetrahedronRefusals) {
   b.Objekt("A2", LeeresQuarnel);
   b.Tetraeder("T", "D", "A3");
   EXPECT_FALSE(b.ok);
-  b.h.objekte.LoescheQuarnel("A1");
+  b.beschr.objekte.LoescheQuarnel("A1");
   b.Tetraeder("T", "D", "A3");
   EXPECT_FALSE(b.ok);
   QuarnelT G;
   G.name = "T";
   bool ok = false;  // even a flag cleared on entry shows the message
-  ErzeugeTetraeder(b.h, "D", "A3", G, ok);
+  ErzeugeTetraeder(b.beschr, "D", "A3", G, ok);
   EXPECT_FALSE(b.Gibt("T"));
   EXPECT_EQ(b.Meldungen(), std::vector<std::string>(5, "Fehler beim Erzeugen eines Tetraeders"));
 }
@@ -102,7 +102,7 @@ TEST_F(KoerperTest, PerpendicularBisectorPlane) {
 
 TEST_F(KoerperTest, Collection) {
   bool ok = false;
-  ErzeugeSammlung(b.h, "K", "A1,fehlt,A1", ok);  // kept as given
+  ErzeugeSammlung(b.beschr, "K", "A1,fehlt,A1", ok);  // kept as given
   ASSERT_TRUE(ok);
   EXPECT_EQ(b.Q("K").Typ, Sammlung);
   EXPECT_EQ(b.Q("K").Ecken[1], "A1,fehlt,A1");
@@ -111,18 +111,18 @@ TEST_F(KoerperTest, Collection) {
   for (const char* name : {"K", "S T", "S:1", ""}) {
     b.ui.Leeren();
     ok = true;
-    ErzeugeSammlung(b.h, name, "A2", ok);
+    ErzeugeSammlung(b.beschr, name, "A2", ok);
     EXPECT_FALSE(ok) << name;
     EXPECT_EQ(b.Meldungen(), std::vector<std::string>{"Der verwendete Quarnelname " + std::string(name) +
                                                       "  ist unerlaubt oder existiert bereits"});
   }
   EXPECT_EQ(b.Q("K").Ecken[1], "A1,fehlt,A1");
   // While a command file is loaded an existing name is replaced.
-  b.h.destruktiv = true;
-  ErzeugeSammlung(b.h, "K", "A2", ok);
+  b.beschr.destruktiv = true;
+  ErzeugeSammlung(b.beschr, "K", "A2", ok);
   EXPECT_TRUE(ok);
   EXPECT_EQ(b.Q("K").Ecken[1], "A2");
-  ErzeugeSammlung(b.h, "g", "A2,A3", ok);
+  ErzeugeSammlung(b.beschr, "g", "A2,A3", ok);
   EXPECT_EQ(b.Q("g").Typ, Sammlung);
 }
 

@@ -118,7 +118,7 @@ TEST_F(LotTest, RaumLeeresQuarnelUndZusammengesetzte) {
   for (const char* n : {"A", "x", "z0", "R"}) EXPECT_EQ(b.Lot("F", n, "L").Typ, LeeresQuarnel) << n;
   EXPECT_EQ(b.Satz(), "F ist das leere Quarnel");
   // Compound objects and missing names: nothing, silently.
-  b.h.objekte.LoescheQuarnel("F");
+  b.beschr.objekte.LoescheQuarnel("F");
   for (auto [x, y] : {std::pair{"D", "z0"}, {"A", "D"}, {"D", "L"}, {"A", "fehlt"}, {"fehlt", "A"}}) {
     b.Lot("F", x, y);
     EXPECT_FALSE(b.ok) << x << " " << y;

@@ -257,7 +257,7 @@ TEST_F(SchnittTest, GemeinsamerEbenenpunktNurFuerEbenen) {
   b.EbeneDirekt("e", {0, 0, 3}, {0, 0, 1});
   b.GeradeDirekt("g", {0, 0, 0}, {1, 2, 3});
   VektorT p(7, 8, 9);
-  GemeinsamerEbenenpunkt(b.h.ui, b.Q("e"), b.Q("g"), p);
+  GemeinsamerEbenenpunkt(b.beschr.ui, b.Q("e"), b.Q("g"), p);
   EXPECT_EQ(p, VektorT(7, 8, 9));
   EXPECT_EQ(b.Meldungen(), std::vector<std::string>{"Verfehlter Aufruf von GemeinsamerEbenenpunkt"});
 }

@@ -50,7 +50,7 @@ TEST(VerschiebenUndKlonen, CopiesVectorsAsStored) {
   EXPECT_EQ(k.v2, VektorT(0, -2, -4));
   // Neither follows its source.
   b.Klon("c", "P");
-  b.h.destruktiv = true;
+  b.beschr.destruktiv = true;
   b.P("P", 9, 9, 9);
   EXPECT_TRUE(IstPunktBei(b.Q("c"), {5, 5, 5}));
   EXPECT_TRUE(IstPunktBei(b.Q("q"), {5, 5, 5}));

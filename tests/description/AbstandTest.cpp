@@ -111,19 +111,19 @@ TEST_F(AbstandTest, Satz) {
   b.GeradeDirekt("g", {0, 0, 0}, {1, 1, 0});
   b.P("D", 0, 5, 0);
   bool ok = true;
-  Abstandausgabe(b.h, "A", "E", ok);
+  Abstandausgabe(b.beschr, "A", "E", ok);
   EXPECT_TRUE(ok);
   EXPECT_EQ(b.NeuesterBlock(), "Der Abstand von A und E beträgt 5");
-  Abstandausgabe(b.h, "D", "g", ok);
+  Abstandausgabe(b.beschr, "D", "g", ok);
   EXPECT_EQ(b.NeuesterBlock(), "Der Abstand von D und g beträgt 3.535534");
-  b.h.ausgabe.Dezimalen = 2;
-  Abstandausgabe(b.h, "g", "D", ok);
+  b.beschr.ausgabe.Dezimalen = 2;
+  Abstandausgabe(b.beschr, "g", "D", ok);
   EXPECT_EQ(b.NeuesterBlock(), "Der Abstand von g und D beträgt 3.54");
   // Also written while the description mode is off (shown later).
-  b.h.ausgabe.ProtokollAn = false;
-  std::size_t bloecke = b.h.ausgabe.AnzahlBloecke();
-  Abstandausgabe(b.h, "A", "A", ok);
-  EXPECT_EQ(b.h.ausgabe.AnzahlBloecke(), bloecke + 1);
+  b.beschr.ausgabe.ProtokollAn = false;
+  std::size_t bloecke = b.beschr.ausgabe.AnzahlBloecke();
+  Abstandausgabe(b.beschr, "A", "A", ok);
+  EXPECT_EQ(b.beschr.ausgabe.AnzahlBloecke(), bloecke + 1);
   EXPECT_TRUE(b.Meldungen().empty());
 }
 
@@ -133,17 +133,17 @@ TEST_F(AbstandTest, KeinAbstandOhneOrt) {
   b.Flach("L", LeeresQuarnel, {}, {});
   b.Eck("D", Dreieck, "A", "A", "A");
   bool ok = true;
-  Abstandausgabe(b.h, "A", "R", ok);
+  Abstandausgabe(b.beschr, "A", "R", ok);
   EXPECT_TRUE(ok);
   EXPECT_EQ(b.NeuesterBlock(), "Der Abstand von A und R beträgt 0");
-  std::size_t bloecke = b.h.ausgabe.AnzahlBloecke();
+  std::size_t bloecke = b.beschr.ausgabe.AnzahlBloecke();
   for (auto [x, y] : {std::pair{"L", "L"}, {"A", "L"}, {"D", "D"}, {"D", "A"}, {"A", "fehlt"}}) {
     ok = true;
-    Abstandausgabe(b.h, x, y, ok);
+    Abstandausgabe(b.beschr, x, y, ok);
     EXPECT_FALSE(ok) << x << " " << y;
   }
-  EXPECT_EQ(b.h.ausgabe.AnzahlBloecke(), bloecke);
-  EXPECT_EQ(Abstand(b.h, "A", "fehlt"), 0.0);
+  EXPECT_EQ(b.beschr.ausgabe.AnzahlBloecke(), bloecke);
+  EXPECT_EQ(Abstand(b.beschr, "A", "fehlt"), 0.0);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ const std::string cr(1, CR);
 
 TEST(Satz, JederTypWoertlich) {
   Objekte o;
-  Ausgaben& a = o.h.ausgabe;
+  Ausgaben& a = o.beschr.ausgabe;
   EXPECT_EQ(a.Satz(o.P("P", 1, 2, 3)), "P ist der Punkt mit dem Koordinatentripel (1 | 2 | 3)");
   EXPECT_EQ(a.Satz(o.G("g", VektorT(0, 0, 0), VektorT(1, 0, 0))),
             "g ist die Gerade durch den Punkt mit den Koordinaten (0 | 0 | 0) und dem Richtungsvektor (1 | 0 | 0)");
@@ -37,7 +37,7 @@ TEST(Satz, JederTypWoertlich) {
 
 TEST(Satz, RundungNurWoVorgesehen) {
   Objekte o;
-  Ausgaben& a = o.h.ausgabe;
+  Ausgaben& a = o.beschr.ausgabe;
   EXPECT_EQ(a.Satz(o.P("P", 4e-08, -4e-08, 1.5)), "P ist der Punkt mit dem Koordinatentripel (0 | 0 | 1.5)");
   a.Dezimalen = 2;
   EXPECT_EQ(a.Satz(o.P("Q", 1.0 / 3, -2.0 / 3, 0)), "Q ist der Punkt mit dem Koordinatentripel (0.33 | -0.67 | 0)");
@@ -60,7 +60,7 @@ TEST(Satz, RundungNurWoVorgesehen) {
 
 TEST(Satz, z2s) {
   Objekte o;
-  Ausgaben& a = o.h.ausgabe;
+  Ausgaben& a = o.beschr.ausgabe;
   EXPECT_EQ(a.z2s(4), "4");
   EXPECT_EQ(a.z2s(-2), "-2");
   EXPECT_EQ(a.z2s(1.0 / 3), "0.333333");
@@ -78,14 +78,14 @@ TEST(Satz, z2s) {
 
 TEST(Routing, ModusAnZeigtBloeckeNeuesteZuerst) {
   Objekte o;
-  Ausgaben& a = o.h.ausgabe;
+  Ausgaben& a = o.beschr.ausgabe;
   EXPECT_EQ(a.InfoFenster(), "");
   o.P("A", 1, 0, 0);
   const std::string sa = "A ist der Punkt mit dem Koordinatentripel (1 | 0 | 0)";
   EXPECT_EQ(a.LastInfoF, sa);
   EXPECT_EQ(a.InfoF(), cr + sa + cr);
   o.E("B", VektorT(0, 0, 1), VektorT(0, 0, 1));
-  const std::string sb = a.Satz(*o.h.objekte.HoleQuarnel("B"));
+  const std::string sb = a.Satz(*o.beschr.objekte.HoleQuarnel("B"));
   EXPECT_EQ(a.LastInfoF, sb);
   EXPECT_EQ(a.InfoFenster(), cr + sb + cr + cr + sa + cr);
   EXPECT_EQ(a.InfoF(), a.InfoFenster());
@@ -95,7 +95,7 @@ TEST(Routing, ModusAnZeigtBloeckeNeuesteZuerst) {
 
 TEST(Routing, ModusAusNurKurzfeldUndBeiDoppelklickMeldung) {
   Objekte o;
-  Ausgaben& a = o.h.ausgabe;
+  Ausgaben& a = o.beschr.ausgabe;
   const std::string vorher = a.InfoF();
   a.ProtokollAn = false;
   o.P("A", 1, 0, 0);
@@ -106,10 +106,10 @@ TEST(Routing, ModusAusNurKurzfeldUndBeiDoppelklickMeldung) {
 
   o.E("E", VektorT(0, 0, 0), VektorT(0, 0, 1));
   a.doppelklick = true;
-  o.h.ZeigeQuarnel("E");
+  o.beschr.ZeigeQuarnel("E");
   a.doppelklick = false;
   ASSERT_EQ(o.ui.Meldungen().size(), 1u);
-  EXPECT_EQ(o.ui.Meldungen()[0], a.Satz(*o.h.objekte.HoleQuarnel("E")));
+  EXPECT_EQ(o.ui.Meldungen()[0], a.Satz(*o.beschr.objekte.HoleQuarnel("E")));
   EXPECT_NE(o.ui.Meldungen()[0].find(CR), std::string::npos);  // two lines
   EXPECT_EQ(a.LastInfoF, o.ui.Meldungen()[0]);
   EXPECT_EQ(a.InfoFenster(), vorher);
@@ -117,7 +117,7 @@ TEST(Routing, ModusAusNurKurzfeldUndBeiDoppelklickMeldung) {
   // With the mode on a double-click writes to the area, not to a box.
   a.ProtokollAn = true;
   a.doppelklick = true;
-  o.h.ZeigeQuarnel("A");
+  o.beschr.ZeigeQuarnel("A");
   a.doppelklick = false;
   EXPECT_EQ(o.ui.Meldungen().size(), 1u);
   EXPECT_EQ(a.InfoF().substr(0, 3), cr + "A ");
@@ -125,12 +125,12 @@ TEST(Routing, ModusAusNurKurzfeldUndBeiDoppelklickMeldung) {
 
 TEST(Routing, DirekteBloeckeErscheinenErstBeimEinschalten) {
   Objekte o;
-  Ausgaben& a = o.h.ausgabe;
+  Ausgaben& a = o.beschr.ausgabe;
   const std::string alt = a.InfoF();
   a.ProtokollAn = false;
   a.InsInfofenster("Der Winkel zwischen g und h beträgt 45º");
   a.InfoAktualisieren();
-  o.h.ausgabe.HinweisAusgabe("Test");
+  o.beschr.ausgabe.HinweisAusgabe("Test");
   EXPECT_EQ(a.InfoF(), alt);
   a.ProtokollAn = true;
   o.P("A", 1, 0, 0);  // the next refresh shows everything
@@ -140,7 +140,7 @@ TEST(Routing, DirekteBloeckeErscheinenErstBeimEinschalten) {
 
 TEST(Routing, LeererTextLeertDasFeldImmer) {
   Objekte o;
-  Ausgaben& a = o.h.ausgabe;
+  Ausgaben& a = o.beschr.ausgabe;
   o.P("A", 1, 0, 0);
   const std::string alt = a.InfoF();
   ASSERT_FALSE(alt.empty());
@@ -167,7 +167,7 @@ TEST(Routing, LeererTextLeertDasFeldImmer) {
 
 TEST(Routing, ZeigeAlleInListenordnung) {
   Objekte o;
-  Ausgaben& a = o.h.ausgabe;
+  Ausgaben& a = o.beschr.ausgabe;
   o.P("B", 2, 0, 0);
   o.P("A", 1, 0, 0);
   QuarnelT z;
@@ -176,7 +176,7 @@ TEST(Routing, ZeigeAlleInListenordnung) {
   o.Setze(z);  // numbers are not shown by "Zeige alle"
   a.InfoLeeren();
   a.InfoAktualisieren();
-  o.h.AlleQuarnelZeigen();
+  o.beschr.AlleQuarnelZeigen();
   EXPECT_EQ(a.InfoF(), cr + "B ist der Punkt mit dem Koordinatentripel (2 | 0 | 0)" + cr + cr +
                            "A ist der Punkt mit dem Koordinatentripel (1 | 0 | 0)" + cr + cr +
                            "O ist der Punkt mit dem Koordinatentripel (0 | 0 | 0)" + cr);
@@ -185,7 +185,7 @@ TEST(Routing, ZeigeAlleInListenordnung) {
   a.ProtokollAn = false;
   a.LastInfoF.clear();
   const std::string vorher = a.InfoFenster();
-  o.h.AlleQuarnelZeigen();
+  o.beschr.AlleQuarnelZeigen();
   EXPECT_EQ(a.LastInfoF, "B ist der Punkt mit dem Koordinatentripel (2 | 0 | 0)");
   EXPECT_EQ(a.InfoFenster(), vorher);
   EXPECT_TRUE(o.ui.Meldungen().empty());
@@ -196,12 +196,12 @@ TEST(Routing, ZeigeQuarnelOhneObjekt) {
   QuarnelT z;
   z.name = "Z";
   o.Setze(z);
-  const std::string vorher = o.h.ausgabe.InfoFenster();
-  o.h.ZeigeQuarnel("");
-  o.h.ZeigeQuarnel("X");
-  o.h.ZeigeQuarnel("Z");  // a number reads as absent here
+  const std::string vorher = o.beschr.ausgabe.InfoFenster();
+  o.beschr.ZeigeQuarnel("");
+  o.beschr.ZeigeQuarnel("X");
+  o.beschr.ZeigeQuarnel("Z");  // a number reads as absent here
   EXPECT_EQ(o.ui.Meldungen(), std::vector<std::string>(3, "Schwerer Fehler in Prozedur ZeigeQuarnel"));
-  EXPECT_EQ(o.h.ausgabe.InfoFenster(), vorher);
+  EXPECT_EQ(o.beschr.ausgabe.InfoFenster(), vorher);
 }
 
 }  // namespace

@@ -31,14 +31,14 @@ struct Berichte : Objekte {
   // Builds the report the way the command does and returns the block it
   // added; nothing when it added none (an empty block is a block).
   std::optional<std::string> Versuch(const std::string& name, int dezimalen = 6) {
-    h.ausgabe.Dezimalen = dezimalen;
-    h.ausgabe.InfoLeeren();
+    beschr.ausgabe.Dezimalen = dezimalen;
+    beschr.ausgabe.InfoLeeren();
     bool ok = true;
-    BeschreibeEck(h, name, ok);
-    EXPECT_EQ(ok, h.ausgabe.AnzahlBloecke() == 1);
-    EXPECT_LE(h.ausgabe.AnzahlBloecke(), 1u);
-    if (h.ausgabe.AnzahlBloecke() == 0) return std::nullopt;
-    const std::string t = h.ausgabe.InfoFenster();
+    BeschreibeEck(beschr, name, ok);
+    EXPECT_EQ(ok, beschr.ausgabe.AnzahlBloecke() == 1);
+    EXPECT_LE(beschr.ausgabe.AnzahlBloecke(), 1u);
+    if (beschr.ausgabe.AnzahlBloecke() == 0) return std::nullopt;
+    const std::string t = beschr.ausgabe.InfoFenster();
     return t.substr(1, t.size() - 2);
   }
   // The block of a report that must be made.
@@ -163,9 +163,9 @@ TEST(Berichte, ZahlenOhneEndlichenWertWerdenNichtGezeigt) {
   b.Dreieck({1e200, 0, 0}, {-1e200, 0, 0}, {0, 1e200, 0});
   EXPECT_FALSE(b.Versuch("d"));
   bool ok = true;
-  Abstandausgabe(b.h, "A", "B", ok);
+  Abstandausgabe(b.beschr, "A", "B", ok);
   EXPECT_FALSE(ok);
-  EXPECT_EQ(b.h.ausgabe.AnzahlBloecke(), 0u);
+  EXPECT_EQ(b.beschr.ausgabe.AnzahlBloecke(), 0u);
   EXPECT_EQ(b.ui.Meldungen(), std::vector<std::string>(2, kNichtBerechenbar));
 }
 
@@ -253,7 +253,7 @@ TEST(Tetraederbericht, FlachUndUnvollstaendig) {
   // A report that cannot be made adds no block, not even an empty one, and
   // fails with a message that says why: a corner deleted or redefined as
   // another object, an object that is no figure.
-  b.h.objekte.LoescheQuarnel("D");
+  b.beschr.objekte.LoescheQuarnel("D");
   EXPECT_FALSE(b.Versuch("t"));
   b.E("B", {7, 0, 0}, {1, 0, 0});
   EXPECT_FALSE(b.Versuch("t"));
@@ -282,15 +282,15 @@ double Dreiecksflaeche(const VektorT& a, const VektorT& b, const VektorT& c) {
 
 void PruefeKoerper(Berichte& b, const char* wo) {
   SCOPED_TRACE(wo);
-  const QuarnelT& t = *b.h.objekte.HoleQuarnel("t");
+  const QuarnelT& t = *b.beschr.objekte.HoleQuarnel("t");
   std::array<VektorT, 5> p;
-  for (int i = 1; i <= 4; ++i) p[i] = b.h.objekte.HoleQuarnel(t.Ecken[i])->v1;
+  for (int i = 1; i <= 4; ++i) p[i] = b.beschr.objekte.HoleQuarnel(t.Ecken[i])->v1;
   const double V = std::fabs(p[2].Richtung(p[1]).Det(p[3].Richtung(p[1]), p[4].Richtung(p[1]))) / 6;
   const double rel = 1e-9;
 
   double hh[5] = {};
   bool ok = false;
-  TetraHoehen(b.h, t, hh[1], hh[2], hh[3], hh[4], ok);
+  TetraHoehen(b.beschr, t, hh[1], hh[2], hh[3], hh[4], ok);
   ASSERT_TRUE(ok);
   for (int i = 1; i <= 4; ++i) {
     const VektorT &u = p[i % 4 + 1], &v = p[(i + 1) % 4 + 1], &w = p[(i + 2) % 4 + 1];
@@ -300,19 +300,19 @@ void PruefeKoerper(Berichte& b, const char* wo) {
   VektorT M;
   double r = -1;
   ok = true;
-  Umkugel(b.h, t, M, r, ok);
+  Umkugel(b.beschr, t, M, r, ok);
   ASSERT_TRUE(ok);
   for (int i = 1; i <= 4; ++i) EXPECT_NEAR(Abstand(M, p[i]), r, rel * r) << "corner " << i;
 
   ok = false;
-  Inkugel(b.h, t, M, r, ok);
+  Inkugel(b.beschr, t, M, r, ok);
   ASSERT_TRUE(ok);
   for (int i = 1; i <= 4; ++i) {
     const VektorT &u = p[i % 4 + 1], &v = p[(i + 1) % 4 + 1], &w = p[(i + 2) % 4 + 1];
     EXPECT_NEAR(EbenenAbstand(M, u, v, w), r, 1e-7 * r) << "face " << i;
   }
   // The insphere's radius is three times the volume over the surface.
-  EXPECT_NEAR(r, 3 * V / Flaeche(b.h.objekte, t), 1e-7 * r);
+  EXPECT_NEAR(r, 3 * V / Flaeche(b.beschr.objekte, t), 1e-7 * r);
   EXPECT_TRUE(b.ui.Meldungen().empty());
 }
 
@@ -335,21 +335,21 @@ TEST(Koerpermasse, GegenDieGeometrie) {
 TEST(Koerpermasse, BekannteWerte) {
   Berichte b;
   b.Tetra({{0, 0, 0}, {4, 0, 0}, {0, 3, 0}, {0, 0, 12}});
-  const QuarnelT& t = *b.h.objekte.HoleQuarnel("t");
+  const QuarnelT& t = *b.beschr.objekte.HoleQuarnel("t");
   VektorT M;
   double r = 0;
   bool ok = true;
-  Umkugel(b.h, t, M, r, ok);
+  Umkugel(b.beschr, t, M, r, ok);
   EXPECT_TRUE(ok);
   EXPECT_LT(M.dist(VektorT(2, 1.5, 6)), 1e-12);
   EXPECT_NEAR(r, 6.5, 1e-12);
-  EXPECT_NEAR(Flaeche(b.h.objekte, t), 6 + 24 + std::sqrt(936.0) + 18, 1e-12);
-  EXPECT_NEAR(Flaeche(b.h.objekte, *b.h.objekte.HoleQuarnel("A")), 0, 0);
+  EXPECT_NEAR(Flaeche(b.beschr.objekte, t), 6 + 24 + std::sqrt(936.0) + 18, 1e-12);
+  EXPECT_NEAR(Flaeche(b.beschr.objekte, *b.beschr.objekte.HoleQuarnel("A")), 0, 0);
 
   // Umkugel reads its flag; a flag false on entry leaves everything as it is.
   ok = false;
   M = VektorT(7, 7, 7);
-  Umkugel(b.h, t, M, r, ok);
+  Umkugel(b.beschr, t, M, r, ok);
   EXPECT_FALSE(ok);
   EXPECT_EQ(M, VektorT(7, 7, 7));
 
@@ -357,9 +357,9 @@ TEST(Koerpermasse, BekannteWerte) {
   b.P("D", 1, 1, 0);
   double hh[4] = {9, 9, 9, 9};
   ok = true;
-  Umkugel(b.h, t, M, r, ok);
+  Umkugel(b.beschr, t, M, r, ok);
   EXPECT_FALSE(ok);
-  Inkugel(b.h, t, M, r, ok);
+  Inkugel(b.beschr, t, M, r, ok);
   EXPECT_FALSE(ok);
   EXPECT_EQ(M, VektorT(7, 7, 7));
   EXPECT_EQ(b.ui.Meldungen(), std::vector<std::string>(2, "Das Tetraeder ist ausgeartet"));
@@ -367,18 +367,18 @@ TEST(Koerpermasse, BekannteWerte) {
   // Called on another object.
   b.ui.Leeren();
   b.D("d", "A", "B", "C");
-  const QuarnelT& d = *b.h.objekte.HoleQuarnel("d");
-  TetraHoehen(b.h, d, hh[0], hh[1], hh[2], hh[3], ok);
+  const QuarnelT& d = *b.beschr.objekte.HoleQuarnel("d");
+  TetraHoehen(b.beschr, d, hh[0], hh[1], hh[2], hh[3], ok);
   EXPECT_FALSE(ok);
-  Inkugel(b.h, d, M, r, ok);
+  Inkugel(b.beschr, d, M, r, ok);
   EXPECT_FALSE(ok);
   ok = true;
-  Umkugel(b.h, d, M, r, ok);
+  Umkugel(b.beschr, d, M, r, ok);
   EXPECT_FALSE(ok);
   EXPECT_EQ(hh[0], 9);
   EXPECT_EQ(b.ui.Meldungen(),
             (std::vector<std::string>{"Kontrolle: Fehler bei TetraHoehen; Typ = -3", "Kontrolle: Fehler bei Inkugel"}));
-  EXPECT_NEAR(Flaeche(b.h.objekte, d), 6, 1e-12);
+  EXPECT_NEAR(Flaeche(b.beschr.objekte, d), 6, 1e-12);
 }
 
 // Tetrahedra of size 1 to 1e4 whose height is 1e-2 down to 1e-6 of their
@@ -433,13 +433,13 @@ TEST(Koerpermasse, FlachUndFernVomUrsprung) {
       b.Tetra({p[0].plus(v), p[1].plus(v), p[2].plus(v), p[3].plus(v)});
       EXPECT_EQ(b.Bericht("t").find("ausgeartet") != std::string::npos, flach);
       if (flach) break;
-      const QuarnelT& t = *b.h.objekte.HoleQuarnel("t");
+      const QuarnelT& t = *b.beschr.objekte.HoleQuarnel("t");
       VektorT um, in;
       double ru = 0, ri = 0, hh[4] = {};
       bool ok = true;
-      Umkugel(b.h, t, um, ru, ok);
-      Inkugel(b.h, t, in, ri, ok);
-      TetraHoehen(b.h, t, hh[0], hh[1], hh[2], hh[3], ok);
+      Umkugel(b.beschr, t, um, ru, ok);
+      Inkugel(b.beschr, t, in, ri, ok);
+      TetraHoehen(b.beschr, t, hh[0], hh[1], hh[2], hh[3], ok);
       ASSERT_TRUE(ok);
       if (o == 0) {
         EXPECT_NEAR(ri, std::fabs(volumen) / flaechen, 1e-9 * ri) << S << " " << h;
@@ -462,11 +462,11 @@ TEST(Koerpermasse, HeronsRadikandUnterNull) {
   // doubles: the area is 0, not the root of a negative number.
   Berichte b;
   b.Dreieck({-2, 1.5, 0.5}, {1.8, -1.2, 1.3}, {2.75, -1.875, 1.5});
-  const VektorT &A = b.h.objekte.HoleQuarnel("A")->v1, &B = b.h.objekte.HoleQuarnel("B")->v1,
-                &C = b.h.objekte.HoleQuarnel("C")->v1;
+  const VektorT &A = b.beschr.objekte.HoleQuarnel("A")->v1, &B = b.beschr.objekte.HoleQuarnel("B")->v1,
+                &C = b.beschr.objekte.HoleQuarnel("C")->v1;
   const double a1 = A.dist(C), a2 = A.dist(B), a3 = B.dist(C), s = ((a1 + a2) + a3) / 2.0;
   ASSERT_LT(((s * (s - a1)) * (s - a2)) * (s - a3), 0.0);
-  EXPECT_EQ(Flaeche(b.h.objekte, *b.h.objekte.HoleQuarnel("d")), 0.0);
+  EXPECT_EQ(Flaeche(b.beschr.objekte, *b.beschr.objekte.HoleQuarnel("d")), 0.0);
 }
 
 TEST(Tetraederbericht, KleineGrundflaeche) {

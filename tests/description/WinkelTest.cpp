@@ -19,20 +19,20 @@ struct Winkelfall : Objekte {
     E("E", VektorT(0, 0, 0), VektorT(0, 0, 1));
     E("F", VektorT(0, 0, 0), VektorT(0, 0, -1));
     E("X", VektorT(0, 0, 0), VektorT(1, 0, 0));
-    h.ausgabe.InfoLeeren();
-    h.ausgabe.InfoAktualisieren();
+    beschr.ausgabe.InfoLeeren();
+    beschr.ausgabe.InfoAktualisieren();
   }
   // The sentence that the angle command writes, or "" when it writes none.
   std::string Satz(const std::string& a, const std::string& b) {
     bool ok = true;
-    std::size_t vorher = h.ausgabe.AnzahlBloecke();
-    Winkelausgabe(h, a, b, ok);
-    if (h.ausgabe.AnzahlBloecke() == vorher) {
+    std::size_t vorher = beschr.ausgabe.AnzahlBloecke();
+    Winkelausgabe(beschr, a, b, ok);
+    if (beschr.ausgabe.AnzahlBloecke() == vorher) {
       EXPECT_FALSE(ok);
       return "";
     }
     EXPECT_TRUE(ok);
-    std::string t = h.ausgabe.InfoFenster();
+    std::string t = beschr.ausgabe.InfoFenster();
     return t.substr(1, t.find(CR, 1) - 1);
   }
 };
@@ -49,7 +49,7 @@ TEST(Winkel, GeradenUndEbenenInBeidenReihenfolgen) {
   EXPECT_EQ(w.Satz("s", "E"), "Der Winkel zwischen s und E beträgt 45º");
   EXPECT_EQ(w.Satz("F", "s"), "Der Winkel zwischen F und s beträgt 45º");
   EXPECT_EQ(w.Satz("g", "E"), "Der Winkel zwischen g und E beträgt 0º");   // parallel to the plane
-  w.h.ausgabe.Dezimalen = 2;
+  w.beschr.ausgabe.Dezimalen = 2;
   w.G("r", VektorT(0, 0, 0), VektorT(1, 2, 0));
   EXPECT_EQ(w.Satz("g", "r"), "Der Winkel zwischen g und r beträgt 63.43º");
   EXPECT_EQ(w.Satz("r", "X"), "Der Winkel zwischen r und X beträgt 26.57º");
@@ -58,9 +58,9 @@ TEST(Winkel, GeradenUndEbenenInBeidenReihenfolgen) {
 
 TEST(Winkel, ModusAusSchreibtUnsichtbar) {
   Winkelfall w;
-  w.h.ausgabe.ProtokollAn = false;
+  w.beschr.ausgabe.ProtokollAn = false;
   EXPECT_EQ(w.Satz("g", "h"), "Der Winkel zwischen g und h beträgt 45º");
-  EXPECT_EQ(w.h.ausgabe.InfoF(), "");
+  EXPECT_EQ(w.beschr.ausgabe.InfoF(), "");
 }
 
 TEST(Winkel, PaareOhneWinkel) {
@@ -84,11 +84,11 @@ TEST(Winkel, PaareOhneWinkel) {
   EXPECT_TRUE(w.ui.Meldungen().empty());
   // A flag that is false on entry: nothing at all.
   bool ok = false;
-  const std::size_t bloecke = w.h.ausgabe.AnzahlBloecke();
-  Winkelausgabe(w.h, "g", "h", ok);
+  const std::size_t bloecke = w.beschr.ausgabe.AnzahlBloecke();
+  Winkelausgabe(w.beschr, "g", "h", ok);
   EXPECT_FALSE(ok);
-  EXPECT_EQ(w.h.ausgabe.AnzahlBloecke(), bloecke);
-  EXPECT_EQ(WinkelZwischen(w.h, "g", "h", ok), 0.0);
+  EXPECT_EQ(w.beschr.ausgabe.AnzahlBloecke(), bloecke);
+  EXPECT_EQ(WinkelZwischen(w.beschr, "g", "h", ok), 0.0);
 }
 
 TEST(Winkel, NullrichtungOhneSatz) {
@@ -101,10 +101,10 @@ TEST(Winkel, NullrichtungOhneSatz) {
 TEST(Winkel, UngefaltetBerechnet) {
   Winkelfall w;
   bool ok = true;
-  EXPECT_DOUBLE_EQ(WinkelZwischen(w.h, "g", "k", ok), 135.0);
+  EXPECT_DOUBLE_EQ(WinkelZwischen(w.beschr, "g", "k", ok), 135.0);
   EXPECT_TRUE(ok);
-  EXPECT_DOUBLE_EQ(WinkelZwischen(w.h, "E", "F", ok), 180.0);
-  EXPECT_DOUBLE_EQ(WinkelZwischen(w.h, "s", "F", ok), 45.0);
+  EXPECT_DOUBLE_EQ(WinkelZwischen(w.beschr, "E", "F", ok), 180.0);
+  EXPECT_DOUBLE_EQ(WinkelZwischen(w.beschr, "s", "F", ok), 45.0);
 }
 
 }  // namespace

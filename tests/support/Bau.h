@@ -22,18 +22,18 @@ namespace quarnel::test {
 
 struct Bau {
   Aufzeichner ui;
-  Beschreibung h{ui};
+  Beschreibung beschr{ui};
   bool ok = false;  // the flag of the last builder call
 
   // Points and planes from numbers; a failure is a test failure.
   void P(const std::string& n, double x, double y, double z) {
     ok = false;
-    ErzeugePunkt(h, n, x, y, z, ok);
+    ErzeugePunkt(beschr, n, x, y, z, ok);
     EXPECT_TRUE(ok) << "point " << n;
   }
   void E(const std::string& n, double a, double b, double c, double d) {
     ok = false;
-    ErzeugeEbeneG(h, n, a, b, c, d, ok);
+    ErzeugeEbeneG(beschr, n, a, b, c, d, ok);
     EXPECT_TRUE(ok) << "plane " << n;
   }
 
@@ -41,11 +41,11 @@ struct Bau {
   // when there is none.
   const QuarnelT& Q(const std::string& n) {
     static const QuarnelT keins{};
-    const QuarnelT* g = h.objekte.HoleQuarnel(n);
+    const QuarnelT* g = beschr.objekte.HoleQuarnel(n);
     EXPECT_NE(g, nullptr) << "no object " << n;
     return g ? *g : keins;
   }
-  bool Gibt(const std::string& n) const { return h.objekte.ExistiertQuarnel(n); }
+  bool Gibt(const std::string& n) const { return beschr.objekte.ExistiertQuarnel(n); }
 
   // Runs a construction as the interpreter does: the result object carries
   // the new name and type code 0, the flag is preset true. Returns the
@@ -61,30 +61,30 @@ struct Bau {
   }
 
   QuarnelT Gerade(const std::string& neu, const std::string& p1, const std::string& p2) {
-    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeGeradePP(h, p1, p2, G, k); });
+    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeGeradePP(beschr, p1, p2, G, k); });
   }
   QuarnelT GeradePR(const std::string& neu, const std::string& p, const std::string& r) {
-    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeGeradePR(h, p, r, G, k); });
+    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeGeradePR(beschr, p, r, G, k); });
   }
   QuarnelT Ebene(const std::string& neu, const std::string& p1, const std::string& p2, const std::string& p3) {
-    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeEbenePPP(h, p1, p2, p3, G, k); });
+    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeEbenePPP(beschr, p1, p2, p3, G, k); });
   }
   QuarnelT EbenePN(const std::string& neu, const std::string& p, const std::string& n) {
-    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeEbenePN(h, p, n, G, k); });
+    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeEbenePN(beschr, p, n, G, k); });
   }
   QuarnelT EbenePRR(const std::string& neu, const std::string& p, const std::string& r1, const std::string& r2) {
-    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeEbenePRR(h, p, r1, r2, G, k); });
+    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeEbenePRR(beschr, p, r1, r2, G, k); });
   }
   QuarnelT Schnitt(const std::string& neu, const std::string& a, const std::string& b) {
-    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeSchnitt(h, a, b, G, k); });
+    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeSchnitt(beschr, a, b, G, k); });
   }
   QuarnelT Lot(const std::string& neu, const std::string& a, const std::string& b) {
-    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeLotfussfpunktG(h, a, b, G, k); });
+    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeLotfussfpunktG(beschr, a, b, G, k); });
   }
 
   // Enters an object made by hand (a segment, a triangle, the whole space
   // ...), as the constructions would.
-  void Setze(QuarnelT g) { h.objekte.Einlisten(std::move(g)); }
+  void Setze(QuarnelT g) { beschr.objekte.Einlisten(std::move(g)); }
   // A line or plane entered with exactly these vectors (no simplification).
   void GeradeDirekt(const std::string& n, const VektorT& p, const VektorT& r) { Flach(n, QuarnelTyp::Gerade, p, r); }
   void EbeneDirekt(const std::string& n, const VektorT& p, const VektorT& nv) { Flach(n, QuarnelTyp::Ebene, p, nv); }
@@ -107,11 +107,11 @@ struct Bau {
 
   std::vector<std::string> Meldungen() const { return ui.Meldungen(); }
   // The sentence the last entered object showed in the short-result field.
-  const std::string& Satz() const { return h.ausgabe.LastInfoF; }
+  const std::string& Satz() const { return beschr.ausgabe.LastInfoF; }
   // The first line of the newest block of the description text ("" when
   // there is none).
   std::string NeuesterBlock() const {
-    const std::string t = h.ausgabe.InfoFenster();
+    const std::string t = beschr.ausgabe.InfoFenster();
     if (t.size() < 2) return {};
     return t.substr(1, t.find('\r', 1) - 1);
   }

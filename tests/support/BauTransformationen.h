@@ -13,31 +13,31 @@ namespace quarnel::test {
 
 struct BauT : Bau {
   QuarnelT Orthogonale(const std::string& neu, const std::string& a, const std::string& b) {
-    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeOrthogonale(h, a, b, G, k); });
+    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeOrthogonale(beschr, a, b, G, k); });
   }
   QuarnelT Verschiebe(const std::string& neu, const std::string& a, const std::string& p) {
-    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeVerschieben(h, a, p, G, k); });
+    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeVerschieben(beschr, a, p, G, k); });
   }
   QuarnelT Klon(const std::string& neu, const std::string& alt) {
-    return Baue(neu, [&](QuarnelT&, bool& k) { KloneQuarnel(h, neu, alt, k); });
+    return Baue(neu, [&](QuarnelT&, bool& k) { KloneQuarnel(beschr, neu, alt, k); });
   }
   QuarnelT Spiegelbild(const std::string& neu, const std::string& g, const std::string& m) {
-    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeSpiegelbild(h, g, m, G, k); });
+    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeSpiegelbild(beschr, g, m, G, k); });
   }
   QuarnelT Drehe(const std::string& neu, const std::string& g, double winkel, const std::string& achse) {
-    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeDrehung(h, g, winkel, achse, G, k); });
+    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeDrehung(beschr, g, winkel, achse, G, k); });
   }
   QuarnelT Dreieck(const std::string& neu, const std::string& a, const std::string& b, const std::string& c) {
-    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeDreieck(h, a, b, c, G, k); });
+    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeDreieck(beschr, a, b, c, G, k); });
   }
   QuarnelT Tetraeder(const std::string& neu, const std::string& d, const std::string& s) {
-    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeTetraeder(h, d, s, G, k); });
+    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeTetraeder(beschr, d, s, G, k); });
   }
   QuarnelT Mittelsenkrechte(const std::string& neu, const std::string& p, const std::string& q) {
-    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeMittelsenkrechte(h, p, q, G, k); });
+    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeMittelsenkrechte(beschr, p, q, G, k); });
   }
   QuarnelT Huelle(const std::string& neu, const std::string& a, const std::string& b, const std::string& c) {
-    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeHuelle(h, a, b, c, G, k); });
+    return Baue(neu, [&](QuarnelT& G, bool& k) { ErzeugeHuelle(beschr, a, b, c, G, k); });
   }
 
   // Objects given by their vectors, entered directly.

@@ -12,12 +12,12 @@ namespace quarnel::test {
 
 struct Objekte {
   Aufzeichner ui;
-  Beschreibung h{ui};
+  Beschreibung beschr{ui};
 
   const QuarnelT& Setze(QuarnelT g) {
     std::string n = g.name;
-    h.objekte.Einlisten(std::move(g));
-    return *h.objekte.HoleQuarnel(n);
+    beschr.objekte.Einlisten(std::move(g));
+    return *beschr.objekte.HoleQuarnel(n);
   }
   const QuarnelT& P(const std::string& n, double x, double y, double z) {
     QuarnelT g;
