@@ -90,8 +90,11 @@ int main(int argc, char** argv) {
 
   ui.dateien.push_back(*datei);
   const bool geladen = quarnel::LadeFile(h);
-  const std::string text = Konsole::Zeilen(h.ausgabe.InfoFenster());
-  std::fwrite(text.data(), 1, text.size(), stdout);
+  // The description text, newest block first, a block at a time.
+  for (std::size_t i = h.ausgabe.AnzahlBloecke(); i-- > 0;) {
+    const std::string block = "\n" + Konsole::Zeilen(std::string(h.ausgabe.Block(i))) + "\n";
+    std::fwrite(block.data(), 1, block.size(), stdout);
+  }
   std::fflush(stdout);
   if (!geladen) return 1;
 

@@ -82,8 +82,12 @@ void Ausgaben::InsInfofenster(const std::string& s) { bloecke_.push_back(s); }
 void Ausgaben::InfoAktualisieren() {
   if (!ProtokollAn && !bloecke_.empty()) return;
   if (!zeigtAlteBloecke_ && angezeigt_ == bloecke_.size()) return;  // already shown
-  zeigtAlteBloecke_ = false;
-  alteBloecke_.clear();
+  if (zeigtAlteBloecke_) {
+    // The text shown so far goes; the area starts again.
+    zeigtAlteBloecke_ = false;
+    alteBloecke_.clear();
+    ++infoFolge_;
+  }
   angezeigt_ = bloecke_.size();
   ++infoStand_;
 }
@@ -105,7 +109,7 @@ void Ausgaben::InfoLeeren() {
   angezeigt_ = 0;
 }
 
-std::string Ausgaben::Verkette(const std::vector<std::string>& bloecke, std::size_t anzahl) {
+std::string Ausgaben::Verkette(const Textbloecke& bloecke, std::size_t anzahl) {
   std::size_t laenge = 0;
   for (std::size_t i = 0; i < anzahl; ++i) laenge += bloecke[i].size() + 2;
   std::string s;

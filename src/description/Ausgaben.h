@@ -3,10 +3,11 @@
 // first), the short-result field, the description mode and the decimals.
 #include <cstddef>
 #include <cstdint>
-#include <span>
+#include <string_view>
 #include <string>
 #include <vector>
 
+#include "description/Textbloecke.h"
 #include "model/QuarnelT.h"
 
 namespace quarnel {
@@ -57,30 +58,36 @@ public:
   // The text of the description area as last refreshed.
   std::string InfoF() const;
   std::size_t AnzahlBloecke() const { return bloecke_.size(); }
+  // Block i of the description text, oldest first: InfoFenster() is CR +
+  // block + CR for each of them, newest first.
+  std::string_view Block(std::size_t i) const { return bloecke_[i]; }
   // The blocks of the description area as last refreshed, oldest first: its
-  // text is CR + block + CR for each of them, newest first. A view that
-  // already shows the older ones needs only the new blocks.
-  std::span<const std::string> InfoFBloecke() const {
-    if (zeigtAlteBloecke_) return alteBloecke_;
-    return std::span<const std::string>(bloecke_.data(), angezeigt_);
+  // text is CR + block + CR for each of them, newest first.
+  std::size_t AnzahlAngezeigt() const { return zeigtAlteBloecke_ ? alteBloecke_.size() : angezeigt_; }
+  std::string_view AngezeigterBlock(std::size_t i) const {
+    return zeigtAlteBloecke_ ? alteBloecke_[i] : bloecke_[i];
   }
   // Changes whenever the text of the description area may have changed, so
   // that a view redraws it only then.
   std::uint64_t InfoStand() const { return infoStand_; }
+  // Changes whenever the area's text is not the text it showed before with
+  // newer blocks on top: a view that shows the older ones needs only the new.
+  std::uint64_t InfoFolge() const { return infoFolge_; }
 
 private:
-  static std::string Verkette(const std::vector<std::string>& bloecke, std::size_t anzahl);
+  static std::string Verkette(const Textbloecke& bloecke, std::size_t anzahl);
 
   Plattform& ui_;
   // Blocks in the order they were added; the text shows them newest first.
-  std::vector<std::string> bloecke_;
+  Textbloecke bloecke_;
   // The description area shows the first `angezeigt_` blocks added ...
   std::size_t angezeigt_ = 0;
   // ... or, after the text was emptied and before the next refresh, the
   // blocks it showed at that time.
   bool zeigtAlteBloecke_ = false;
-  std::vector<std::string> alteBloecke_;
+  Textbloecke alteBloecke_;
   std::uint64_t infoStand_ = 0;
+  std::uint64_t infoFolge_ = 0;
 };
 
 }  // namespace quarnel

@@ -185,11 +185,6 @@ bool SammlungAktion(Ablauf& ablauf, std::int32_t k, const std::string& name, con
   return false;
 }
 
-void ListenAuffrischen(Ablauf& ablauf) {
-  ablauf.objekte.ErzeugeNamenListen();
-  ablauf.befehle.ZeigeBefehlsliste();
-}
-
 bool QuarnelAktionSingle(Ablauf& ablauf, const std::string& NeuG, const std::string& AltG1, const std::string& AltG2,
                          const std::string& AltG3, std::int32_t Kennung, bool gliedergebnis) {
   const std::int32_t k = Kennung;
@@ -266,7 +261,6 @@ bool QuarnelAktionSingle(Ablauf& ablauf, const std::string& NeuG, const std::str
     b.AltG3 = std::move(a3);
     b.Kennung = k;
     ablauf.befehle.Anhaengen(std::move(b));
-    ListenAuffrischen(ablauf);
   }
   return true;
 }
@@ -304,7 +298,6 @@ void QuarnelAktion(Ablauf& ablauf) {
   b.AltG3 = g3;
   b.Kennung = k;
   ablauf.befehle.Anhaengen(std::move(b));
-  ListenAuffrischen(ablauf);
 }
 
 void DefinierePunkt(Ablauf& ablauf, bool variabel) {
@@ -348,7 +341,6 @@ void TuEs(Ablauf& ablauf) {
     QuarnelAktion(ablauf);
   }
   ablauf.form.FelderLeeren();
-  ListenAuffrischen(ablauf);
   ablauf.form.Fokus = "GnameF";
 }
 

@@ -67,7 +67,4 @@ void DefinierePunkt(Ablauf& ablauf, bool variabel = false);
 // the protocol text; the form kind stays for the next command.
 void TuEs(Ablauf& ablauf);
 
-// Rebuilds the name lists and the protocol text after a change.
-void ListenAuffrischen(Ablauf& ablauf);
-
 }  // namespace quarnel

@@ -24,9 +24,7 @@ std::int32_t Zeilennummer(std::string_view zeile) {
 
 bool LoescheBefehl(Ablauf& ablauf, std::string_view zeile) {
   const std::int32_t n = Zeilennummer(zeile);
-  if (n == 0 || !ablauf.befehle.LoescheBefehlNr(n)) return false;
-  ablauf.befehle.ZeigeBefehlsliste();
-  return true;
+  return n != 0 && ablauf.befehle.LoescheBefehlNr(n);
 }
 
 // After the command list changed, the objects are rebuilt from it, so that
@@ -95,14 +93,16 @@ void ListeAbarbeiten(Ablauf& ablauf) {
   ablauf.destruktiv = true;
   BefehlslisteAbarbeiten(ablauf);
   ablauf.destruktiv = false;
-  ablauf.befehle.ZeigeBefehlsliste();
 }
 
-// Loads a text that passed the "<1>" test. May throw std::bad_alloc.
-void Uebernehmen(Ablauf& ablauf, std::string_view text) {
+// Loads a text that passed the "<1>" test; the text is no longer needed
+// once its lines are commands, so it is freed before they run. May throw
+// std::bad_alloc.
+void Uebernehmen(Ablauf& ablauf, std::string_view text, std::string* freigeben = nullptr) {
   ablauf.form.KeineForm();
   Zuruecksetzen(ablauf);
   const Einlesebericht bericht = Befehlslisteeinlesen(ablauf.befehle, text);
+  if (freigeben != nullptr) std::string().swap(*freigeben);
   for (std::size_t i = 0; i < bericht.verworfen.size(); ++i) ablauf.ui.Beep();
   ListeAbarbeiten(ablauf);
 }
@@ -142,7 +142,7 @@ bool LadeFile(Ablauf& ablauf) {
       case Lesestand::ZuGross: ablauf.ui.MsgBox(Meldung(kNichtGelesen, *pfad, grund)); return false;
     }
     try {
-      Uebernehmen(ablauf, text);
+      Uebernehmen(ablauf, text, &text);
       return true;
     } catch (const std::bad_alloc&) {
     }

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/Zeilenbuch.h"
+
 namespace quarnel {
 
 // A text field.
@@ -24,19 +26,46 @@ struct Beschriftung {
   bool sichtbar = true;
 };
 
-// A list box whose rows come from one text, one row per CR-ended line.
-struct Auswahlliste {
-  std::vector<std::string> zeilen;
+// A list box. Its rows are its own (the operand lists, loaded from a text
+// when a form is chosen) or a source's, rendered when asked for (the object
+// and command lists). A view follows it by its book of changes: the rows
+// inserted, removed or changed since the view last looked, or a new stand
+// when the rows were loaded anew.
+class Auswahlliste {
+public:
   int auswahl = -1;  // index of the selected row, -1 when none is selected
   bool sichtbar = true;
-  // Counts the loads, so that a view redraws the rows only when they changed.
-  std::uint64_t stand = 0;
+
+  std::size_t Anzahl() const { return quelle_ != nullptr ? quelle_->Zeilenzahl() : eigene_.size(); }
+  std::string Zeile(std::size_t i) const { return quelle_ != nullptr ? quelle_->Zeile(i) : eigene_[i]; }
+  // Every row, for a small list or a check.
+  std::vector<std::string> Zeilen() const;
+  // The selected row's text, "" when no row is selected.
+  std::string Text() const;
 
   // Replaces the rows by the lines of the text (no empty row after the last
   // CR); the selection is dropped.
   void Laden(std::string_view text);
-  // The selected row's text, "" when no row is selected.
-  std::string Text() const;
+  // Shows the rows of a source from now on (which must outlive this).
+  void Zeige(Zeilenquelle& quelle);
+  Zeilenquelle* Quelle() const { return quelle_; }
+
+  // What a view follows: a stand that changes whenever the rows were
+  // loaded anew, and the single changes since then that it has not yet
+  // seen. The view marks them seen.
+  std::uint64_t Stand() const { return stand_; }
+  const Zeilenbuch& Aenderungen() const { return buch_; }
+  void Gesehen() { buch_.Leeren(); }
+  // The rows were loaded anew, or one row changed: either way the
+  // selection is dropped.
+  void NeuGeladen();
+  void Geaendert(const Zeilenaenderung& a);
+
+private:
+  std::vector<std::string> eigene_;
+  Zeilenquelle* quelle_ = nullptr;
+  std::uint64_t stand_ = 0;
+  Zeilenbuch buch_;
 };
 
 }  // namespace quarnel

@@ -1,6 +1,7 @@
 #include "interpreter/BefehlT.h"
 
-#include <iterator>
+#include <algorithm>
+#include <utility>
 
 #include "interpreter/Saetze.h"
 
@@ -18,45 +19,69 @@ BefehlT Befehlsliste::ErschaffeB() {
   return BefehlT{};
 }
 
+std::string Befehlsliste::Zeile(std::size_t i) const {
+  return Befehlszeile(static_cast<std::int64_t>(i + 1), *liste_[i]);
+}
+
+std::uint64_t Befehlsliste::Abdruck(std::size_t i) const {
+  return buch_.Verfolgt() ? Fingerabdruck(Zeile(i)) : 0;
+}
+
 BefehlT& Befehlsliste::Anhaengen(BefehlT b) {
-  liste_.push_back(std::move(b));
-  return liste_.back();
+  liste_.push_back(std::make_unique<BefehlT>(std::move(b)));
+  buch_.Eingefuegt(liste_.size() - 1, Abdruck(liste_.size() - 1));
+  return *liste_.back();
 }
 
 bool Befehlsliste::LoescheBefehlNr(std::int64_t n) {
   if (n < 1 || static_cast<std::size_t>(n) > liste_.size()) return false;
-  auto it = std::next(liste_.begin(), n - 1);
-  lager_.splice(lager_.begin(), liste_, it);
+  const auto it = liste_.begin() + (n - 1);
+  lager_.push_back(std::move(*it));
+  liste_.erase(it);
+  // The commands behind it are numbered anew.
+  buch_.Neuaufbau();
   return true;
 }
 
 bool Befehlsliste::LoescheLetzten() {
   if (liste_.empty()) return false;
-  lager_.splice(lager_.begin(), liste_, std::prev(liste_.end()));
+  buch_.Entfernt(liste_.size() - 1, Abdruck(liste_.size() - 1));
+  lager_.push_back(std::move(liste_.back()));
+  liste_.pop_back();
   return true;
 }
 
 bool Befehlsliste::Restore() {
   if (lager_.empty()) return false;
-  liste_.splice(liste_.end(), lager_, lager_.begin());
+  liste_.push_back(std::move(lager_.back()));
+  lager_.pop_back();
+  buch_.Eingefuegt(liste_.size() - 1, Abdruck(liste_.size() - 1));
   return true;
 }
 
 void Befehlsliste::AllesEinlagern() {
   // Pushed from the last command to the first, so the first lies on top.
-  lager_.splice(lager_.begin(), liste_);
+  for (auto it = liste_.rbegin(); it != liste_.rend(); ++it) lager_.push_back(std::move(*it));
+  liste_.clear();
+  buch_.Neuaufbau();
 }
 
-void Befehlsliste::Leeren() { liste_.clear(); }
+void Befehlsliste::Leeren() {
+  liste_.clear();
+  buch_.Neuaufbau();
+}
 
 void Befehlsliste::KuerzeAuf(std::size_t n) {
-  if (n < liste_.size()) liste_.erase(std::next(liste_.begin(), static_cast<std::ptrdiff_t>(n)), liste_.end());
+  if (n >= liste_.size()) return;
+  liste_.erase(liste_.begin() + static_cast<std::ptrdiff_t>(n), liste_.end());
+  buch_.Neuaufbau();
 }
 
 bool Befehlsliste::VerschiebeLetztenHinter(std::int64_t n) {
   const auto m = static_cast<std::int64_t>(liste_.size());
   if (m < 2 || n < 1 || n > m - 2) return false;
-  liste_.splice(std::next(liste_.begin(), n), liste_, std::prev(liste_.end()));
+  std::rotate(liste_.begin() + n, liste_.end() - 1, liste_.end());
+  buch_.Neuaufbau();
   return true;
 }
 
@@ -69,28 +94,28 @@ bool MachtQuarnel(const BefehlT& b) { return b.Kennung >= NumPunkt && DefiniertQ
 }  // namespace
 
 BefehlT* Befehlsliste::HoleBefehl(std::string_view s) {
-  for (BefehlT& b : liste_)
-    if (MachtQuarnel(b) && b.NeuG == s) return &b;
-  return nullptr;
+  return const_cast<BefehlT*>(std::as_const(*this).HoleBefehl(s));
 }
 
 const BefehlT* Befehlsliste::HoleBefehl(std::string_view s) const {
-  for (const BefehlT& b : liste_)
-    if (MachtQuarnel(b) && b.NeuG == s) return &b;
+  for (const Zeiger& b : liste_)
+    if (MachtQuarnel(*b) && b->NeuG == s) return b.get();
   return nullptr;
 }
 
-BefehlT* Befehlsliste::Nr(std::int64_t n) {
+BefehlT* Befehlsliste::Nr(std::int64_t n) { return const_cast<BefehlT*>(std::as_const(*this).Nr(n)); }
+
+const BefehlT* Befehlsliste::Nr(std::int64_t n) const {
   if (n < 1 || static_cast<std::size_t>(n) > liste_.size()) return nullptr;
-  return &*std::next(liste_.begin(), n - 1);
+  return liste_[static_cast<std::size_t>(n - 1)].get();
 }
 
 bool Befehlsliste::Enthaelt(const BefehlT* b) const {
-  for (const BefehlT& c : liste_)
-    if (&c == b) return true;
+  for (const Zeiger& c : liste_)
+    if (c.get() == b) return true;
   return false;
 }
 
-void Befehlsliste::ZeigeBefehlsliste() { Protokoll = Protokolltext(*this); }
+std::string Befehlsliste::Protokoll() const { return Protokolltext(*this); }
 
 }  // namespace quarnel

@@ -8,11 +8,15 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
-#include <list>
+#include <iterator>
+#include <memory>
+#include <type_traits>
+#include <vector>
 #include <string>
 #include <string_view>
 
 #include "model/VektorT.h"
+#include "model/Zeilenbuch.h"
 
 namespace quarnel {
 
@@ -87,12 +91,40 @@ struct BefehlT {
 // The command list with its stack of deleted commands. Records keep their
 // address while they stay in this object (moving between list and stack does
 // not move them), so a window may hold a pointer to a command and find out
-// later whether it still stands in the list.
-class Befehlsliste {
+// later whether it still stands in the list. The list is the source of the
+// command list box: row n is "<n>", four blanks and command n's sentence,
+// rendered when asked for; the book says what changed since the box last
+// looked.
+class Befehlsliste final : public Zeilenquelle {
+  using Zeiger = std::unique_ptr<BefehlT>;
+
+  // Walks the records of the list, not their pointers.
+  template <class It, class T>
+  class Iter {
+  public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = std::remove_const_t<T>;
+    using difference_type = std::ptrdiff_t;
+    using pointer = T*;
+    using reference = T&;
+    Iter() = default;
+    explicit Iter(It it) : it_(it) {}
+    T& operator*() const { return **it_; }
+    T* operator->() const { return it_->get(); }
+    Iter& operator++() {
+      ++it_;
+      return *this;
+    }
+    Iter operator++(int) { return Iter(it_++); }
+    bool operator==(const Iter& o) const { return it_ == o.it_; }
+
+  private:
+    It it_{};
+  };
+
 public:
-  using Liste = std::list<BefehlT>;
-  using iterator = Liste::iterator;
-  using const_iterator = Liste::const_iterator;
+  using iterator = Iter<std::vector<Zeiger>::iterator, BefehlT>;
+  using const_iterator = Iter<std::vector<Zeiger>::const_iterator, const BefehlT>;
 
   // A new empty record, ready to be filled. The stack of deleted commands is
   // not touched.
@@ -129,26 +161,37 @@ public:
 
   // Command number n (from 1), nullptr when there is none.
   BefehlT* Nr(std::int64_t n);
+  const BefehlT* Nr(std::int64_t n) const;
   // True when the record is in the list now (not on the stack, not gone).
   bool Enthaelt(const BefehlT* b) const;
 
   std::size_t size() const { return liste_.size(); }
   bool empty() const { return liste_.empty(); }
   std::size_t LagerGroesse() const { return lager_.size(); }
-  iterator begin() { return liste_.begin(); }
-  iterator end() { return liste_.end(); }
-  const_iterator begin() const { return liste_.begin(); }
-  const_iterator end() const { return liste_.end(); }
+  iterator begin() { return iterator(liste_.begin()); }
+  iterator end() { return iterator(liste_.end()); }
+  const_iterator begin() const { return const_iterator(liste_.begin()); }
+  const_iterator end() const { return const_iterator(liste_.end()); }
 
   // The protocol text: for each command, numbered from 1,
-  // "<n>" + four blanks + its sentence + CR. Rebuilt by ZeigeBefehlsliste.
-  std::string Protokoll;
-  // Rebuilds Protokoll from the list (nothing is re-executed).
-  void ZeigeBefehlsliste();
+  // "<n>" + four blanks + its sentence + CR.
+  std::string Protokoll() const;
+  // Commands were changed in place (their fields written directly): their
+  // rows are shown anew.
+  void ZeigeBefehlsliste() { buch_.Neuaufbau(); }
+
+  // The command list box's rows.
+  std::size_t Zeilenzahl() const override { return liste_.size(); }
+  std::string Zeile(std::size_t i) const override;
+  Zeilenbuch& Buch() override { return buch_; }
 
 private:
-  Liste liste_;
-  Liste lager_;  // front = top of the stack
+  // The fingerprint of row i, when the book still follows single changes.
+  std::uint64_t Abdruck(std::size_t i) const;
+
+  std::vector<Zeiger> liste_;
+  std::vector<Zeiger> lager_;  // back = top of the stack
+  Zeilenbuch buch_;
 };
 
 }  // namespace quarnel

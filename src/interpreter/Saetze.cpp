@@ -138,9 +138,9 @@ std::string BText(std::int32_t kennung, std::string_view NeuG, std::string_view 
 
 std::string BText(const BefehlT& b) { return BText(b.Kennung, b.NeuG, b.AltG1, b.AltG2, b.AltG3); }
 
-std::string Protokollzeile(std::int64_t n, const BefehlT& b) {
-  return "<" + Str(n) + ">    " + BText(b) + CR;
-}
+std::string Befehlszeile(std::int64_t n, const BefehlT& b) { return "<" + Str(n) + ">    " + BText(b); }
+
+std::string Protokollzeile(std::int64_t n, const BefehlT& b) { return Befehlszeile(n, b) + CR; }
 
 std::string Protokolltext(const Befehlsliste& liste) {
   std::string p;

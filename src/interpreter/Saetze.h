@@ -19,7 +19,9 @@ std::string BText(std::int32_t kennung, std::string_view NeuG, std::string_view 
                   std::string_view AltG2, std::string_view AltG3);
 std::string BText(const BefehlT& b);
 
-// One protocol line: "<n>", four blanks, the sentence, CR.
+// Command n's row in the command list box: "<n>", four blanks, the sentence.
+std::string Befehlszeile(std::int64_t n, const BefehlT& b);
+// One protocol line: the row and CR.
 std::string Protokollzeile(std::int64_t n, const BefehlT& b);
 // All lines of the list, numbered from 1; "" for an empty list.
 std::string Protokolltext(const Befehlsliste& liste);

@@ -56,7 +56,6 @@ void BefehlAusfuehren(Ablauf& ablauf, const BefehlT& b) {
 
 void BefehlslisteAbarbeiten(Ablauf& ablauf) {
   for (const BefehlT& b : ablauf.befehle) BefehlAusfuehren(ablauf, b);
-  ablauf.objekte.ErzeugeNamenListen();
 }
 
 void Neustart(Ablauf& ablauf) {
@@ -64,8 +63,6 @@ void Neustart(Ablauf& ablauf) {
   ablauf.objekte.NeuerKopf(Objektliste::Ursprung());
   ablauf.ausgabe.InfoLeeren();
   ablauf.ausgabe.ProtokollAn = true;
-  ablauf.objekte.ErzeugeNamenListen();
-  ablauf.befehle.ZeigeBefehlsliste();
   ablauf.ausgabe.InfoAktualisieren();
   ablauf.form.MenuleisteLeeren(1);
   ablauf.form.MenuleisteLeeren(2);
@@ -83,7 +80,6 @@ void AnweisungslisteAusfuehren(Ablauf& ablauf) {
   ablauf.destruktiv = true;  // for the first command only, as when loading
   BefehlslisteAbarbeiten(ablauf);
   ablauf.destruktiv = false;
-  ablauf.befehle.ZeigeBefehlsliste();
 }
 
 }  // namespace quarnel

@@ -20,6 +20,7 @@ QuarnelT Objektliste::Ursprung() {
 void Objektliste::NeuerKopf(QuarnelT kopf) {
   glieder_.clear();
   kopf_ = std::move(kopf);
+  buch_.Neuaufbau();
 }
 
 std::int64_t Objektliste::AutoNummer(std::string_view name) {
@@ -41,26 +42,39 @@ bool Objektliste::Einlisten(QuarnelT obj) {
     ui_.MsgBox(kNichtBerechenbar);
     return false;
   }
-  if (!obj.name.empty() && obj.name == kopf_.name) {
-    // An object named like the head (the origin "O" after a restart) takes
-    // the head's place, so that it is not hidden behind it.
-    if (std::int64_t n = AutoNummer(obj.name); n >= 1) verbraucht_.insert(n);
-    if (beschreibe_) beschreibe_(obj);
-    kopf_ = std::move(obj);
-    return true;
-  }
-  if (ExistiertQuarnel(obj.name)) LoescheQuarnel(obj.name);
   if (std::int64_t n = AutoNummer(obj.name); n >= 1) verbraucht_.insert(n);
   if (beschreibe_) beschreibe_(obj);
-  std::string name = obj.name;
-  glieder_.insert_or_assign(std::move(name), std::move(obj));
+  // An object named like the head (the origin "O" after a restart) takes
+  // the head's place, so that it is not hidden behind it; one named like a
+  // member takes that member's place. Either row changes only when the
+  // type word does.
+  QuarnelT* alt = !obj.name.empty() && obj.name == kopf_.name ? &kopf_ : glieder_.Finde(obj.name);
+  if (alt != nullptr) {
+    const bool kopf = alt == &kopf_;
+    const std::size_t zeile = kopf ? 0 : KopfZeile() + glieder_.Platz(obj.name);
+    const bool hatteZeile = !kopf || KopfZeile() == 1;
+    const std::uint64_t vorher = hatteZeile ? Abdruck(*alt) : 0;
+    *alt = std::move(obj);
+    const bool hatZeile = !kopf || KopfZeile() == 1;
+    const std::uint64_t nachher = hatZeile ? Abdruck(*alt) : 0;
+    if (hatteZeile && hatZeile) {
+      if (vorher != nachher) buch_.Geaendert(zeile, vorher, nachher);
+    } else if (hatZeile) {
+      buch_.Eingefuegt(0, nachher);
+    } else if (hatteZeile) {
+      buch_.Entfernt(0, vorher);
+    }
+    return true;
+  }
+  const std::uint64_t abdruck = Abdruck(obj);
+  const std::size_t platz = glieder_.Einfuegen(std::move(obj));
+  buch_.Eingefuegt(KopfZeile() + platz, abdruck);
   return true;
 }
 
 const QuarnelT* Objektliste::HoleQuarnel(std::string_view name) const {
   if (kopf_.name == name) return &kopf_;
-  auto it = glieder_.find(name);
-  return it == glieder_.end() ? nullptr : &it->second;
+  return glieder_.Finde(name);
 }
 
 QuarnelT* Objektliste::HoleQuarnel(std::string_view name) {
@@ -86,12 +100,18 @@ void Objektliste::HoleVektor(std::int32_t selector, std::string_view name, Vekto
 
 void Objektliste::LoescheQuarnel(std::string_view name) {
   if (std::int64_t n = AutoNummer(name); n >= 1) BefreieNr(n);
-  auto it = glieder_.find(name);
-  if (it == glieder_.end()) {
+  const QuarnelT* g = glieder_.Finde(name);
+  if (g == nullptr) {
     ui_.MsgBox("Fehler beim Loeschen");
     return;
   }
-  glieder_.erase(it);
+  buch_.Entfernt(KopfZeile() + glieder_.Platz(name), Abdruck(*g));
+  glieder_.Entfernen(name);
+}
+
+std::string Objektliste::Zeile(std::size_t i) const {
+  if (i < KopfZeile()) return Objektzeile(kopf_);
+  return Objektzeile(glieder_.Nr(i - KopfZeile()));
 }
 
 bool Objektliste::ErlaubterName(std::string_view text) {
@@ -133,7 +153,7 @@ std::string Objektzeile(const QuarnelT& g) {
   return zeile;
 }
 
-void Objektliste::ErzeugeNamenListen() {
+NamenListen Objektliste::ErzeugeNamenListen() const {
   NamenListen l;
   auto zeile = [](std::string& liste, const std::string& n) {
     liste += n;
@@ -165,7 +185,7 @@ void Objektliste::ErzeugeNamenListen() {
       default: break;
     }
   });
-  listen_ = std::move(l);
+  return l;
 }
 
 }  // namespace quarnel

@@ -1,16 +1,20 @@
 #pragma once
 // The object list: a head ("O" after a restart, a blank object during and
 // after a re-execution) followed by the members in ascending name order.
-// Lookups, insertion and deletion are logarithmic; the automatic names
-// "G_<n>" are booked here. Also builds the ten name lists of the input form.
+// Lookups, insertion and deletion are cheap for hundreds of thousands of
+// objects; the automatic names "G_<n>" are booked here. It is the source of
+// the object list box (one row per object, rendered when asked for, the
+// blank head without one), and builds the ten name lists of the input form
+// when a form asks for them.
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <set>
 #include <string>
 #include <string_view>
 
+#include "model/Namensordnung.h"
 #include "model/QuarnelT.h"
+#include "model/Zeilenbuch.h"
 
 namespace quarnel {
 
@@ -34,7 +38,7 @@ struct NamenListen {
 // column 15 on.
 std::string Objektzeile(const QuarnelT& g);
 
-class Objektliste {
+class Objektliste final : public Zeilenquelle {
 public:
   // `beschreibe` is called with each object that Einlisten enters, before it
   // is linked (the object's sentence).
@@ -73,27 +77,35 @@ public:
   bool NrVerbraucht(std::int64_t n) const { return verbraucht_.count(n) != 0; }
   static std::string AutoName(std::int64_t n) { return "G_" + std::to_string(n); }
 
-  // Rebuilds the ten name lists from the object list.
-  void ErzeugeNamenListen();
-  const NamenListen& Listen() const { return listen_; }
+  // The ten name lists of the objects now listed.
+  NamenListen ErzeugeNamenListen() const;
 
   // The objects in list order: the head, then the members by name.
   template <class F> void FuerAlle(F&& f) const {
     f(kopf_);
-    for (const auto& [n, o] : glieder_) f(o);
+    glieder_.FuerAlle(f);
   }
   std::size_t Anzahl() const { return 1 + glieder_.size(); }
 
+  // The object list box's rows: the head's (unless it is blank), then the
+  // members'.
+  std::size_t Zeilenzahl() const override { return KopfZeile() + glieder_.size(); }
+  std::string Zeile(std::size_t i) const override;
+  Zeilenbuch& Buch() override { return buch_; }
+
 private:
   static std::int64_t AutoNummer(std::string_view name);  // 0 when not "G_<n>"
+  // 1 when the head has a row, 0 for a blank head.
+  std::size_t KopfZeile() const { return kopf_.Typ != Zahl ? 1 : 0; }
+  std::uint64_t Abdruck(const QuarnelT& g) const { return buch_.Verfolgt() ? Fingerabdruck(Objektzeile(g)) : 0; }
 
   Plattform& ui_;
   std::function<void(const QuarnelT&)> beschreibe_;
   QuarnelT kopf_;
-  std::map<std::string, QuarnelT, std::less<>> glieder_;
+  Namensordnung glieder_;
   std::set<std::int64_t> verbraucht_;
   std::int64_t kandidat_ = 1;  // no number below it is free
-  NamenListen listen_;
+  Zeilenbuch buch_;
 };
 
 }  // namespace quarnel

@@ -1,7 +1,10 @@
 #pragma once
 // One named object of the construction.
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <initializer_list>
+#include <memory>
 #include <string>
 
 #include "model/VektorT.h"
@@ -23,6 +26,47 @@ enum QuarnelTyp : std::int32_t {
   Raum = 4,
 };
 
+// The names an object refers to at indices 1 to 4 (index 0 is not used).
+// Most objects refer to none: until a name is set they cost one pointer.
+class Eckennamen {
+public:
+  using Namen = std::array<std::string, 5>;
+
+  Eckennamen() = default;
+  Eckennamen(std::initializer_list<std::string> namen) {
+    std::size_t i = 0;
+    for (const std::string& n : namen) (*this)[i++] = n;
+  }
+  Eckennamen(const Eckennamen& o) : n_(o.n_ ? std::make_unique<Namen>(*o.n_) : nullptr) {}
+  Eckennamen& operator=(const Eckennamen& o) {
+    if (this != &o) n_ = o.n_ ? std::make_unique<Namen>(*o.n_) : nullptr;
+    return *this;
+  }
+  Eckennamen(Eckennamen&&) noexcept = default;
+  Eckennamen& operator=(Eckennamen&&) noexcept = default;
+
+  const std::string& operator[](std::size_t i) const { return n_ ? (*n_)[i] : Leer(); }
+  std::string& operator[](std::size_t i) {
+    if (!n_) n_ = std::make_unique<Namen>();
+    return (*n_)[i];
+  }
+  friend bool operator==(const Eckennamen& a, const Namen& b) {
+    for (std::size_t i = 0; i < b.size(); ++i)
+      if (a[i] != b[i]) return false;
+    return true;
+  }
+  friend bool operator==(const Eckennamen& a, const Eckennamen& b) {
+    return b.n_ ? a == *b.n_ : a == Namen{};
+  }
+
+private:
+  static const std::string& Leer() {
+    static const std::string leer;
+    return leer;
+  }
+  std::unique_ptr<Namen> n_;
+};
+
 struct QuarnelT {
   std::string name;
   std::int32_t Typ = Zahl;
@@ -31,7 +75,7 @@ struct QuarnelT {
   double Wert = 0.0;  // the value of a number object
   // Names of other objects at indices 1 to 4 (corners of a triangle or
   // tetrahedron, the apex at 4; a collection's comma-separated members at 1).
-  std::array<std::string, 5> Ecken;
+  Eckennamen Ecken;
 };
 
 // Whether every number the object shows is finite: a point's position, the

@@ -5,7 +5,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QAbstractItemView>
 #include <QPlainTextEdit>
 #include <QSignalBlocker>
 
@@ -51,7 +51,7 @@ void Ansicht::Abgleichen(Bindung& b) {
     case Steuerart::Beschreibung:
       if (h.ausgabe.InfoStand() != infoStand_) {
         infoStand_ = h.ausgabe.InfoStand();
-        b.beschreibung->Zeige(h.ausgabe.InfoFBloecke());
+        b.beschreibung->Zeige(h.ausgabe);
       }
       break;
     case Steuerart::Beschriftung:

@@ -21,7 +21,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListView;
+class QAbstractItemView;
 class QPlainTextEdit;
 class QWidget;
 
@@ -57,7 +57,7 @@ private:
     QLineEdit* zeile1 = nullptr;        // a one-line field
     QPlainTextEdit* mehrzeilig = nullptr;
     QLabel* label = nullptr;
-    QListView* ansicht = nullptr;
+    QAbstractItemView* ansicht = nullptr;
     ZeilenModell* modell = nullptr;
     QComboBox* popup = nullptr;
     Beschreibungsanzeige* beschreibung = nullptr;

@@ -6,7 +6,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
+#include <QAbstractItemView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -49,7 +49,7 @@ void Ansicht::Binde(Bindung& b) {
   b.zeile1 = qobject_cast<QLineEdit*>(b.widget);
   b.mehrzeilig = qobject_cast<QPlainTextEdit*>(b.widget);
   b.label = qobject_cast<QLabel*>(b.widget);
-  b.ansicht = qobject_cast<QListView*>(b.widget);
+  b.ansicht = qobject_cast<QAbstractItemView*>(b.widget);
   b.popup = qobject_cast<QComboBox*>(b.widget);
   if (b.zeile1 != nullptr) b.gezeigt = Utf8(b.zeile1->text());
   if (b.mehrzeilig != nullptr) b.gezeigt = MehrzeiligerText(b.mehrzeilig->toPlainText());
@@ -127,7 +127,7 @@ void Ansicht::BindeListe(Bindung& b) {
           });
   // A double-click acts on the row clicked.
   if (v.doppelklick != nullptr)
-    connect(b.ansicht, &QListView::doubleClicked, this,
+    connect(b.ansicht, &QAbstractItemView::doubleClicked, this,
             [this, liste, doppelklick = v.doppelklick](const QModelIndex& i) {
               liste->auswahl = i.row();
               fenster_.Weiterleiten(doppelklick);

@@ -6,7 +6,9 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <string>
 
+#include "description/Ausgaben.h"
 #include "platform/Text.h"
 #include "qt/QtPlattform.h"
 
@@ -16,11 +18,11 @@ namespace {
 
 // The text of blocks [von, bis) as the field shows it, newest first, and its
 // number of lines.
-QString Text(std::span<const std::string> bloecke, std::size_t von, std::size_t bis, std::size_t& zeilen) {
+QString Text(const Ausgaben& a, std::size_t von, std::size_t bis, std::size_t& zeilen) {
   std::string s;
   for (std::size_t i = bis; i-- > von;) {
     s += CR;
-    s += bloecke[i];
+    s += a.AngezeigterBlock(i);
     s += CR;
   }
   zeilen = static_cast<std::size_t>(std::count(s.begin(), s.end(), CR));
@@ -32,46 +34,52 @@ QString Text(std::span<const std::string> bloecke, std::size_t von, std::size_t 
 Beschreibungsanzeige::Beschreibungsanzeige(QPlainTextEdit& feld) : QObject(&feld), feld_(feld) {
   QScrollBar* leiste = feld_.verticalScrollBar();
   connect(leiste, &QScrollBar::valueChanged, this, [this, leiste](int wert) {
-    if (wert >= leiste->maximum() && geladen_ < bloecke_.size()) Nachladen();
+    if (wert >= leiste->maximum() && geladen_ < anzahl_) Aelteres();
   });
 }
 
-void Beschreibungsanzeige::Zeige(std::span<const std::string> bloecke) {
-  const std::size_t alt = bloecke_.size();
-  const bool oben = bloecke.size() > alt && std::equal(bloecke_.begin(), bloecke_.end(), bloecke.begin());
-  if (!oben && bloecke.size() == alt && std::equal(bloecke_.begin(), bloecke_.end(), bloecke.begin())) return;
-  std::size_t zeilen = 0;
-  if (oben && bloecke.size() - alt < kErsteZeilen) {
+void Beschreibungsanzeige::Zeige(const Ausgaben& a) {
+  ausgabe_ = &a;
+  const std::size_t n = a.AnzahlAngezeigt();
+  const bool gleicheFolge = a.InfoFolge() == folge_ && n >= anzahl_;
+  if (gleicheFolge && n == anzahl_) return;
+  if (gleicheFolge && n - anzahl_ < kErsteZeilen) {
     // New blocks on top of the old ones: only they go in.
-    const QString neu = Text(bloecke, alt, bloecke.size(), zeilen);
+    std::size_t zeilen = 0;
+    const QString neu = Text(a, anzahl_, n, zeilen);
     QTextCursor c(feld_.document());
     c.movePosition(QTextCursor::Start);
     c.insertText(neu);
-    bloecke_.insert(bloecke_.end(), bloecke.begin() + static_cast<std::ptrdiff_t>(alt), bloecke.end());
-    geladen_ += bloecke.size() - alt;
+    geladen_ += n - anzahl_;
     zeilen_ += zeilen;
+    anzahl_ = n;
   } else {
-    bloecke_.assign(bloecke.begin(), bloecke.end());
+    folge_ = a.InfoFolge();
+    anzahl_ = n;
     geladen_ = 0;
     zeilen_ = 0;
     feld_.clear();
-    Nachladen();
+    Aelteres();
   }
   // The newest description is the one to read.
   feld_.verticalScrollBar()->setValue(0);
 }
 
-void Beschreibungsanzeige::Nachladen() {
+void Beschreibungsanzeige::Aelteres() {
+  // The core's text changed since it was shown: the next refresh shows it.
+  const Ausgaben* a = ausgabe_;
+  if (a == nullptr || a->InfoFolge() != folge_ || a->AnzahlAngezeigt() < anzahl_) return;
   const std::size_t ziel = std::max(zeilen_, kErsteZeilen);
   // Oldest block not yet in the field: the blocks [bis - geladen_ ...) are in.
-  const std::size_t bis = bloecke_.size() - geladen_;
+  const std::size_t bis = anzahl_ - geladen_;
   std::size_t von = bis, zeilen = 0;
   while (von > 0 && zeilen < ziel) {
     --von;
-    zeilen += static_cast<std::size_t>(std::count(bloecke_[von].begin(), bloecke_[von].end(), CR)) + 2;
+    const std::string_view b = a->AngezeigterBlock(von);
+    zeilen += static_cast<std::size_t>(std::count(b.begin(), b.end(), CR)) + 2;
   }
   std::size_t z = 0;
-  const QString text = Text(bloecke_, von, bis, z);
+  const QString text = Text(*a, von, bis, z);
   QTextCursor c(feld_.document());
   c.movePosition(QTextCursor::End);
   c.insertText(text);

@@ -5,7 +5,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QMimeData>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -14,6 +13,7 @@
 
 #include "qt/Ablagefeld.h"
 #include "qt/QtPlattform.h"
+#include "qt/Zeilenansicht.h"
 
 namespace quarnel {
 
@@ -104,10 +104,7 @@ QWidget* BaueSteuerelement(const Steuerelement& s, QWidget* eltern) {
       break;
     }
     case Steuerart::Liste: {
-      auto* v = new QListView(eltern);
-      v->setUniformItemSizes(true);
-      v->setSelectionMode(QAbstractItemView::SingleSelection);
-      v->setEditTriggers(QAbstractItemView::NoEditTriggers);
+      auto* v = new Zeilenansicht(eltern);
       if (s.verhalten.ziehtext != nullptr) {
         v->setDragEnabled(true);
         v->setDragDropMode(QAbstractItemView::DragOnly);

@@ -6,12 +6,14 @@
 
 namespace quarnel {
 
-ZeilenModell::ZeilenModell(const Auswahlliste& quelle, Ziehtext ziehtext, QObject* eltern)
+ZeilenModell::ZeilenModell(Auswahlliste& quelle, Ziehtext ziehtext, QObject* eltern)
     : QAbstractListModel(eltern),
       quelle_(quelle),
       ziehtext_(std::move(ziehtext)),
-      gezeichnet_(quelle.stand),
-      anzahl_(static_cast<int>(quelle.zeilen.size())) {}
+      gezeichnet_(quelle.Stand()),
+      anzahl_(static_cast<int>(quelle.Anzahl())) {
+  quelle_.Gesehen();
+}
 
 int ZeilenModell::rowCount(const QModelIndex& eltern) const { return eltern.isValid() ? 0 : anzahl_; }
 
@@ -24,8 +26,8 @@ QModelIndex ZeilenModell::index(int zeile, int spalte, const QModelIndex& eltern
 QVariant ZeilenModell::data(const QModelIndex& index, int rolle) const {
   if (rolle != Qt::DisplayRole || !index.isValid() || index.row() < 0) return {};
   const auto zeile = static_cast<std::size_t>(index.row());
-  if (zeile >= quelle_.zeilen.size()) return {};
-  return QText(quelle_.zeilen[zeile]);
+  if (zeile >= quelle_.Anzahl()) return {};
+  return QText(quelle_.Zeile(zeile));
 }
 
 Qt::ItemFlags ZeilenModell::flags(const QModelIndex& index) const {
@@ -49,11 +51,33 @@ QMimeData* ZeilenModell::mimeData(const QModelIndexList& indizes) const {
 }
 
 void ZeilenModell::Auffrischen() {
-  if (quelle_.stand == gezeichnet_) return;
-  beginResetModel();
-  gezeichnet_ = quelle_.stand;
-  anzahl_ = static_cast<int>(quelle_.zeilen.size());
-  endResetModel();
+  const Zeilenbuch& buch = quelle_.Aenderungen();
+  if (quelle_.Stand() != gezeichnet_ || buch.IstNeu()) {
+    beginResetModel();
+    gezeichnet_ = quelle_.Stand();
+    anzahl_ = static_cast<int>(quelle_.Anzahl());
+    endResetModel();
+  } else {
+    for (const Zeilenaenderung& a : buch.Aenderungen()) {
+      const int z = static_cast<int>(a.zeile);
+      switch (a.art) {
+        case Zeilenaenderung::Eingefuegt:
+          beginInsertRows({}, z, z);
+          ++anzahl_;
+          endInsertRows();
+          break;
+        case Zeilenaenderung::Entfernt:
+          beginRemoveRows({}, z, z);
+          --anzahl_;
+          endRemoveRows();
+          break;
+        case Zeilenaenderung::Geaendert:
+          emit dataChanged(index(z), index(z), {Qt::DisplayRole});
+          break;
+      }
+    }
+  }
+  quelle_.Gesehen();
 }
 
 }  // namespace quarnel

@@ -1,8 +1,9 @@
 #pragma once
-// A list box of the core shown by a QListView. The model reads the rows of
-// the core's list and tells the view to reload them only when the core loaded
-// new ones, so that a list of many thousand rows costs nothing while it stays
-// the same.
+// A list box of the core shown by a view (Zeilenansicht). The model reads each row
+// from the core's list when the view asks for it, and tells the view what
+// changed: the rows inserted, removed or changed one by one, or all of them
+// when the core loaded them anew. So a command that adds one object to a
+// list of many thousand costs one row.
 #include <QAbstractListModel>
 
 #include <cstdint>
@@ -22,7 +23,7 @@ public:
   // fields take no text dragged in from elsewhere.
   static constexpr const char* kZeilenformat = "application/x-quarnel-zeile";
 
-  explicit ZeilenModell(const Auswahlliste& quelle, Ziehtext ziehtext = {}, QObject* eltern = nullptr);
+  explicit ZeilenModell(Auswahlliste& quelle, Ziehtext ziehtext = {}, QObject* eltern = nullptr);
 
   int rowCount(const QModelIndex& eltern = QModelIndex()) const override;
   QModelIndex index(int zeile, int spalte = 0, const QModelIndex& eltern = QModelIndex()) const override;
@@ -32,13 +33,14 @@ public:
   QMimeData* mimeData(const QModelIndexList& indizes) const override;
   Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
-  // Reloads the view when the core's rows changed since the last call.
+  // Tells the view what changed in the core's rows since the last call,
+  // and marks it seen.
   void Auffrischen();
 
 private:
-  const Auswahlliste& quelle_;
+  Auswahlliste& quelle_;
   Ziehtext ziehtext_;
-  std::uint64_t gezeichnet_;
+  std::uint64_t gezeichnet_;  // the core's stand the view shows
   // The row count the view was last told; the core's rows may change before
   // the next Auffrischen, so the view never asks beyond what it was told.
   int anzahl_ = 0;

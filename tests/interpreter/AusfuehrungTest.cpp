@@ -31,7 +31,7 @@ TEST(Ausfuehrung, PointFormRecordsTheExactPointAndClearsTheForm) {
   EXPECT_EQ(s.h.form.aF.text, "");
   EXPECT_EQ(s.h.form.AktuelleKennung, VariablerPunkt);  // the form stays for the next point
   EXPECT_EQ(s.h.ausgabe.LastInfoF, "");
-  EXPECT_NE(s.h.befehle.Protokoll.find("<1>    P12 ist der Punkt mit dem Koordinatentripel: "), std::string::npos);
+  EXPECT_NE(s.h.befehle.Protokoll().find("<1>    P12 ist der Punkt mit dem Koordinatentripel: "), std::string::npos);
 
   // An automatic name for an empty name field; a refused name records nothing.
   s.Punkt("", "0", "0", "1");
@@ -62,9 +62,9 @@ TEST(Ausfuehrung, CommandOnNamedObjectsIsRunAndRecordedOnce) {
   EXPECT_EQ(b.AltG1, "A");
   EXPECT_EQ(b.AltG2, "B");
   EXPECT_EQ(s.Befehle(), 3u);
-  EXPECT_NE(s.h.befehle.Protokoll.find("<3>    g wird definiert als Gerade durch die Punkte: A und: B \r"),
+  EXPECT_NE(s.h.befehle.Protokoll().find("<3>    g wird definiert als Gerade durch die Punkte: A und: B \r"),
             std::string::npos);
-  EXPECT_NE(s.h.objekte.Listen().ErwNListe.find("g "), std::string::npos);
+  EXPECT_NE(s.h.objekte.ErzeugeNamenListen().ErwNListe.find("g "), std::string::npos);
 
   // Operands of the wrong types: nothing happens, silently.
   const auto meldungen = s.Meldungen().size();
@@ -162,7 +162,7 @@ TEST(Ausfuehrung, NoteIsRecordedOnOneLine) {
   EXPECT_EQ(s.Letzter().AltG2, "erste Zeile zweite Zeile");
   EXPECT_EQ(s.h.form.HinweisF.text, "");
   EXPECT_TRUE(s.h.form.HinweisF.nurLesen);
-  EXPECT_EQ(s.h.befehle.Protokoll, "<1>    Hinweis: erste Zeile zweite Zeile \r");
+  EXPECT_EQ(s.h.befehle.Protokoll(), "<1>    Hinweis: erste Zeile zweite Zeile \r");
   // An empty note is nothing, and so is one of line breaks and blanks only:
   // it would not read back from a saved file.
   TuEs(s.h);

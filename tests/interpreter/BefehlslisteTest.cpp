@@ -113,8 +113,7 @@ TEST(Befehlsliste, HoleBefehlFindsTheEarliestDefinition) {
 
 TEST(Befehlsliste, ProtocolTextNumbersTheSentences) {
   Befehlsliste l;
-  l.ZeigeBefehlsliste();
-  EXPECT_EQ(l.Protokoll, "");
+  EXPECT_EQ(l.Protokoll(), "");
   l.Anhaengen(Punktbefehl("A"));
   BefehlT g;
   g.Kennung = GGeradePP;
@@ -123,15 +122,13 @@ TEST(Befehlsliste, ProtocolTextNumbersTheSentences) {
   g.AltG2 = "B";
   l.Anhaengen(g);
   l.Anhaengen(BefehlT{});  // a kind without a sentence
-  l.ZeigeBefehlsliste();
-  EXPECT_EQ(l.Protokoll,
+  EXPECT_EQ(l.Protokoll(),
             "<1>    A ist der Punkt mit dem Koordinatentripel: (1|2|3) \r"
             "<2>    g wird definiert als Gerade durch die Punkte: A und: B \r"
             "<3>     \r");
   ASSERT_TRUE(l.LoescheBefehlNr(1));
-  l.ZeigeBefehlsliste();
-  EXPECT_EQ(l.Protokoll.substr(0, 4), "<1> ");
-  EXPECT_NE(l.Protokoll.find("<2>     \r"), std::string::npos);
+  EXPECT_EQ(l.Protokoll().substr(0, 4), "<1> ");
+  EXPECT_NE(l.Protokoll().find("<2>     \r"), std::string::npos);
 }
 
 }  // namespace

@@ -93,7 +93,7 @@ TEST(LadenSpeichern, SaveLoadSaveGivesTheSameFileAndTheSameObjects) {
   ASSERT_TRUE(a.Meldungen().empty()) << a.Meldungen().front();
   ASSERT_TRUE(Speichere(a, o.Datei("eins.txt")));
   const std::string eins = Ordner::Lies(o.Datei("eins.txt"));
-  EXPECT_EQ(eins, a.h.befehle.Protokoll + "\n");
+  EXPECT_EQ(eins, a.h.befehle.Protokoll() + "\n");
 
   Sitzung b;
   ASSERT_TRUE(Lade(b, o.Datei("eins.txt")));
@@ -118,13 +118,13 @@ TEST(LadenSpeichern, CancelAndRefusedFilesChangeNothing) {
   s.Punkt("A", "1", "2", "3");
   s.Form(AusgabeZeige, "", "A");
   const auto objekte = Objekte(s.h);
-  const std::string protokoll = s.h.befehle.Protokoll;
+  const std::string protokoll = s.h.befehle.Protokoll();
   const std::string info = s.h.ausgabe.InfoFenster();
   s.h.form.AktuelleKennung = GGeradePP;
   s.h.form.G1ListB.sichtbar = true;
   auto unveraendert = [&] {
     EXPECT_EQ(Objekte(s.h), objekte);
-    EXPECT_EQ(s.h.befehle.Protokoll, protokoll);
+    EXPECT_EQ(s.h.befehle.Protokoll(), protokoll);
     EXPECT_EQ(s.h.ausgabe.InfoFenster(), info);
     EXPECT_TRUE(s.h.form.G1ListB.sichtbar);
   };
@@ -280,7 +280,7 @@ TEST(LadenSpeichern, SaveThatFailsMidwayLeavesTheOldFileAsItWas) {
   const std::string alt = Ordner::Lies(o.Datei("werk.txt"));
   Sitzung gross;
   Baue(gross);
-  ASSERT_GT(gross.h.befehle.Protokoll.size(), 1500u);
+  ASSERT_GT(gross.h.befehle.Protokoll().size(), 1500u);
 
   // The file may grow to 1 KB only: the write stops in the middle.
   const auto meldung = ImKindprozess([&] {
@@ -295,7 +295,7 @@ TEST(LadenSpeichern, SaveThatFailsMidwayLeavesTheOldFileAsItWas) {
   EXPECT_EQ(Inhalt(o), std::vector<std::string>{"werk.txt"});  // no half-written file left behind
 
   ASSERT_TRUE(Speichere(gross, o.Datei("werk.txt")));
-  EXPECT_EQ(Ordner::Lies(o.Datei("werk.txt")), gross.h.befehle.Protokoll + "\n");
+  EXPECT_EQ(Ordner::Lies(o.Datei("werk.txt")), gross.h.befehle.Protokoll() + "\n");
   EXPECT_EQ(Inhalt(o), std::vector<std::string>{"werk.txt"});
 }
 
@@ -339,7 +339,7 @@ TEST(LadenSpeichern, RunningOutOfMemoryWhileLoadingKeepsTheConstruction) {
   text = {};
   Sitzung s;
   s.Punkt("A", "1", "2", "3");
-  const std::string protokoll = s.h.befehle.Protokoll;
+  const std::string protokoll = s.h.befehle.Protokoll();
 
   // The file fits into memory, its 400,000 commands do not.
   const auto meldung = ImKindprozess([&] {
@@ -350,7 +350,7 @@ TEST(LadenSpeichern, RunningOutOfMemoryWhileLoadingKeepsTheConstruction) {
     ::setrlimit(RLIMIT_AS, &grenze);
     if (Lade(s, o.Datei("gross.txt"))) return std::string("geladen");
     // The appended commands are gone for good, not waiting for "Restore".
-    if (s.h.befehle.Protokoll != protokoll || !s.Q("A") || s.Q("P1") || s.h.befehle.LagerGroesse() != 0)
+    if (s.h.befehle.Protokoll() != protokoll || !s.Q("A") || s.Q("P1") || s.h.befehle.LagerGroesse() != 0)
       return std::string("verändert");
     return s.Meldungen().at(0);
   });

@@ -44,7 +44,7 @@ TEST(Wiedergabe, ExampleFileOfPointsLineAndPlane) {
                 Block("B ist der Punkt mit dem Koordinatentripel (4 | 6 | 3)") +
                 Block("A ist der Punkt mit dem Koordinatentripel (1 | 2 | 3)"));
   // The protocol shows the file again.
-  EXPECT_EQ(s.h.befehle.Protokoll + "\n", Beispiel("beispiel1_punkte.txt"));
+  EXPECT_EQ(s.h.befehle.Protokoll() + "\n", Beispiel("beispiel1_punkte.txt"));
   EXPECT_TRUE(s.Meldungen().empty());
   EXPECT_EQ(s.ui.Beeps(), 0);
 }
@@ -140,7 +140,7 @@ TEST(Wiedergabe, ReexecutionRecomputesDependantsAndGivesNoTurnToTheEventLoop) {
   EXPECT_EQ(s.Q("B2")->v1, VektorT(1, 0, 3));
   // "O" is an ordinary object behind a blank head now, sorted by name.
   EXPECT_EQ(s.Namen(), (std::vector<std::string>{"", "A", "B", "B2", "E", "O", "S", "g"}));
-  EXPECT_EQ(s.h.objekte.Listen().NListe, "A\rB\rB2\rE\rO\rS\rg\r");
+  EXPECT_EQ(s.h.objekte.ErzeugeNamenListen().NListe, "A\rB\rB2\rE\rO\rS\rg\r");
 
   // Without its point the line and what depends on it are skipped silently.
   ASSERT_TRUE(LoescheBefehl(s.h, "<2>    B ist der Punkt ..."));
@@ -180,7 +180,7 @@ TEST(Wiedergabe, RestartLeavesTheOriginAlone) {
   Neustart(s.h);
   EXPECT_EQ(s.Namen(), (std::vector<std::string>{"O"}));
   EXPECT_EQ(s.Befehle(), 0u);
-  EXPECT_EQ(s.h.befehle.Protokoll, "");
+  EXPECT_EQ(s.h.befehle.Protokoll(), "");
   EXPECT_EQ(s.h.ausgabe.InfoFenster(), "");
   EXPECT_TRUE(s.h.ausgabe.ProtokollAn);
   EXPECT_FALSE(s.h.form.G1ListB.sichtbar);
@@ -198,9 +198,9 @@ TEST(Bearbeitung, DeleteAndRestoreRunTheListAgain) {
   EXPECT_FALSE(LoescheBefehl(s.h, "<>    leer"));
   EXPECT_FALSE(LoescheBefehl(s.h, "ohne Nummer"));
   ASSERT_TRUE(LoescheBefehl(s.h, "<2>    B ist der Punkt mit dem Koordinatentripel: (1|2|3) "));
-  EXPECT_NE(s.h.befehle.Protokoll.find("<2>    C ist"), std::string::npos);
+  EXPECT_NE(s.h.befehle.Protokoll().find("<2>    C ist"), std::string::npos);
   ASSERT_TRUE(Restore(s.h));
-  EXPECT_NE(s.h.befehle.Protokoll.find("<3>    B ist"), std::string::npos);
+  EXPECT_NE(s.h.befehle.Protokoll().find("<3>    B ist"), std::string::npos);
   EXPECT_FALSE(Restore(s.h));
 
   // Two deletions of the last and two restores give the old order back.
@@ -211,8 +211,8 @@ TEST(Bearbeitung, DeleteAndRestoreRunTheListAgain) {
   EXPECT_EQ(s.Befehle(), 1u);
   ASSERT_TRUE(Restore(s.h));
   ASSERT_TRUE(Restore(s.h));
-  EXPECT_NE(s.h.befehle.Protokoll.find("<2>    C ist"), std::string::npos);
-  EXPECT_NE(s.h.befehle.Protokoll.find("<3>    B ist"), std::string::npos);
+  EXPECT_NE(s.h.befehle.Protokoll().find("<2>    C ist"), std::string::npos);
+  EXPECT_NE(s.h.befehle.Protokoll().find("<3>    B ist"), std::string::npos);
   // The object of the deleted last command is gone at once, and the
   // deleted command survives a new one: Restore brings it and its object
   // back.
@@ -239,7 +239,7 @@ TEST(Bearbeitung, DeleteAndRestoreRunTheListAgain) {
   EXPECT_EQ(s.Typ("g"), Gerade);
   while (LoescheLetztenBefehl(s.h)) {
   }
-  EXPECT_EQ(s.h.befehle.Protokoll, "");
+  EXPECT_EQ(s.h.befehle.Protokoll(), "");
 }
 
 TEST(Bearbeitung, DeleteAllThenRestoreRebuildsTheList) {
@@ -247,13 +247,13 @@ TEST(Bearbeitung, DeleteAllThenRestoreRebuildsTheList) {
   s.Punkt("A", "1", "0", "0");
   s.Punkt("B", "0", "1", "0");
   s.Form(GGeradePP, "g", "A", "B");
-  const std::string protokoll = s.h.befehle.Protokoll;
+  const std::string protokoll = s.h.befehle.Protokoll();
   AllesLoeschen(s.h);
   EXPECT_EQ(s.Namen(), (std::vector<std::string>{"O"}));
-  EXPECT_EQ(s.h.befehle.Protokoll, "");
+  EXPECT_EQ(s.h.befehle.Protokoll(), "");
   while (Restore(s.h)) {
   }
-  EXPECT_EQ(s.h.befehle.Protokoll, protokoll);
+  EXPECT_EQ(s.h.befehle.Protokoll(), protokoll);
   EXPECT_EQ(s.Typ("g"), Gerade);  // each restored command made its object
   // An empty list deleted keeps what was deleted before.
   AllesLoeschen(s.h);

@@ -133,11 +133,10 @@ TEST(Objektliste, NamenListen) {
   Aufzeichner ui;
   Bauraum h(ui);
   Objektliste& l = h.objekte;
-  l.ErzeugeNamenListen();
-  EXPECT_EQ(l.Listen().NListe, Zeilen({"O"}));
-  EXPECT_EQ(l.Listen().ErwNListe, Zeilen({"O" + std::string(13, ' ') + "Punkt"}));
-  EXPECT_EQ(l.Listen().mSoEckNListe, Zeilen({"O"}));
-  EXPECT_EQ(l.Listen().gNListe, "");
+  EXPECT_EQ(l.ErzeugeNamenListen().NListe, Zeilen({"O"}));
+  EXPECT_EQ(l.ErzeugeNamenListen().ErwNListe, Zeilen({"O" + std::string(13, ' ') + "Punkt"}));
+  EXPECT_EQ(l.ErzeugeNamenListen().mSoEckNListe, Zeilen({"O"}));
+  EXPECT_EQ(l.ErzeugeNamenListen().gNListe, "");
 
   l.Einlisten(Obj("AB", Punkt));
   l.Einlisten(Obj("E", LeeresQuarnel));
@@ -148,8 +147,7 @@ TEST(Objektliste, NamenListen) {
   l.Einlisten(Obj("e", Ebene));
   l.Einlisten(Obj("R", Raum));
   l.Einlisten(Obj("EinSehrLangerName", Gerade));
-  l.ErzeugeNamenListen();
-  const NamenListen& n = l.Listen();
+  const NamenListen n = l.ErzeugeNamenListen();
   EXPECT_EQ(n.NListe, Zeilen({"O", "AB", "D", "E", "EinSehrLangerName", "R", "S", "T", "e", "g"}));
   EXPECT_EQ(n.ErwNListe,
             Zeilen({"O" + std::string(13, ' ') + "Punkt", "AB" + std::string(12, ' ') + "Punkt",
@@ -171,7 +169,6 @@ TEST(Objektliste, NamenListen) {
   l.Einlisten(Objektliste::Ursprung());
   l.Einlisten(Obj("Dreizehn_Zch_", Punkt));
   l.Einlisten(Obj("Vierzehn_Zchn_", Punkt));
-  l.ErzeugeNamenListen();
-  EXPECT_EQ(l.Listen().ErwNListe, Zeilen({"Dreizehn_Zch_ Punkt", "O" + std::string(13, ' ') + "Punkt",
+  EXPECT_EQ(l.ErzeugeNamenListen().ErwNListe, Zeilen({"Dreizehn_Zch_ Punkt", "O" + std::string(13, ' ') + "Punkt",
                                            "Vierzehn_Zchn_ Punkt"}));
 }

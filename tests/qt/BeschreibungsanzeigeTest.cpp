@@ -25,7 +25,7 @@ private slots:
 
     for (int i = 0; i < 1000; ++i) ausgabe.InsInfofenster("Block " + std::to_string(i) + "\rzweite Zeile");
     ausgabe.InfoAktualisieren();
-    anzeige.Zeige(ausgabe.InfoFBloecke());
+    anzeige.Zeige(ausgabe);
     // The newest blocks are there at once, the older ones not yet.
     QVERIFY(anzeige.Geladen() > 100 && anzeige.Geladen() < 1000);
     QVERIFY(feld.toPlainText().startsWith("\nBlock 999\nzweite Zeile\n\nBlock 998\n"));
@@ -39,18 +39,18 @@ private slots:
     // A new block goes on top; the old text stays below it.
     ausgabe.InsInfofenster("neu");
     ausgabe.InfoAktualisieren();
-    anzeige.Zeige(ausgabe.InfoFBloecke());
+    anzeige.Zeige(ausgabe);
     QVERIFY(Gleich());
     QCOMPARE(feld.verticalScrollBar()->value(), 0);
 
     // Emptied, then one block: the whole text is set anew.
     ausgabe.InfoLeeren();
     ausgabe.InfoAktualisieren();
-    anzeige.Zeige(ausgabe.InfoFBloecke());
+    anzeige.Zeige(ausgabe);
     QCOMPARE(feld.toPlainText(), QString());
     ausgabe.InsInfofenster("A ist der Punkt");
     ausgabe.InfoAktualisieren();
-    anzeige.Zeige(ausgabe.InfoFBloecke());
+    anzeige.Zeige(ausgabe);
     QVERIFY(Gleich());
   }
 };

@@ -74,7 +74,7 @@ struct Sitzung {
 
   // The operand list holds just this name, selected (none for "").
   static void NurDieseZeile(Auswahlliste& l, const std::string& name) {
-    l.zeilen = {name};
+    l.Laden(name + CR);
     l.auswahl = name.empty() ? -1 : 0;
   }
 
@@ -183,8 +183,8 @@ struct Sitzung {
   // Picks the row of the object, or the row number, as a click does.
   static void WaehleZeile(Auswahlliste& l, const std::string& name) {
     l.auswahl = -1;
-    for (std::size_t i = 0; i < l.zeilen.size(); ++i)
-      if (NameDerZeile(l.zeilen[i]) == name) l.auswahl = static_cast<int>(i);
+    for (std::size_t i = 0; i < l.Anzahl(); ++i)
+      if (NameDerZeile(l.Zeile(i)) == name) l.auswahl = static_cast<int>(i);
     EXPECT_GE(l.auswahl, 0) << name;
   }
   void Doppelklick(std::string_view liste, const std::string& name) {
@@ -205,7 +205,7 @@ struct Sitzung {
   }
   void ZieheObjekt(const std::string& name, std::string_view feld = "LoeschF") {
     std::string zeile;
-    for (const std::string& z : h.fenster.QuarnelLB.zeilen)
+    for (const std::string& z : h.fenster.QuarnelLB.Zeilen())
       if (NameDerZeile(z) == name) zeile = z;
     EXPECT_FALSE(zeile.empty()) << name;
     Ablegen(feld, zeile);
@@ -243,21 +243,53 @@ struct Sitzung {
     Klick("TuEsButton");
   }
 
-  // The object and command lists show every object and every command, as a
-  // fresh render of them shows them.
-  void ListenStimmen() const {
+  // A view of a list box as the Qt layer keeps it: how many rows it shows,
+  // the sum of their fingerprints, and the stand it last loaded.
+  struct Spiegel {
+    std::uint64_t stand = ~std::uint64_t{0};
+    std::size_t anzahl = 0;
+    std::uint64_t summe = 0;
+  };
+  Spiegel objektzeilen, befehlszeilen;
+  // Follows the list's changes as a view does: a new stand loads every row,
+  // single changes move the rows one by one, each within the rows there are.
+  static void Folge(Auswahlliste& l, Spiegel& sp) {
+    if (l.Stand() != sp.stand || l.Aenderungen().IstNeu()) {
+      sp = {l.Stand(), l.Anzahl(), 0};
+      for (const std::string& z : l.Zeilen()) sp.summe += Fingerabdruck(z);
+    } else {
+      for (const Zeilenaenderung& a : l.Aenderungen().Aenderungen()) {
+        if (a.art == Zeilenaenderung::Eingefuegt) {
+          EXPECT_LE(a.zeile, sp.anzahl++);
+        } else if (a.art == Zeilenaenderung::Entfernt) {
+          EXPECT_LT(a.zeile, sp.anzahl--);
+        } else {
+          EXPECT_LT(a.zeile, sp.anzahl);
+        }
+        sp.summe += a.abdruck;
+      }
+    }
+    l.Gesehen();
+    std::uint64_t summe = 0;
+    for (const std::string& z : l.Zeilen()) summe += Fingerabdruck(z);
+    EXPECT_EQ(sp.anzahl, l.Anzahl());
+    EXPECT_EQ(sp.summe, summe);
+  }
+
+  // After every gesture, the object and command lists show every object and
+  // every command, as a fresh render of them shows them, and a view that
+  // follows their changes shows the same.
+  void ListenStimmen() {
     std::vector<std::string> objekte, befehle;
     h.objekte.FuerAlle([&](const QuarnelT& g) {
       if (g.Typ != Zahl) objekte.push_back(Objektzeile(g));  // a blank head has no row
     });
     std::int64_t n = 0;
-    for (const BefehlT& b : h.befehle) {
-      std::string z = Protokollzeile(++n, b);
-      z.pop_back();  // its CR
-      befehle.push_back(z);
-    }
-    EXPECT_EQ(h.fenster.QuarnelLB.zeilen, objekte);
-    EXPECT_EQ(h.fenster.ProtokollBox.zeilen, befehle);
+    for (const BefehlT& b : h.befehle) befehle.push_back(Befehlszeile(++n, b));
+    EXPECT_EQ(h.fenster.QuarnelLB.Zeilen(), objekte);
+    EXPECT_EQ(h.fenster.ProtokollBox.Zeilen(), befehle);
+    Folge(h.fenster.QuarnelLB, objektzeilen);
+    Folge(h.fenster.ProtokollBox, befehlszeilen);
     EXPECT_EQ(h.fenster.ProtoInfoT.text,
               h.ausgabe.ProtokollAn ? "Beschreibungsfenster aktiv" : "Beschreibungsenfenster inaktiv");
   }

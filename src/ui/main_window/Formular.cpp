@@ -101,8 +101,7 @@ void HauptF::SetzeKennungAuf(std::int32_t k) {
   if (k == VariablerPunkt) PunktEingabeSchablone();
   if (k == VariableEbene) EbenenEingabeSchablone();
 
-  objekte.ErzeugeNamenListen();
-  const NamenListen& listen = objekte.Listen();
+  const NamenListen listen = objekte.ErzeugeNamenListen();
   f.G1ListB.Laden(listen.NListe);
   f.G2ListB.Laden(listen.NListe);
   f.G3ListB.Laden(listen.NListe);

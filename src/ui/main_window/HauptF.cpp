@@ -2,6 +2,7 @@
 
 #include "interpreter/Ausfuehrung.h"
 #include "interpreter/Bearbeitung.h"
+#include "interpreter/Saetze.h"
 #include "interpreter/Wiedergabe.h"
 #include "platform/Text.h"
 #include "ui/main_window/Steuerelemente.h"
@@ -21,18 +22,37 @@ std::string NameDerZeile(std::string_view zeile) {
 }
 
 
-HauptF::HauptF(Plattform& ui_) : Ablauf(ui_) {}
+HauptF::HauptF(Plattform& ui_) : Ablauf(ui_) {
+  fenster.QuarnelLB.Zeige(objekte);
+  fenster.ProtokollBox.Zeige(befehle);
+}
+
+void HauptF::Nachfuehren(Auswahlliste& liste, Listenstand& stand) {
+  Zeilenbuch& buch = liste.Quelle()->Buch();
+  if (buch.IstNeu()) {
+    // Built anew (a re-run, a load, a deletion that renumbers): shown anew
+    // only when its rows came out otherwise.
+    Listenstand neu;
+    neu.anzahl = liste.Anzahl();
+    for (std::size_t i = 0; i < neu.anzahl; ++i) neu.summe += Fingerabdruck(liste.Zeile(i));
+    if (neu != stand) {
+      stand = neu;
+      liste.NeuGeladen();
+    }
+  } else {
+    for (const Zeilenaenderung& a : buch.Aenderungen()) {
+      if (a.art == Zeilenaenderung::Eingefuegt) ++stand.anzahl;
+      if (a.art == Zeilenaenderung::Entfernt) --stand.anzahl;
+      stand.summe += a.abdruck;
+      liste.Geaendert(a);
+    }
+  }
+  buch.Leeren();
+}
 
 void HauptF::ListenNachfuehren() {
-  const std::string& objektzeilen = objekte.Listen().ErwNListe;
-  if (objektzeilen != quarnelLBText_) {
-    quarnelLBText_ = objektzeilen;
-    fenster.QuarnelLB.Laden(quarnelLBText_);
-  }
-  if (befehle.Protokoll != protokollBoxText_) {
-    protokollBoxText_ = befehle.Protokoll;
-    fenster.ProtokollBox.Laden(protokollBoxText_);
-  }
+  Nachfuehren(fenster.QuarnelLB, objektzeilen_);
+  Nachfuehren(fenster.ProtokollBox, befehlszeilen_);
   // A restart switches the description mode on; the label says so too.
   fenster.ProtoInfoT.text = ausgabe.ProtokollAn ? kModusAn : kModusAus;
 }
@@ -40,9 +60,10 @@ void HauptF::ListenNachfuehren() {
 bool HauptF::IstBefehlszeile(std::string_view zeile) const {
   if (zeile.size() < 3 || zeile[0] != '<') return false;
   std::size_t n = 0, i = 1;
-  for (; i < zeile.size() && zeile[i] >= '0' && zeile[i] <= '9' && n <= fenster.ProtokollBox.zeilen.size(); ++i)
+  for (; i < zeile.size() && zeile[i] >= '0' && zeile[i] <= '9' && n <= befehle.size(); ++i)
     n = n * 10 + static_cast<std::size_t>(zeile[i] - '0');
-  return i > 1 && n >= 1 && n <= fenster.ProtokollBox.zeilen.size() && fenster.ProtokollBox.zeilen[n - 1] == zeile;
+  return i > 1 && n >= 1 && n <= befehle.size() &&
+         Befehlszeile(static_cast<std::int64_t>(n), *befehle.Nr(static_cast<std::int64_t>(n))) == zeile;
 }
 
 void HauptF::Open() {
@@ -106,8 +127,8 @@ void HauptF::QuarnelLB_DoubleClick() {
 }
 
 std::string HauptF::QuarnelLB_DragRow(int zeile) const {
-  if (zeile < 0 || static_cast<std::size_t>(zeile) >= fenster.QuarnelLB.zeilen.size()) return {};
-  return fenster.QuarnelLB.zeilen[static_cast<std::size_t>(zeile)];
+  if (zeile < 0 || static_cast<std::size_t>(zeile) >= fenster.QuarnelLB.Anzahl()) return {};
+  return fenster.QuarnelLB.Zeile(static_cast<std::size_t>(zeile));
 }
 
 void HauptF::BevelButton1_Action() {
@@ -118,15 +139,15 @@ void HauptF::BevelButton1_Action() {
 void HauptF::ProtokollBox_DoubleClick() { BefehlszeileDoppelklick(*this, fenster.ProtokollBox.Text()); }
 
 std::string HauptF::ProtokollBox_DragRow(int zeile) const {
-  if (zeile < 0 || static_cast<std::size_t>(zeile) >= fenster.ProtokollBox.zeilen.size()) return {};
-  return fenster.ProtokollBox.zeilen[static_cast<std::size_t>(zeile)];
+  if (zeile < 0 || static_cast<std::size_t>(zeile) >= fenster.ProtokollBox.Anzahl()) return {};
+  return fenster.ProtokollBox.Zeile(static_cast<std::size_t>(zeile));
 }
 
 void HauptF::KillLastOrder3_Action() { LoescheLetztenBefehl(*this); }
 
 void HauptF::Beschr2ClipbB_Action() { ui.Zwischenablage(std::string(1, CR) + ausgabe.InfoF()); }
 
-void HauptF::BefListe2ClipbB1_Action() { ui.Zwischenablage(std::string(1, CR) + befehle.Protokoll); }
+void HauptF::BefListe2ClipbB1_Action() { ui.Zwischenablage(std::string(1, CR) + befehle.Protokoll()); }
 
 void HauptF::LoeschF_DropObject(std::string_view zeile) { fenster.LoeschF.text = zeile; }
 
@@ -154,8 +175,6 @@ void HauptF::LoeschF_MouseExit() {
   b.AltG1 = name;
   b.Kennung = LoescheQuarnel;
   befehle.Anhaengen(std::move(b));
-  objekte.ErzeugeNamenListen();
-  befehle.ZeigeBefehlsliste();
 }
 
 bool HauptF::LoeschF_KeyDown(std::string_view) {

@@ -124,12 +124,20 @@ public:
   bool EditierfensterWarten() const { return KoordFenster.Warten || GlFenster.Warten; }
 
 private:
-  // Loads the object list box and the command list box where their rows
-  // changed, and lets the mode label follow the description mode.
+  // What a list box shows of its source: how many rows, and the sum of
+  // their fingerprints.
+  struct Listenstand {
+    std::size_t anzahl = 0;
+    std::uint64_t summe = 0;
+    bool operator==(const Listenstand&) const = default;
+  };
+  // Brings the object list box and the command list box along with what
+  // changed in the objects and commands, and lets the mode label follow the
+  // description mode.
   void ListenNachfuehren();
+  static void Nachfuehren(Auswahlliste& liste, Listenstand& stand);
 
-  std::string quarnelLBText_;
-  std::string protokollBoxText_;
+  Listenstand objektzeilen_, befehlszeilen_;
 };
 
 // The object name a dropped or selected object row stands for: its text up

@@ -22,8 +22,8 @@ const std::string cr(1, CR);
 TEST(HauptF, StartsEmptyAndBuildsAConstructionFromTheForms) {
   Sitzung f;
   HauptF& h = f.h;
-  EXPECT_EQ(h.fenster.QuarnelLB.zeilen, std::vector<std::string>{"O             Punkt"});
-  EXPECT_TRUE(h.fenster.ProtokollBox.zeilen.empty());
+  EXPECT_EQ(h.fenster.QuarnelLB.Zeilen(), std::vector<std::string>{"O             Punkt"});
+  EXPECT_TRUE(h.fenster.ProtokollBox.Zeilen().empty());
   EXPECT_EQ(h.ausgabe.InfoF(), "");
   EXPECT_EQ(h.form.AktuelleKennung, 0);
   EXPECT_FALSE(h.form.aF.sichtbar);
@@ -55,7 +55,7 @@ TEST(HauptF, StartsEmptyAndBuildsAConstructionFromTheForms) {
   // A line through two of them: the operand lists hold the points only.
   f.Menue("GGeradePP");
   EXPECT_EQ(h.form.EingabeText.text, "wird definiert \xEF\xBB\xBF" "als Gerade durch");
-  EXPECT_EQ(h.form.G1ListB.zeilen, (std::vector<std::string>{"O", "A", "B", "C"}));
+  EXPECT_EQ(h.form.G1ListB.Zeilen(), (std::vector<std::string>{"O", "A", "B", "C"}));
   EXPECT_EQ(h.form.durch2T.text, "und");
   f.FormImFenster("GGeradePP", "g", "A", "B");
   // A plane from its equation, then the intersection of line and plane.
@@ -67,7 +67,7 @@ TEST(HauptF, StartsEmptyAndBuildsAConstructionFromTheForms) {
   EXPECT_EQ(h.ausgabe.LastInfoF, "S ist der Punkt mit dem Koordinatentripel (1 | 0 | 2)");
   EXPECT_EQ(h.ausgabe.InfoF().substr(0, 55), cr + "S ist der Punkt mit dem Koordinatentripel (1 | 0 | 2)" + cr);
   EXPECT_EQ(f.Namen(), (std::vector<std::string>{"O", "A", "B", "C", "E", "S", "g"}));
-  EXPECT_EQ(h.fenster.ProtokollBox.zeilen.at(5), "<6>    S wird definiert als Schnitt der Quarnel: g und: E ");
+  EXPECT_EQ(h.fenster.ProtokollBox.Zeilen().at(5), "<6>    S wird definiert als Schnitt der Quarnel: g und: E ");
 
   // A triangle and its report; the report's form hides the name field. The
   // window's Return runs it once, then waits for the mouse.
@@ -79,7 +79,7 @@ TEST(HauptF, StartsEmptyAndBuildsAConstructionFromTheForms) {
   ASSERT_EQ(h.befehle.size(), 8u);
   EXPECT_NE(h.ausgabe.InfoF().find("Das Dreieck T mit den Ecken A, B und C hat folgende Eigenschaften: "),
             std::string::npos);
-  EXPECT_EQ(h.fenster.ProtokollBox.zeilen.back(), "<8>    Gib eine ausfuehrliche Beschreibung von: T ");
+  EXPECT_EQ(h.fenster.ProtokollBox.Zeilen().back(), "<8>    Gib eine ausfuehrliche Beschreibung von: T ");
   f.Fenstertaste("\r");
   EXPECT_EQ(h.befehle.size(), 8u);
   f.Maus();
@@ -93,7 +93,7 @@ TEST(HauptF, StartsEmptyAndBuildsAConstructionFromTheForms) {
 
   // The clipboard buttons put a CR in front of their texts.
   f.Klick("BefListe2ClipbB1");
-  EXPECT_EQ(f.ui.zwischenablage, cr + h.befehle.Protokoll);
+  EXPECT_EQ(f.ui.zwischenablage, cr + h.befehle.Protokoll());
   f.Klick("BevelButton1");
   EXPECT_EQ(h.ausgabe.InfoF(), "");
   f.Klick("Beschr2ClipbB");
@@ -113,7 +113,7 @@ TEST(HauptF, DropFieldsDeleteAndCollectAndDoubleClicksMoveAndShow) {
   f.ZieheObjekt("LangerPunktname1");
   EXPECT_EQ(f.Q("LangerPunktname1"), nullptr);
   EXPECT_EQ(f.Befehl(5).Kennung, LoescheQuarnel);
-  EXPECT_EQ(h.fenster.ProtokollBox.zeilen.back(), "<5>    Loesche das Quarnel: LangerPunktname1 ");
+  EXPECT_EQ(h.fenster.ProtokollBox.Zeilen().back(), "<5>    Loesche das Quarnel: LangerPunktname1 ");
   EXPECT_EQ(h.fenster.LoeschF.text, "");
   // The origin stays; typing into the field deletes nothing.
   f.ZieheObjekt("O");
@@ -125,7 +125,7 @@ TEST(HauptF, DropFieldsDeleteAndCollectAndDoubleClicksMoveAndShow) {
   f.ZieheBefehl(4);
   EXPECT_EQ(f.Q("g"), nullptr);
   EXPECT_EQ(h.befehle.size(), 4u);
-  EXPECT_EQ(h.fenster.ProtokollBox.zeilen.back(), "<4>    Loesche das Quarnel: LangerPunktname1 ");
+  EXPECT_EQ(h.fenster.ProtokollBox.Zeilen().back(), "<4>    Loesche das Quarnel: LangerPunktname1 ");
 
   // Collecting: each member once, in the order dropped; only with the form.
   f.ZieheObjekt("A", "SammelF");
@@ -148,7 +148,7 @@ TEST(HauptF, DropFieldsDeleteAndCollectAndDoubleClicksMoveAndShow) {
   ASSERT_EQ(h.befehle.size(), 7u);
   f.Doppelklick("ProtokollBox", 1);
   EXPECT_EQ(f.Befehl(3).NeuG, "N");
-  EXPECT_EQ(h.fenster.ProtokollBox.zeilen.at(2), "<3>    N ist die Sammlung der Quarnel: C ");
+  EXPECT_EQ(h.fenster.ProtokollBox.Zeilen().at(2), "<3>    N ist die Sammlung der Quarnel: C ");
 
   // Double-click on an object row describes it; with the mode off in a box.
   f.Menue("AusgabeProtokoll");
@@ -314,7 +314,7 @@ TEST(HauptF, ReturnGate) {
   f.Fenstertaste("\r");
   EXPECT_EQ(h.befehle.size(), 0u);
   f.Klick("TuEsButton");
-  EXPECT_EQ(h.fenster.ProtokollBox.zeilen, std::vector<std::string>{"<1>    Hinweis: Ein Hinweis "});
+  EXPECT_EQ(h.fenster.ProtokollBox.Zeilen(), std::vector<std::string>{"<1>    Hinweis: Ein Hinweis "});
   // Once another form is chosen, the window's Return works again.
   f.Menue("NumPunkt");
   h.form.GnameF.text = "P";
@@ -357,7 +357,7 @@ TEST(HauptF, FormRowsFollowTheChosenKind) {
   f.Menue("GErzeugeDrehen");
   EXPECT_TRUE(h.form.GradF.sichtbar);
   EXPECT_FALSE(h.form.G2ListB.sichtbar);
-  EXPECT_EQ(h.form.G3ListB.zeilen.size(), 0u);  // no lines yet
+  EXPECT_EQ(h.form.G3ListB.Anzahl(), 0u);  // no lines yet
   f.Ereignis(Sitzung::Von("G2ListB").wechsel);
   EXPECT_FALSE(h.form.GradF.sichtbar);
   // Back to a number form: the operand row goes, the name stays.

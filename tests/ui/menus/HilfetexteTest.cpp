@@ -197,7 +197,7 @@ TEST(Hilfetexte, WorkedExamplesGiveTheStatedResults) {
     EXPECT_EQ(geladen.ui.Beeps(), 0);
     EXPECT_TRUE(geladen.Meldungen().empty());
     ASSERT_EQ(geladen.Befehle(), b.zeilen.size());
-    const std::vector<std::string> protokoll = Zeilen(geladen.h.befehle.Protokoll);
+    const std::vector<std::string> protokoll = Zeilen(geladen.h.befehle.Protokoll());
     for (std::size_t i = 0; i < b.zeilen.size(); ++i) EXPECT_EQ(protokoll[i], b.zeilen[i] + " ");
     EXPECT_GE(PruefeErgebnisse(geladen, b.ergebnis), 1);
 
@@ -211,7 +211,7 @@ TEST(Hilfetexte, WorkedExamplesGiveTheStatedResults) {
         getippt.Form(c.Kennung, c.NeuG, c.AltG1, c.AltG2, c.AltG3);
     }
     EXPECT_TRUE(getippt.Meldungen().empty());
-    EXPECT_EQ(getippt.h.befehle.Protokoll, geladen.h.befehle.Protokoll);
+    EXPECT_EQ(getippt.h.befehle.Protokoll(), geladen.h.befehle.Protokoll());
     EXPECT_GE(PruefeErgebnisse(getippt, b.ergebnis), 1);
   }
 }

@@ -85,10 +85,10 @@ TEST(Menueleiste, EachFormEntryShowsItsFormAndTheOthersAct) {
   s.Menue("NeuItem");
   EXPECT_EQ(s.Befehle(), 0u);
   EXPECT_EQ(s.Q("A"), nullptr);
-  EXPECT_TRUE(s.h.fenster.ProtokollBox.zeilen.empty());
+  EXPECT_TRUE(s.h.fenster.ProtokollBox.Zeilen().empty());
   s.Menue("UndoItem");
   EXPECT_EQ(s.h.befehle.Nr(1)->NeuG, "A");
-  EXPECT_EQ(s.h.fenster.ProtokollBox.zeilen.size(), 1u);
+  EXPECT_EQ(s.h.fenster.ProtokollBox.Anzahl(), 1u);
 }
 
 TEST(Menueleiste, QuittingNeverLosesWork) {

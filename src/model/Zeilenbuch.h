@@ -1,0 +1,79 @@
+#pragma once
+// Lists whose rows a list box shows without holding them: a source renders
+// a row when it is asked for it, and keeps a book of what changed since a
+// view last looked (rows inserted, removed or changed one at a time, or the
+// whole list built anew). A view applies the changes instead of loading
+// every row again, so a change costs what changed, not what exists. Each
+// change carries a fingerprint of its row, so that a view can tell whether
+// a list built anew came out as it was.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quarnel {
+
+// A 64-bit fingerprint of a row's text (FNV-1a).
+std::uint64_t Fingerabdruck(std::string_view zeile);
+
+struct Zeilenaenderung {
+  enum Art : std::uint8_t { Eingefuegt, Entfernt, Geaendert } art;
+  std::size_t zeile;
+  // What the change adds to the sum of the rows' fingerprints (mod 2^64):
+  // the row's for an insertion, minus it for a removal, new minus old for a
+  // change.
+  std::uint64_t abdruck;
+};
+
+class Zeilenbuch {
+public:
+  // Beyond this many changes a view loads the rows anew instead.
+  static constexpr std::size_t kHoechstens = 64;
+
+  void Eingefuegt(std::size_t zeile, std::uint64_t abdruck) { Neu(Zeilenaenderung::Eingefuegt, zeile, abdruck); }
+  void Entfernt(std::size_t zeile, std::uint64_t abdruck) { Neu(Zeilenaenderung::Entfernt, zeile, 0 - abdruck); }
+  void Geaendert(std::size_t zeile, std::uint64_t alt, std::uint64_t neu) {
+    Neu(Zeilenaenderung::Geaendert, zeile, neu - alt);
+  }
+  // The whole list was built anew, or changed too much to follow.
+  void Neuaufbau() {
+    aenderungen_.clear();
+    neu_ = true;
+  }
+  // Whether single changes are still written down; a source need not
+  // compute the fingerprints of its rows while they are not.
+  bool Verfolgt() const { return !neu_; }
+  bool IstNeu() const { return neu_; }
+  bool Leer() const { return !neu_ && aenderungen_.empty(); }
+  const std::vector<Zeilenaenderung>& Aenderungen() const { return aenderungen_; }
+  // The view has looked.
+  void Leeren() {
+    aenderungen_.clear();
+    neu_ = false;
+  }
+
+private:
+  void Neu(Zeilenaenderung::Art art, std::size_t zeile, std::uint64_t abdruck) {
+    if (neu_) return;
+    if (aenderungen_.size() >= kHoechstens) return Neuaufbau();
+    aenderungen_.push_back({art, zeile, abdruck});
+  }
+
+  std::vector<Zeilenaenderung> aenderungen_;
+  bool neu_ = true;  // nobody has looked yet
+};
+
+// A list whose rows are rendered when asked for.
+class Zeilenquelle {
+public:
+  virtual std::size_t Zeilenzahl() const = 0;
+  virtual std::string Zeile(std::size_t i) const = 0;
+  // What changed since the main window last looked.
+  virtual Zeilenbuch& Buch() = 0;
+
+protected:
+  ~Zeilenquelle() = default;
+};
+
+}  // namespace quarnel

@@ -1,0 +1,55 @@
+#include "qt/Zeilenansicht.h"
+
+#include <QHeaderView>
+#include <QResizeEvent>
+
+#include <algorithm>
+
+namespace quarnel {
+
+Zeilenansicht::Zeilenansicht(QWidget* eltern) : QTableView(eltern) {
+  horizontalHeader()->hide();
+  verticalHeader()->hide();
+  setShowGrid(false);
+  setWordWrap(false);
+  setSelectionBehavior(QAbstractItemView::SelectRows);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+  // Every row as high as one line of text, as in a list box.
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+}
+
+void Zeilenansicht::setModel(QAbstractItemModel* modell) {
+  QTableView::setModel(modell);
+  if (modell == nullptr) return;
+  connect(modell, &QAbstractItemModel::modelReset, this, &Zeilenansicht::Breite);
+  connect(modell, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int von) {
+    if (von == 0) Breite();
+  });
+  connect(modell, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int von) {
+    if (von == 0) Breite();
+  });
+  connect(modell, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& von) {
+    if (von.row() == 0) Breite();
+  });
+  Breite();
+}
+
+void Zeilenansicht::resizeEvent(QResizeEvent* e) {
+  QTableView::resizeEvent(e);
+  Breite();
+}
+
+void Zeilenansicht::Breite() {
+  int breite = viewport()->width();
+  if (model() != nullptr && model()->rowCount() > 0) {
+    const QString erste = model()->data(model()->index(0, 0)).toString();
+    breite = std::max(breite, fontMetrics().horizontalAdvance(erste) + 8);
+  }
+  if (horizontalHeader()->sectionSize(0) != breite) setColumnWidth(0, breite);
+}
+
+}  // namespace quarnel
