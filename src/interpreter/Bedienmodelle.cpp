@@ -42,11 +42,7 @@ void Auswahlliste::NeuGeladen() {
 
 void Auswahlliste::Geaendert(const Zeilenaenderung& a) {
   auswahl = -1;
-  switch (a.art) {
-    case Zeilenaenderung::Eingefuegt: buch_.Eingefuegt(a.zeile, a.abdruck); break;
-    case Zeilenaenderung::Entfernt: buch_.Entfernt(a.zeile, 0 - a.abdruck); break;
-    case Zeilenaenderung::Geaendert: buch_.Geaendert(a.zeile, 0, a.abdruck); break;
-  }
+  buch_.Uebernehmen(a);
   // Too many to follow one by one: the view loads the rows anew.
   if (buch_.IstNeu()) NeuGeladen();
 }

@@ -23,13 +23,11 @@ std::string Befehlsliste::Zeile(std::size_t i) const {
   return Befehlszeile(static_cast<std::int64_t>(i + 1), *liste_[i]);
 }
 
-std::uint64_t Befehlsliste::Abdruck(std::size_t i) const {
-  return buch_.Verfolgt() ? Fingerabdruck(Zeile(i)) : 0;
-}
+std::string Befehlsliste::Buchzeile(std::size_t i) const { return buch_.Verfolgt() ? Zeile(i) : std::string(); }
 
 BefehlT& Befehlsliste::Anhaengen(BefehlT b) {
   liste_.push_back(std::make_unique<BefehlT>(std::move(b)));
-  buch_.Eingefuegt(liste_.size() - 1, Abdruck(liste_.size() - 1));
+  buch_.Eingefuegt(liste_.size() - 1, Buchzeile(liste_.size() - 1));
   return *liste_.back();
 }
 
@@ -45,7 +43,7 @@ bool Befehlsliste::LoescheBefehlNr(std::int64_t n) {
 
 bool Befehlsliste::LoescheLetzten() {
   if (liste_.empty()) return false;
-  buch_.Entfernt(liste_.size() - 1, Abdruck(liste_.size() - 1));
+  buch_.Entfernt(liste_.size() - 1, Buchzeile(liste_.size() - 1));
   lager_.push_back(std::move(liste_.back()));
   liste_.pop_back();
   return true;
@@ -55,7 +53,7 @@ bool Befehlsliste::Restore() {
   if (lager_.empty()) return false;
   liste_.push_back(std::move(lager_.back()));
   lager_.pop_back();
-  buch_.Eingefuegt(liste_.size() - 1, Abdruck(liste_.size() - 1));
+  buch_.Eingefuegt(liste_.size() - 1, Buchzeile(liste_.size() - 1));
   return true;
 }
 

@@ -186,8 +186,8 @@ public:
   Zeilenbuch& Buch() override { return buch_; }
 
 private:
-  // The fingerprint of row i, when the book still follows single changes.
-  std::uint64_t Abdruck(std::size_t i) const;
+  // Row i for the book, while it follows single changes.
+  std::string Buchzeile(std::size_t i) const;
 
   std::vector<Zeiger> liste_;
   std::vector<Zeiger> lager_;  // back = top of the stack

@@ -53,22 +53,20 @@ bool Objektliste::Einlisten(QuarnelT obj) {
     const bool kopf = alt == &kopf_;
     const std::size_t zeile = kopf ? 0 : KopfZeile() + glieder_.Platz(obj.name);
     const bool hatteZeile = !kopf || KopfZeile() == 1;
-    const std::uint64_t vorher = hatteZeile ? Abdruck(*alt) : 0;
+    std::string vorher = hatteZeile ? Buchzeile(*alt) : std::string();
     *alt = std::move(obj);
     const bool hatZeile = !kopf || KopfZeile() == 1;
-    const std::uint64_t nachher = hatZeile ? Abdruck(*alt) : 0;
-    if (hatteZeile && hatZeile) {
-      if (vorher != nachher) buch_.Geaendert(zeile, vorher, nachher);
-    } else if (hatZeile) {
-      buch_.Eingefuegt(0, nachher);
-    } else if (hatteZeile) {
-      buch_.Entfernt(0, vorher);
-    }
+    if (hatteZeile && hatZeile)
+      buch_.Geaendert(zeile, std::move(vorher), Buchzeile(*alt));
+    else if (hatZeile)
+      buch_.Eingefuegt(0, Buchzeile(*alt));
+    else if (hatteZeile)
+      buch_.Entfernt(0, std::move(vorher));
     return true;
   }
-  const std::uint64_t abdruck = Abdruck(obj);
+  const std::string zeile = Buchzeile(obj);
   const std::size_t platz = glieder_.Einfuegen(std::move(obj));
-  buch_.Eingefuegt(KopfZeile() + platz, abdruck);
+  buch_.Eingefuegt(KopfZeile() + platz, zeile);
   return true;
 }
 
@@ -105,7 +103,7 @@ void Objektliste::LoescheQuarnel(std::string_view name) {
     ui_.MsgBox("Fehler beim Loeschen");
     return;
   }
-  buch_.Entfernt(KopfZeile() + glieder_.Platz(name), Abdruck(*g));
+  buch_.Entfernt(KopfZeile() + glieder_.Platz(name), Buchzeile(*g));
   glieder_.Entfernen(name);
 }
 

@@ -97,7 +97,8 @@ private:
   static std::int64_t AutoNummer(std::string_view name);  // 0 when not "G_<n>"
   // 1 when the head has a row, 0 for a blank head.
   std::size_t KopfZeile() const { return kopf_.Typ != Zahl ? 1 : 0; }
-  std::uint64_t Abdruck(const QuarnelT& g) const { return buch_.Verfolgt() ? Fingerabdruck(Objektzeile(g)) : 0; }
+  // The object's row for the book, while it follows single changes.
+  std::string Buchzeile(const QuarnelT& g) const { return buch_.Verfolgt() ? Objektzeile(g) : std::string(); }
 
   Plattform& ui_;
   std::function<void(const QuarnelT&)> beschreibe_;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quarnel {
@@ -24,6 +25,9 @@ struct Zeilenaenderung {
   // the row's for an insertion, minus it for a removal, new minus old for a
   // change.
   std::uint64_t abdruck;
+  // The row's text before a removal or a change, so that a view can show
+  // the rows as they were until it has applied the change.
+  std::string alt;
 };
 
 class Zeilenbuch {
@@ -31,18 +35,25 @@ public:
   // Beyond this many changes a view loads the rows anew instead.
   static constexpr std::size_t kHoechstens = 64;
 
-  void Eingefuegt(std::size_t zeile, std::uint64_t abdruck) { Neu(Zeilenaenderung::Eingefuegt, zeile, abdruck); }
-  void Entfernt(std::size_t zeile, std::uint64_t abdruck) { Neu(Zeilenaenderung::Entfernt, zeile, 0 - abdruck); }
-  void Geaendert(std::size_t zeile, std::uint64_t alt, std::uint64_t neu) {
-    Neu(Zeilenaenderung::Geaendert, zeile, neu - alt);
+  void Eingefuegt(std::size_t zeile, std::string_view neu) {
+    Neu({Zeilenaenderung::Eingefuegt, zeile, Fingerabdruck(neu), {}});
   }
+  void Entfernt(std::size_t zeile, std::string alt) {
+    Neu({Zeilenaenderung::Entfernt, zeile, 0 - Fingerabdruck(alt), std::move(alt)});
+  }
+  void Geaendert(std::size_t zeile, std::string alt, std::string_view neu) {
+    if (alt == neu) return;
+    Neu({Zeilenaenderung::Geaendert, zeile, Fingerabdruck(neu) - Fingerabdruck(alt), std::move(alt)});
+  }
+  // Writes down a change another book holds.
+  void Uebernehmen(const Zeilenaenderung& a) { Neu(Zeilenaenderung(a)); }
   // The whole list was built anew, or changed too much to follow.
   void Neuaufbau() {
     aenderungen_.clear();
     neu_ = true;
   }
   // Whether single changes are still written down; a source need not
-  // compute the fingerprints of its rows while they are not.
+  // render its rows for the book while they are not.
   bool Verfolgt() const { return !neu_; }
   bool IstNeu() const { return neu_; }
   bool Leer() const { return !neu_ && aenderungen_.empty(); }
@@ -54,10 +65,10 @@ public:
   }
 
 private:
-  void Neu(Zeilenaenderung::Art art, std::size_t zeile, std::uint64_t abdruck) {
+  void Neu(Zeilenaenderung a) {
     if (neu_) return;
     if (aenderungen_.size() >= kHoechstens) return Neuaufbau();
-    aenderungen_.push_back({art, zeile, abdruck});
+    aenderungen_.push_back(std::move(a));
   }
 
   std::vector<Zeilenaenderung> aenderungen_;

@@ -25,9 +25,8 @@ QModelIndex ZeilenModell::index(int zeile, int spalte, const QModelIndex& eltern
 
 QVariant ZeilenModell::data(const QModelIndex& index, int rolle) const {
   if (rolle != Qt::DisplayRole || !index.isValid() || index.row() < 0) return {};
-  const auto zeile = static_cast<std::size_t>(index.row());
-  if (zeile >= quelle_.Anzahl()) return {};
-  return QText(quelle_.Zeile(zeile));
+  if (index.row() >= anzahl_) return {};
+  return QText(Text(static_cast<std::size_t>(index.row())));
 }
 
 Qt::ItemFlags ZeilenModell::flags(const QModelIndex& index) const {
@@ -50,6 +49,26 @@ QMimeData* ZeilenModell::mimeData(const QModelIndexList& indizes) const {
   return m;
 }
 
+std::string ZeilenModell::Text(std::size_t zeile) const {
+  // Each change not yet told moves the row, or tells its text before.
+  for (std::size_t k = erzaehlt_; k < offen_.size(); ++k) {
+    const Zeilenaenderung& a = offen_[k];
+    switch (a.art) {
+      case Zeilenaenderung::Eingefuegt:
+        if (zeile >= a.zeile) ++zeile;
+        break;
+      case Zeilenaenderung::Entfernt:
+        if (zeile == a.zeile) return a.alt;
+        if (zeile > a.zeile) --zeile;
+        break;
+      case Zeilenaenderung::Geaendert:
+        if (zeile == a.zeile) return a.alt;
+        break;
+    }
+  }
+  return zeile < quelle_.Anzahl() ? quelle_.Zeile(zeile) : std::string();
+}
+
 void ZeilenModell::Auffrischen() {
   const Zeilenbuch& buch = quelle_.Aenderungen();
   if (quelle_.Stand() != gezeichnet_ || buch.IstNeu()) {
@@ -58,24 +77,33 @@ void ZeilenModell::Auffrischen() {
     anzahl_ = static_cast<int>(quelle_.Anzahl());
     endResetModel();
   } else {
-    for (const Zeilenaenderung& a : buch.Aenderungen()) {
+    // Told one by one, so that between the signals before and after a
+    // change the view sees the rows as they were and then as they are.
+    offen_ = buch.Aenderungen();
+    for (erzaehlt_ = 0; erzaehlt_ < offen_.size();) {
+      const Zeilenaenderung& a = offen_[erzaehlt_];
       const int z = static_cast<int>(a.zeile);
       switch (a.art) {
         case Zeilenaenderung::Eingefuegt:
           beginInsertRows({}, z, z);
           ++anzahl_;
+          ++erzaehlt_;
           endInsertRows();
           break;
         case Zeilenaenderung::Entfernt:
           beginRemoveRows({}, z, z);
           --anzahl_;
+          ++erzaehlt_;
           endRemoveRows();
           break;
         case Zeilenaenderung::Geaendert:
+          ++erzaehlt_;
           emit dataChanged(index(z), index(z), {Qt::DisplayRole});
           break;
       }
     }
+    offen_.clear();
+    erzaehlt_ = 0;
   }
   quelle_.Gesehen();
 }

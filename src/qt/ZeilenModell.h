@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "interpreter/Bedienmodelle.h"
 
@@ -38,7 +39,13 @@ public:
   void Auffrischen();
 
 private:
+  // The text of row `zeile` as the view knows the rows now: the core's rows
+  // seen through the changes the view has not yet been told of.
+  std::string Text(std::size_t zeile) const;
+
   Auswahlliste& quelle_;
+  std::vector<Zeilenaenderung> offen_;  // the changes being told, in order
+  std::size_t erzaehlt_ = 0;            // of them told so far
   Ziehtext ziehtext_;
   std::uint64_t gezeichnet_;  // the core's stand the view shows
   // The row count the view was last told; the core's rows may change before

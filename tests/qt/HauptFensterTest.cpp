@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QAbstractItemView>
+#include <QHeaderView>
+#include <QTableView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -13,11 +15,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QAbstractItemModelTester>
 #include <QtTest>
 
 #include "platform/Aufzeichner.h"
 #include "qt/HauptFenster.h"
 #include "qt/QtPlattform.h"
+#include "interpreter/Saetze.h"
 #include "qt/Steuerbau.h"
 #include "ui/main_window/Steuerelemente.h"
 #include "ui/main_window/Editierfenster.h"
@@ -253,6 +257,55 @@ private slots:
       QCOMPARE(t->toPlainText(), vorher);
       t->setReadOnly(nurLesen);
     }
+  }
+
+  // The list boxes on screen follow the core: a model tester watches every
+  // list model through a story of gestures, and after each gesture each
+  // view shows the rows that a fresh render of the objects and commands
+  // gives.
+  void listenFolgenDemKern() {
+    Sitzung s;
+    std::vector<std::unique_ptr<QAbstractItemModelTester>> pruefer;
+    for (const char* name : {"QuarnelLB", "ProtokollBox", "G1ListB", "G2ListB", "G3ListB"})
+      pruefer.push_back(std::make_unique<QAbstractItemModelTester>(
+          s.E<QAbstractItemView>(name)->model(), QAbstractItemModelTester::FailureReportingMode::QtTest));
+    // The rows the view knows of (its row header counts what it was told),
+    // with their texts.
+    auto Zeilen = [&](std::string_view name) {
+      QStringList z;
+      auto* v = s.E<QTableView>(name);
+      for (int i = 0; i < v->verticalHeader()->count(); ++i) z << v->model()->data(v->model()->index(i, 0)).toString();
+      return z;
+    };
+    auto Stimmt = [&] {
+      QStringList objekte, befehle;
+      s.h.objekte.FuerAlle([&](const QuarnelT& g) {
+        if (g.Typ != Zahl) objekte << QText(Objektzeile(g));
+      });
+      std::int64_t n = 0;
+      for (const BefehlT& b : s.h.befehle) befehle << QText(Befehlszeile(++n, b));
+      QCOMPARE(Zeilen("QuarnelLB"), objekte);
+      QCOMPARE(Zeilen("ProtokollBox"), befehle);
+    };
+    s.Punkt("B", "1");
+    Stimmt();
+    s.Punkt("A", "2");  // in front of B
+    Stimmt();
+    s.Punkt("C", "3");
+    s.E<QPushButton>("KillLastOrder3")->click();
+    Stimmt();
+    s.Menue("UndoItem");
+    Stimmt();
+    s.Menue("GGeradePP");
+    QCOMPARE(Zeilen("G1ListB"), (QStringList{"A", "B", "C", "O"}));  // after a run O is one of them
+    s.Menue("FileAktualisieren");  // the same rows again: nothing is reloaded
+    Stimmt();
+    s.Doppelklick("ProtokollBox", 0);  // C moves behind A; everything runs again
+    Stimmt();
+    s.ui.antworten = {Antwort::OK};
+    s.Menue("NeuItem");
+    Stimmt();
+    QCOMPARE(Zeilen("ProtokollBox"), QStringList());
   }
 
   // A row dragged from the object list and dropped on the delete field

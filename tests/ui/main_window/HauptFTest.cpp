@@ -12,6 +12,7 @@
 #include "ui/main_window/HauptF.h"
 #include "ui/main_window/Steuerelemente.h"
 #include "ui/main_window/Editierfenster.h"
+#include "ui/menus/Fenster.h"
 #include "ui/menus/Menueleiste.h"
 
 namespace quarnel::test {
@@ -344,6 +345,26 @@ TEST(HauptF, ReturnGate) {
 TEST(HauptF, FormRowsFollowTheChosenKind) {
   Sitzung f;
   HauptF& h = f.h;
+  // Choosing a form anew drops what was picked in its lists: Return then
+  // runs nothing that was not picked again.
+  f.PunktImFenster("A", "0", "0", "0");
+  f.PunktImFenster("B", "1", "0", "0");
+  f.Menue("GGeradePP");
+  f.WaehleZeile(h.form.G1ListB, "A");
+  f.WaehleZeile(h.form.G2ListB, "B");
+  f.Menue("GGeradePP");
+  EXPECT_EQ(h.form.G1ListB.auswahl, -1);
+  EXPECT_EQ(h.form.G2ListB.auswahl, -1);
+  f.TippeName("g");
+  f.Taste("GnameF", "\r");
+  EXPECT_EQ(f.Typ("g"), 0);
+  EXPECT_EQ(h.befehle.size(), 2u);
+  // "Letzte Anweisung Löschen" takes the last command back, and its object.
+  f.Klick("KillLastOrder3");
+  EXPECT_EQ(h.befehle.size(), 1u);
+  EXPECT_EQ(f.Typ("B"), 0);
+  EXPECT_EQ(h.fenster.QuarnelLB.Anzahl(), 2u);  // O and A
+
   f.Menue("GErzeugeKlonen");
   EXPECT_FALSE(h.form.durch2T.sichtbar);
   f.Menue("GGeradePP");
@@ -373,6 +394,76 @@ TEST(HauptF, FormRowsFollowTheChosenKind) {
   f.Menue("GGeradePP");
   EXPECT_EQ(h.form.HinweisF.text, "");
   EXPECT_TRUE(h.form.HinweisF.nurLesen);
+}
+
+// Every handler that the tables name, of every control, window and menu
+// entry, run through the one way in on a construction that holds something
+// of each kind: afterwards the list boxes show what a fresh render of the
+// objects and commands shows, and a view that follows their changes shows
+// the same (Sitzung checks both after every gesture).
+TEST(Steuerelemente, EveryHandlerLeavesTheListsAsAFreshRender) {
+  Ordner o;
+  auto Aufbau = [&o](Sitzung& f) {
+    f.PunktImFenster("A", "1", "0", "0");
+    f.PunktImFenster("B", "0", "1", "0");
+    f.PunktImFenster("C", "0", "0", "1");
+    f.FormImFenster("GGeradePP", "g", "A", "B");
+    f.EbeneImFenster("E", "1", "1", "1", "1");
+    f.FormImFenster("QuarnelDreieck", "T", "A", "B", "C");
+    f.FormImFenster("AusgabeZeige", "", "g", "");
+    f.ui.antworten = {Antwort::OK, Antwort::Nein};
+    f.ui.dateien = {o.Datei("f.txt"), o.Datei("f.txt")};
+    f.WaehleZeile(f.h.fenster.QuarnelLB, "A");
+    f.h.fenster.ProtokollBox.auswahl = 2;
+  };
+  int handler = 0;
+  for (const Fensterart* art : kFenster) {
+    auto Lauf = [&](auto&& gestik) {
+      Sitzung f;
+      Aufbau(f);
+      // The edit windows act on an open edit.
+      if (art == &kKoordFensterArt || art == &kGlFensterArt) {
+        f.ui.shift = true;
+        f.Doppelklick("QuarnelLB", art == &kKoordFensterArt ? "A" : "E");
+        f.ui.shift = false;
+      }
+      gestik(f);
+      ++handler;
+    };
+    for (const Steuerelement& s : art->steuerelemente) {
+      const Verhalten& v = s.verhalten;
+      SCOPED_TRACE(s.name);
+      if (v.aktion) Lauf([&](Sitzung& f) { f.Ereignis(v.aktion); });
+      if (v.taste) {
+        Lauf([&](Sitzung& f) { f.Ereignis([&](HauptF& h) { return v.taste(h, "\r"); }); });
+        Lauf([&](Sitzung& f) { f.Ereignis([&](HauptF& h) { return v.taste(h, "x"); }); });
+      }
+      if (v.wechsel) Lauf([&](Sitzung& f) { f.Ereignis(v.wechsel); });
+      if (v.doppelklick) {
+        Lauf([&](Sitzung& f) {
+          v.liste(f.h)->auswahl = 1;
+          f.Ereignis(v.doppelklick);
+        });
+      }
+      if (v.gewaehlt) Lauf([&](Sitzung& f) { f.Ereignis([&](HauptF& h) { v.gewaehlt(h, 3); }); });
+      if (v.ablegen) {
+        Lauf([&](Sitzung& f) { f.ZieheObjekt("g", s.name); });
+        Lauf([&](Sitzung& f) { f.ZieheBefehl(2, s.name); });
+      }
+      if (v.verlassen) Lauf([&](Sitzung& f) { f.Ereignis(v.verlassen); });
+    }
+    if (art->taste) Lauf([&](Sitzung& f) { f.Ereignis([&](HauptF& h) { return art->taste(h, "\r"); }); });
+    if (art->mausbewegung) Lauf([&](Sitzung& f) { f.Ereignis(art->mausbewegung); });
+    if (art->oeffnen) Lauf([&](Sitzung& f) { f.Ereignis(art->oeffnen); });
+    if (art->schliessen) Lauf([&](Sitzung& f) { f.Ereignis(art->schliessen); });
+  }
+  for (const MenueEintrag& e : kMenueleiste) {
+    Sitzung f;
+    Aufbau(f);
+    f.Menuewahl(e.name);
+    ++handler;
+  }
+  EXPECT_EQ(handler, 104);  // 50 of the windows and their controls, 54 of the menu bar
 }
 
 TEST(Steuerelemente, FortyNamedControlsInsideTheWindow) {
