@@ -116,10 +116,15 @@ void Ansicht::AbgleichenFeld(Bindung& b) {
 void Ansicht::AbgleichenListe(Bindung& b) {
   if (b.modell == nullptr) return;
   const Auswahlliste& liste = *b.zeile->verhalten.liste(Haupt());
-  // The rows are reloaded only when the core loaded new ones.
-  b.modell->Auffrischen();
-  SetzeSichtbar(*b.ansicht, liste.sichtbar);
   QItemSelectionModel* auswahl = b.ansicht->selectionModel();
+  {
+    // The view follows the rows that changed. A view of one selected row
+    // would select the next row in place of one removed: that is no choice
+    // of the user's, and neither is the row it then stands on.
+    const QSignalBlocker still(auswahl);
+    if (b.modell->Auffrischen()) auswahl->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+  }
+  SetzeSichtbar(*b.ansicht, liste.sichtbar);
   const QModelIndexList gewaehlt = auswahl->selectedRows();
   const int gezeigt = gewaehlt.isEmpty() ? -1 : gewaehlt.front().row();
   if (gezeigt != liste.auswahl) {

@@ -69,8 +69,9 @@ std::string ZeilenModell::Text(std::size_t zeile) const {
   return zeile < quelle_.Anzahl() ? quelle_.Zeile(zeile) : std::string();
 }
 
-void ZeilenModell::Auffrischen() {
+bool ZeilenModell::Auffrischen() {
   const Zeilenbuch& buch = quelle_.Aenderungen();
+  const bool geaendert = quelle_.Stand() != gezeichnet_ || !buch.Leer();
   if (quelle_.Stand() != gezeichnet_ || buch.IstNeu()) {
     beginResetModel();
     gezeichnet_ = quelle_.Stand();
@@ -106,6 +107,7 @@ void ZeilenModell::Auffrischen() {
     erzaehlt_ = 0;
   }
   quelle_.Gesehen();
+  return geaendert;
 }
 
 }  // namespace quarnel

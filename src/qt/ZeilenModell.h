@@ -35,8 +35,8 @@ public:
   Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }
 
   // Tells the view what changed in the core's rows since the last call,
-  // and marks it seen.
-  void Auffrischen();
+  // and marks it seen; whether anything changed.
+  bool Auffrischen();
 
 private:
   // The text of row `zeile` as the view knows the rows now: the core's rows

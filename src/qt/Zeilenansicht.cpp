@@ -2,6 +2,8 @@
 
 #include <QHeaderView>
 #include <QResizeEvent>
+#include <QStyle>
+#include <QStyleOptionViewItem>
 
 #include <algorithm>
 
@@ -16,9 +18,16 @@ Zeilenansicht::Zeilenansicht(QWidget* eltern) : QTableView(eltern) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-  // Every row as high as one line of text, as in a list box.
+  // Every row as high as an item of a list view: one line of text and the
+  // style's margins.
+  QStyleOptionViewItem zeile;
+  initViewItemOption(&zeile);
+  zeile.text = QStringLiteral("Xg");
+  zeile.features |= QStyleOptionViewItem::HasDisplay;
+  const int hoehe = style()->sizeFromContents(QStyle::CT_ItemViewItem, &zeile, QSize(), this).height();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 2);
+  verticalHeader()->setMinimumSectionSize(1);
+  verticalHeader()->setDefaultSectionSize(hoehe);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 }
 

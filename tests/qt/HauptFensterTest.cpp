@@ -317,6 +317,11 @@ private slots:
     auto* liste = s.E<QAbstractItemView>("QuarnelLB");
     const QModelIndex p = liste->model()->index(1, 0);
     QVERIFY(liste->model()->data(p).toString().startsWith("P "));
+    // The row picked up is the view's current one; the mouse, moving on
+    // before the drag began, selected the next.
+    QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(liste->model()->index(2, 0)).center());
+    liste->selectionModel()->setCurrentIndex(p, QItemSelectionModel::NoUpdate);
+    QCOMPARE(s.h.fenster.QuarnelLB.auswahl, 2);
     std::unique_ptr<QMimeData> daten(liste->model()->mimeData({p}));
     QCOMPARE(daten->text(), liste->model()->data(p).toString());
 
@@ -334,6 +339,10 @@ private slots:
     QCOMPARE(s.h.objekte.QuarnelTypNr("P"), 0);
     QCOMPARE(s.E<QLineEdit>("LoeschF")->text(), QString());
     QCOMPARE(liste->model()->rowCount(), 2);  // O and Q
+    // As the core says: no row is selected, none stands current (the view
+    // would select the row after the one removed).
+    QVERIFY(liste->selectionModel()->selectedRows().isEmpty());
+    QVERIFY(!liste->currentIndex().isValid());
     QCOMPARE(s.Befehle(), std::size_t{3});    // the deletion is recorded
 
     s.Tippe("LoeschF", "Q");
