@@ -73,7 +73,7 @@ void BM_LadenKopflos(benchmark::State& state) {
     h->Open();
     ui->dateien.push_back(datei.Pfad());
     state.ResumeTiming();
-    MenueGewaehlt(*h, "FileLaden");
+    h->Ereignis([](HauptF& haupt) { MenueGewaehlt(haupt, "FileLaden"); });
     state.PauseTiming();
     if (!SauberGeladen(*h, *ui, text)) {
       state.SkipWithError("protocol did not load cleanly");
@@ -121,12 +121,12 @@ void BM_BefehlKopflos(benchmark::State& state) {
   h.Open();
   const Datei datei(bench::Punkteprotokoll(gBefehle));
   ui.dateien.push_back(datei.Pfad());
-  MenueGewaehlt(h, "FileLaden");
-  MenueGewaehlt(h, "NumPunkt");
+  h.Ereignis([](HauptF& haupt) { MenueGewaehlt(haupt, "FileLaden"); });
+  h.Ereignis([](HauptF& haupt) { MenueGewaehlt(haupt, "NumPunkt"); });
   long nr = 0;
   for (auto _ : state) {
     FuellePunktform(h, nr);
-    h.TuEsButton_Action();
+    h.Ereignis([](HauptF& haupt) { haupt.TuEsButton_Action(); });  // through the one way in, as a click
   }
   if (h.objekte.QuarnelTypNr("N0") != Punkt) state.SkipWithError("the form made no point");
 }

@@ -232,6 +232,9 @@ bool HauptFenster::eventFilter(QObject* ziel, QEvent* e) {
       QWidget* fokus = QApplication::focusWidget();
       if (fokus != nullptr ? w != fokus : !w->isWindow()) return false;
       if (NurUmschalter(k->key())) return false;
+      // A held Return is one press: it runs the form once, as a held
+      // shortcut chooses its entry once.
+      if (k->isAutoRepeat() && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) return false;
       const std::optional<bool> schlucken = Taste(w, *k);
       if (!schlucken.has_value() || *schlucken) return schlucken.value_or(false);
       // The handler may have shown a message box; once it is closed the

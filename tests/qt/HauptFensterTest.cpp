@@ -207,6 +207,15 @@ private slots:
     QTest::mouseMove(s.E("ProtokollBox"), QPoint(20, 20));
     s.Taste("aF", Qt::Key_Enter);
     QCOMPARE(s.Befehle(), std::size_t{3});
+    // A Return held down in the name field runs the form once.
+    s.Menue("NumPunkt");
+    s.Tippe("GnameF", "R");
+    s.Taste("GnameF", Qt::Key_Return);
+    for (int i = 0; i < 3; ++i) {
+      QKeyEvent wiederholt(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+      QApplication::sendEvent(s.E("GnameF"), &wiederholt);
+    }
+    QCOMPARE(s.Befehle(), std::size_t{4});
   }
 
   // A message box shown by a run started with Return runs a loop of its own;
