@@ -2,7 +2,6 @@
 
 #include "interpreter/Ausfuehrung.h"
 #include "interpreter/Bearbeitung.h"
-#include "interpreter/Saetze.h"
 #include "interpreter/Wiedergabe.h"
 #include "platform/Text.h"
 #include "ui/main_window/Steuerelemente.h"
@@ -20,7 +19,6 @@ constexpr const char* kModusAus = "Beschreibungsenfenster inaktiv";
 std::string NameDerZeile(std::string_view zeile) {
   return std::string(zeile.substr(0, zeile.find(' ')));
 }
-
 
 HauptF::HauptF(Plattform& ui_) : Ablauf(ui_) {
   fenster.QuarnelLB.Zeige(objekte);
@@ -62,8 +60,7 @@ bool HauptF::IstBefehlszeile(std::string_view zeile) const {
   std::size_t n = 0, i = 1;
   for (; i < zeile.size() && zeile[i] >= '0' && zeile[i] <= '9' && n <= befehle.size(); ++i)
     n = n * 10 + static_cast<std::size_t>(zeile[i] - '0');
-  return i > 1 && n >= 1 && n <= befehle.size() &&
-         Befehlszeile(static_cast<std::int64_t>(n), *befehle.Nr(static_cast<std::int64_t>(n))) == zeile;
+  return i > 1 && n >= 1 && n <= befehle.size() && befehle.Zeile(n - 1) == zeile;
 }
 
 void HauptF::Open() {
