@@ -38,6 +38,7 @@ void Auswahlliste::NeuGeladen() {
   ++stand_;
   buch_.Leeren();
   auswahl = -1;
+  InSicht(0);
 }
 
 void Auswahlliste::Geaendert(const Zeilenaenderung& a) {
@@ -45,6 +46,43 @@ void Auswahlliste::Geaendert(const Zeilenaenderung& a) {
   buch_.Uebernehmen(a);
   // Too many to follow one by one: the view loads the rows anew.
   if (buch_.IstNeu()) NeuGeladen();
+}
+
+
+namespace {
+
+// A text with its letters in one case, so that two texts compare without
+// theirs: A to Z and the umlauts Ä, Ö, Ü (two bytes in UTF-8, the second
+// 0x20 below the small letter's); every other character stays as it is.
+std::string OhneFall(std::string_view s) {
+  std::string t(s);
+  for (std::size_t i = 0; i < t.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(t[i]);
+    if (c >= 'A' && c <= 'Z') t[i] = static_cast<char>(c - 'A' + 'a');
+    if (c == 0xC3 && i + 1 < t.size()) {
+      const unsigned char d = static_cast<unsigned char>(t[i + 1]);
+      if (d == 0x84 || d == 0x96 || d == 0x9C) t[i + 1] = static_cast<char>(d + 0x20);
+      ++i;
+    }
+  }
+  return t;
+}
+
+}  // namespace
+
+int Auswahlliste::Tippziel(std::string_view getippt, std::size_t ab) const {
+  const std::size_t n = Anzahl();
+  if (getippt.empty() || n == 0) return -1;
+  for (std::size_t k = 0; k < n; ++k) {
+    const std::size_t i = (ab + k) % n;
+    if (Zeile(i).starts_with(getippt)) return static_cast<int>(i);
+  }
+  const std::string klein = OhneFall(getippt);
+  for (std::size_t k = 0; k < n; ++k) {
+    const std::size_t i = (ab + k) % n;
+    if (OhneFall(Zeile(i)).starts_with(klein)) return static_cast<int>(i);
+  }
+  return -1;
 }
 
 }  // namespace quarnel

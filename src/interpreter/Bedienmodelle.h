@@ -57,15 +57,32 @@ public:
   const Zeilenbuch& Aenderungen() const { return buch_; }
   void Gesehen() { buch_.Leeren(); }
   // The rows were loaded anew, or one row changed: either way the
-  // selection is dropped.
+  // selection is dropped. A list loaded anew starts at its first row.
   void NeuGeladen();
   void Geaendert(const Zeilenaenderung& a);
+
+  // The row the view is to scroll into sight, and a count that changes with
+  // every such wish, so that the view follows each one once.
+  void InSicht(std::size_t zeile) {
+    sichtZeile_ = zeile;
+    ++sichtStand_;
+  }
+  std::size_t SichtZeile() const { return sichtZeile_; }
+  std::uint64_t SichtStand() const { return sichtStand_; }
+
+  // Where typing leads, as in a list box: the first row from row `ab` on,
+  // and round from the top, whose text starts with `getippt` as typed; when
+  // no row does, the first that starts with it in any case of its letters.
+  // -1 when none does, or nothing is typed.
+  int Tippziel(std::string_view getippt, std::size_t ab) const;
 
 private:
   std::vector<std::string> eigene_;
   Zeilenquelle* quelle_ = nullptr;
   std::uint64_t stand_ = 0;
   Zeilenbuch buch_;
+  std::size_t sichtZeile_ = 0;
+  std::uint64_t sichtStand_ = 0;
 };
 
 }  // namespace quarnel

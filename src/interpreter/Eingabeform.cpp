@@ -32,6 +32,7 @@ void Eingabeform::KeineForm() {
   AktuelleKennung = KeineKennung;
   MenuleisteLeeren(1);
   MenuleisteLeeren(2);
+  GradF.sichtbar = false;  // the angle stands in the operand row
 }
 
 void Eingabeform::FelderLeeren() {

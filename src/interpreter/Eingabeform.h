@@ -41,8 +41,9 @@ public:
   // Clears one row of the form: 1 the number row, 2 the operand row; any
   // other value does nothing. Name, angle and note fields stay.
   void MenuleisteLeeren(int i);
-  // Hides both rows and chooses no form: until a form is chosen again,
-  // Return and "Ausführen" run nothing, so no hidden field is ever read.
+  // Hides both rows and the angle field and chooses no form: until a form
+  // is chosen again, Return and "Ausführen" run nothing, so no hidden field
+  // is ever read.
   void KeineForm();
   // Empties the name field and the four number fields, in this order.
   void FelderLeeren();

@@ -15,6 +15,7 @@
 #include "qt/QtPlattform.h"
 #include "qt/Steuerbau.h"
 #include "qt/ZeilenModell.h"
+#include "qt/Zeilenansicht.h"
 
 namespace quarnel {
 
@@ -38,6 +39,11 @@ void Ansicht::Abgleichen() {
     if (auto* zeile = qobject_cast<QLineEdit*>(w)) zeile->selectAll();
   }
   fokus.clear();
+}
+
+void Ansicht::ListenAbgleichen() {
+  for (Bindung& b : bindungen_)
+    if (b.zeile->art == Steuerart::Liste) AbgleichenListe(b);
 }
 
 void Ansicht::Abgleichen(Bindung& b) {
@@ -123,6 +129,10 @@ void Ansicht::AbgleichenListe(Bindung& b) {
     // of the user's, and neither is the row it then stands on.
     const QSignalBlocker still(auswahl);
     if (b.modell->Auffrischen()) auswahl->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+  }
+  if (liste.SichtStand() != b.sichtStand) {
+    b.sichtStand = liste.SichtStand();
+    if (auto* z = qobject_cast<Zeilenansicht*>(b.ansicht)) z->InSicht(static_cast<int>(liste.SichtZeile()));
   }
   SetzeSichtbar(*b.ansicht, liste.sichtbar);
   const QModelIndexList gewaehlt = auswahl->selectedRows();

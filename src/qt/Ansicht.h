@@ -10,6 +10,7 @@
 // date with the models in Abgleich.cpp.
 #include <QObject>
 
+#include <cstdint>
 #include <deque>
 #include <string>
 #include <string_view>
@@ -48,6 +49,8 @@ public:
   // Brings every widget up to date with its model, touching only what
   // differs, and moves the keyboard where the core asks for it.
   void Abgleichen();
+  // The lists alone, which read the core's rows as they paint.
+  void ListenAbgleichen();
 
 private:
   // A control and its widget, with what the widget shows now.
@@ -62,6 +65,7 @@ private:
     QComboBox* popup = nullptr;
     Beschreibungsanzeige* beschreibung = nullptr;
     std::string gezeigt;  // the text shown (fields, labels, read-only texts)
+    std::uint64_t sichtStand = 0;  // the list's last wish for a row in sight, followed
   };
 
   void Binde(Bindung& b);

@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -68,6 +69,15 @@ std::optional<std::string> HauptFenster::Vordialog::SpeichernDialog(const std::s
   return ui_.SpeichernDialog(vorschlag);
 }
 
+void HauptFenster::Vordialog::Ereignisse() {
+  // The window repaints in the middle of a long loop: its lists read the
+  // core's rows as they paint, so they are brought along first. (The other
+  // widgets show texts of their own and follow at the end of the event.)
+  fenster_.haupt_.ListenNachfuehren();
+  fenster_.ansicht_->ListenAbgleichen();
+  ui_.Ereignisse();
+}
+
 HauptFenster::HauptFenster(Plattform& ui, QWidget* eltern) : QMainWindow(eltern), ui_(ui, *this), haupt_(ui_) {
   setWindowTitle(QText(kHauptFenster.titel));
   // The content area has a fixed size: every control sits at a fixed place.
@@ -87,6 +97,11 @@ HauptFenster::HauptFenster(Plattform& ui, QWidget* eltern) : QMainWindow(eltern)
   for (const Fensterart* art : kFenster)
     if (art != &kHauptFenster) seitenfenster_.push_back({art, nullptr});
   BaueMenueleiste();
+  // The window is as large as its fixed content and its menu bar, and
+  // offers no maximise button.
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   // Keys, mouse movements and shortcut overrides of all the program's
   // windows pass one filter.
   qApp->installEventFilter(this);
@@ -180,6 +195,7 @@ void HauptFenster::AbgleichenSeitenfenster(Seitenfenster& s) {
 }
 
 void HauptFenster::Abgleichen() {
+  haupt_.ListenNachfuehren();
   ansicht_->Abgleichen();
   for (Seitenfenster& s : seitenfenster_) AbgleichenSeitenfenster(s);
 }
@@ -206,18 +222,39 @@ std::optional<bool> HauptFenster::Taste(QWidget* empfaenger, QKeyEvent& e) {
   return Weiterleiten([taste, &t](HauptF& h) { return taste(h, t); });
 }
 
+bool HauptFenster::Gehalten(const QKeyEvent& k) const {
+  if (k.isAutoRepeat()) return true;
+  // A time of 0 is no time: a key made up by a program, not by the desktop.
+  const auto los = losgelassen_.constFind(k.key());
+  return k.timestamp() != 0 && los != losgelassen_.cend() && *los == k.timestamp();
+}
+
 bool HauptFenster::eventFilter(QObject* ziel, QEvent* e) {
   const QEvent::Type art = e->type();
+  if (art == QEvent::KeyRelease) {
+    auto* k = static_cast<QKeyEvent*>(e);
+    losgelassen_[k->key()] = k->timestamp();
+    return false;
+  }
   if (art != QEvent::KeyPress && art != QEvent::ShortcutOverride && art != QEvent::MouseMove && art != QEvent::Leave)
     return false;
   auto* w = qobject_cast<QWidget*>(ziel);
   if (w == nullptr || AnsichtVon(w) == nullptr) return false;
   switch (art) {
-    case QEvent::ShortcutOverride:
+    case QEvent::ShortcutOverride: {
+      auto* k = static_cast<QKeyEvent*>(e);
+      if (!kuerzel_.contains(k->keyCombination().toCombined())) return false;
+      // A held shortcut chooses its entry once: its repeats are accepted
+      // here, which keeps them from the menu, and dropped as key presses.
+      if (Gehalten(*k)) {
+        k->accept();
+        return true;
+      }
       // Filtered out, and so not accepted by the focused field, the override
       // leaves the key to the menu's shortcut: Ctrl+C chooses "als Schnitt"
       // even in a text field. (Accepting it would give the key to the field.)
-      return kuerzel_.contains(static_cast<QKeyEvent*>(e)->keyCombination().toCombined());
+      return true;
+    }
     case QEvent::KeyPress: {
       auto* k = static_cast<QKeyEvent*>(e);
       if (zustellung_ != nullptr) {
@@ -232,9 +269,17 @@ bool HauptFenster::eventFilter(QObject* ziel, QEvent* e) {
       QWidget* fokus = QApplication::focusWidget();
       if (fokus != nullptr ? w != fokus : !w->isWindow()) return false;
       if (NurUmschalter(k->key())) return false;
-      // A held Return is one press: it runs the form once, as a held
-      // shortcut chooses its entry once.
-      if (k->isAutoRepeat() && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) return false;
+      if (Gehalten(*k)) {
+        // A held shortcut's repeats do nothing, not even a text field's
+        // editing (Ctrl+X would cut).
+        if (kuerzel_.contains(k->keyCombination().toCombined())) {
+          k->accept();
+          return true;
+        }
+        // A held Return is one press: it runs the form once, as a held
+        // shortcut chooses its entry once.
+        if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) return false;
+      }
       const std::optional<bool> schlucken = Taste(w, *k);
       if (!schlucken.has_value() || *schlucken) return schlucken.value_or(false);
       // The handler may have shown a message box; once it is closed the

@@ -11,6 +11,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QScopedValueRollback>
+#include <QHash>
 #include <QSet>
 
 #include <optional>
@@ -76,9 +77,11 @@ public:
       return e;
     }
   }
-  // The one way out: brings every window up to date with the core's models,
-  // showing, hiding and building the windows beside the main window as the
-  // core says.
+  // The one way out: the core brings its list boxes along, then every
+  // window is brought up to date with the core's models, showing, hiding and
+  // building the windows beside the main window as the core says. Runs after
+  // every event and before a message box or dialog opens in the middle of
+  // one, so that nothing is ever painted that the core no longer holds.
   void Abgleichen();
 
 protected:
@@ -87,8 +90,9 @@ protected:
 
 private:
   // What the core asks of the user, on its way to the platform: before a
-  // message box or a dialog opens, the widgets are brought up to date, so
-  // that the window shows what the core holds while the user reads.
+  // message box or a dialog opens, and before a long loop lets the window
+  // repaint, the window is brought up to date, so that it shows what the
+  // core holds while the user reads.
   class Vordialog final : public Plattform {
   public:
     Vordialog(Plattform& ui, HauptFenster& fenster) : ui_(ui), fenster_(fenster) {}
@@ -99,7 +103,7 @@ private:
     std::optional<std::string> SpeichernDialog(const std::string& vorschlag) override;
     void Zwischenablage(const std::string& text) override { ui_.Zwischenablage(text); }
     bool ShiftGedrueckt() override { return ui_.ShiftGedrueckt(); }
-    void Ereignisse() override { ui_.Ereignisse(); }
+    void Ereignisse() override;
     void Beenden(int code) override { ui_.Beenden(code); }
 
   private:
@@ -136,6 +140,13 @@ private:
 
   // The menu's shortcuts, which win over a text field's own editing keys.
   QSet<int> kuerzel_;
+  // When each key was last let go: a key held down repeats as a release and
+  // a press at one and the same instant.
+  QHash<int, quint64> losgelassen_;
+  // Whether a key press only repeats a key held down. The flag the desktop
+  // sets on a repeated press is not to be trusted alone: the X11 layer sets
+  // it only when it already holds the next press as it reads the release.
+  bool Gehalten(const QKeyEvent& k) const;
 };
 
 }  // namespace quarnel

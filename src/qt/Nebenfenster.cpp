@@ -10,8 +10,10 @@ namespace quarnel {
 namespace {
 
 Qt::WindowFlags Rahmen(const Fensterart& art) {
-  if (!art.nurMinimieren) return Qt::Window;
+  // Every window has a fixed layout and a fixed size: its title bar offers
+  // no maximise button.
   Qt::WindowFlags f = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint;
+  if (!art.nurMinimieren) f |= Qt::WindowSystemMenuHint;
   if (art.schliessbar) f |= Qt::WindowCloseButtonHint;
   return f;
 }

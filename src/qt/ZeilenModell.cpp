@@ -2,6 +2,8 @@
 
 #include <QMimeData>
 
+#include <algorithm>
+
 #include "qt/Steuerbau.h"
 
 namespace quarnel {
@@ -47,6 +49,10 @@ QMimeData* ZeilenModell::mimeData(const QModelIndexList& indizes) const {
   m->setText(QText(ziehtext_(indizes.front().row())));
   m->setData(QString::fromLatin1(kZeilenformat), QByteArray());
   return m;
+}
+
+int ZeilenModell::Tippziel(const QString& getippt, int ab) const {
+  return quelle_.Tippziel(Utf8(getippt), static_cast<std::size_t>(std::max(ab, 0)));
 }
 
 std::string ZeilenModell::Text(std::size_t zeile) const {

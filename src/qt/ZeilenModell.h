@@ -37,6 +37,8 @@ public:
   // Tells the view what changed in the core's rows since the last call,
   // and marks it seen; whether anything changed.
   bool Auffrischen();
+  // The row that typing `getippt` leads to, from row `ab` on; -1 for none.
+  int Tippziel(const QString& getippt, int ab) const;
 
 private:
   // The text of row `zeile` as the view knows the rows now: the core's rows

@@ -2,9 +2,12 @@
 // The view of a list box: one row per line of text, one column, no headers
 // and no grid. A table view rather than a list view, because inserting a row
 // into a table view costs the same whatever the number of rows, while a list
-// view lays out every row again. As a list box with rows of one size does,
-// it is as wide as its first row (or its visible area), so that longer rows
-// can be scrolled to.
+// view lays out every row again. It looks and acts as a list box does: as
+// wide as its first row (or its visible area), so that longer rows can be
+// scrolled to; Home and End go to the first and last row, Tab and Shift+Tab
+// leave it for the next or previous control, and typed letters go to the
+// row the core's list names for them.
+#include <QElapsedTimer>
 #include <QTableView>
 
 namespace quarnel {
@@ -14,13 +17,21 @@ class Zeilenansicht final : public QTableView {
 public:
   explicit Zeilenansicht(QWidget* eltern = nullptr);
   void setModel(QAbstractItemModel* modell) override;
+  void keyboardSearch(const QString& text) override;
+
+  // Scrolls row `zeile` into sight and the rows back to their start.
+  void InSicht(int zeile);
 
 protected:
   void resizeEvent(QResizeEvent* e) override;
+  QModelIndex moveCursor(CursorAction wohin, Qt::KeyboardModifiers tasten) override;
 
 private:
   // The column as wide as the first row, at least as the visible area.
   void Breite();
+
+  QString getippt_;        // the letters typed in quick succession
+  QElapsedTimer tippzeit_;  // since the last of them
 };
 
 }  // namespace quarnel

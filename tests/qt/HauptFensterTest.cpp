@@ -14,6 +14,8 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QAbstractItemModelTester>
 #include <QtTest>
@@ -47,6 +49,55 @@ struct LeserDerMeldungen : QObject {
     return false;
   }
 };
+
+// What a list view shows, as a screen shows it: the rows its model told of,
+// each read once, when a signal names it, and kept until another signal
+// names it again. A model that tells a view less than what changed makes
+// this copy differ from the core's rows.
+struct Abbild : QObject {
+  QAbstractItemModel* m;
+  QStringList zeilen;
+  explicit Abbild(QAbstractItemModel* modell) : m(modell) {
+    Alle();
+    connect(m, &QAbstractItemModel::modelReset, this, &Abbild::Alle);
+    connect(m, &QAbstractItemModel::layoutChanged, this, &Abbild::Alle);
+    connect(m, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex&, int von, int bis) {
+      for (int i = von; i <= bis; ++i) zeilen.insert(i, Text(i));
+    });
+    connect(m, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex&, int von, int bis) {
+      zeilen.remove(von, bis - von + 1);
+    });
+    connect(m, &QAbstractItemModel::rowsMoved, this, [this](const QModelIndex&, int von, int bis, const QModelIndex&, int vor) {
+      const QStringList z = zeilen.mid(von, bis - von + 1);
+      zeilen.remove(von, z.size());
+      const int ziel = vor > von ? vor - z.size() : vor;
+      for (int i = 0; i < z.size(); ++i) zeilen.insert(ziel + i, z[i]);
+    });
+    connect(m, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex& von, const QModelIndex& bis) {
+      for (int i = von.row(); i <= bis.row(); ++i) zeilen[i] = Text(i);
+    });
+  }
+  QString Text(int i) const { return m->data(m->index(i, 0)).toString(); }
+  void Alle() {
+    zeilen.clear();
+    for (int i = 0; i < m->rowCount(); ++i) zeilen << Text(i);
+  }
+};
+
+// The object and command lists as a fresh render of the core gives them.
+QStringList Objektzeilen(const HauptF& h) {
+  QStringList z;
+  h.objekte.FuerAlle([&](const QuarnelT& g) {
+    if (g.Typ != Zahl) z << QText(Objektzeile(g));
+  });
+  return z;
+}
+QStringList Befehlszeilen(const HauptF& h) {
+  QStringList z;
+  std::int64_t n = 0;
+  for (const BefehlT& b : h.befehle) z << QText(Befehlszeile(++n, b));
+  return z;
+}
 
 // A shown, active main window on a recorder.
 template <class P>
@@ -128,6 +179,9 @@ private slots:
     // The window opens with the input form's rows hidden and "O" listed.
     QVERIFY(s.E("aF")->isHidden() && s.E("G1ListB")->isHidden() && !s.E("GnameF")->isHidden());
     QCOMPARE(s.E<QAbstractItemView>("QuarnelLB")->model()->rowCount(), 1);
+    // A fixed layout in a window of fixed size, without a maximise button.
+    QCOMPARE(s.w.minimumSize(), s.w.maximumSize());
+    QVERIFY(!s.w.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
   }
 
   void menueleisteNachTabelle() {
@@ -216,6 +270,33 @@ private slots:
       QApplication::sendEvent(s.E("GnameF"), &wiederholt);
     }
     QCOMPARE(s.Befehle(), std::size_t{4});
+    // The X11 layer may miss that flag: a held key repeats as a release and
+    // a press at one instant. Only a press at a time of its own is new.
+    auto Zeitlich = [&](QEvent::Type art, Qt::Key k, Qt::KeyboardModifiers m, ulong zeit) {
+      QKeyEvent e(art, k, m, k == Qt::Key_Return ? QStringLiteral("\r") : QString());
+      e.setTimestamp(zeit);
+      QApplication::sendEvent(QApplication::focusWidget(), &e);
+    };
+    s.Menue("NumPunkt");
+    s.Tippe("GnameF", "S");
+    Zeitlich(QEvent::KeyPress, Qt::Key_Return, {}, 1000);
+    for (ulong t = 1660; t < 1800; t += 40) {
+      Zeitlich(QEvent::KeyRelease, Qt::Key_Return, {}, t);
+      Zeitlich(QEvent::KeyPress, Qt::Key_Return, {}, t);
+    }
+    QCOMPARE(s.Befehle(), std::size_t{5});
+    Zeitlich(QEvent::KeyRelease, Qt::Key_Return, {}, 1900);
+    s.Tippe("GnameF", "T");
+    Zeitlich(QEvent::KeyPress, Qt::Key_Return, {}, 2500);
+    QCOMPARE(s.Befehle(), std::size_t{6});
+    // A held shortcut chooses its entry once: Ctrl+X deletes one command.
+    QVERIFY(qt_sendShortcutOverrideEvent(s.E("GnameF"), 3000, Qt::Key_X, Qt::ControlModifier));
+    for (ulong t = 3660; t < 3800; t += 40) {
+      Zeitlich(QEvent::KeyRelease, Qt::Key_X, Qt::ControlModifier, t);
+      QVERIFY(!qt_sendShortcutOverrideEvent(s.E("GnameF"), t, Qt::Key_X, Qt::ControlModifier));
+      Zeitlich(QEvent::KeyPress, Qt::Key_X, Qt::ControlModifier, t);
+    }
+    QCOMPARE(s.Befehle(), std::size_t{5});
   }
 
   // A message box shown by a run started with Return runs a loop of its own;
@@ -315,6 +396,141 @@ private slots:
     s.Menue("NeuItem");
     Stimmt();
     QCOMPARE(Zeilen("ProtokollBox"), QStringList());
+  }
+
+  // What each list paints is what the core holds, in the core's order: a
+  // copy of each list that learns of its rows only through the model's
+  // signals matches a fresh render after every gesture, also after a re-run
+  // that only reorders, a moved command, a confirmed point edit and a load,
+  // and while a load's message box is up.
+  void listenZeigenWasDerKernHaelt() {
+    Sitzung s;
+    Abbild objekte(s.E<QAbstractItemView>("QuarnelLB")->model());
+    Abbild befehle(s.E<QAbstractItemView>("ProtokollBox")->model());
+    auto Stimmt = [&] {
+      QCOMPARE(objekte.zeilen, Objektzeilen(s.h));
+      QCOMPARE(befehle.zeilen, Befehlszeilen(s.h));
+    };
+    s.Punkt("A", "1");
+    s.Punkt("B", "4");
+    Stimmt();
+    s.Doppelklick("QuarnelLB", 1);
+    s.Menue("FileAktualisieren");  // O now stands among the names: A, B, O
+    Stimmt();
+    QCOMPARE(s.h.fenster.QuarnelLB.auswahl, -1);  // row 1 is now another object
+    QVERIFY(s.E<QAbstractItemView>("QuarnelLB")->selectionModel()->selectedRows().isEmpty());
+    QVERIFY(objekte.zeilen.front().startsWith("A "));
+    s.Punkt("C", "7");
+    s.Doppelklick("ProtokollBox", 0);  // C moves behind A
+    Stimmt();
+    QVERIFY(befehle.zeilen[1].contains("C ist der Punkt"));
+    s.ui.shift = true;
+    s.Doppelklick("QuarnelLB", 0, Qt::ShiftModifier);
+    s.ui.shift = false;
+    Nebenfenster* f = s.w.Fenster(kKoordFensterArt);
+    QVERIFY(f != nullptr && f->isVisible());
+    QApplication::setActiveWindow(f);
+    QTest::keyClicks(f->Element("xF"), "2");
+    QTest::keyClick(f->Element("xF"), Qt::Key_Return);
+    QCOMPARE(s.h.objekte.HoleQuarnel("A")->v1.x(), 2.0);
+    Stimmt();
+
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("geladen.txt");
+    QFile d(datei);
+    QVERIFY(d.open(QIODevice::WriteOnly));
+    d.write("<1>    X ist der Punkt mit dem Koordinatentripel: (1|2|3) \r"
+            "<2>    Y ist der Punkt mit dem Koordinatentripel: (4|5|6) \r"
+            "<3>    Gib eine ausfuehrliche Beschreibung von: X \r\n");
+    d.close();
+    int geprueft = 0;
+    s.ui.beiMeldung = [&] {
+      Stimmt();
+      ++geprueft;
+    };
+    s.ui.dateien = {datei.toStdString()};
+    s.Menue("FileLaden");
+    QCOMPARE(s.ui.Meldungen().back(), std::string("X ist weder ein Dreieck noch ein Tetraeder"));
+    QCOMPARE(geprueft, 1);
+    QCOMPARE(objekte.zeilen.size(), 6);
+    Stimmt();
+  }
+
+  // The lists look and act as list boxes: Home and End go to the first and
+  // last row, Tab and Shift+Tab leave the list, a typed letter goes to the
+  // next name that starts with it in that case; a list filled anew starts
+  // at the top with nothing chosen; the newest command is in sight.
+  void listenWieListboxen() {
+    Sitzung s;
+    for (const char* n : {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N"}) s.Punkt(n, "1");
+    s.Menue("NumEbene");
+    for (const char* feld : {"aF", "bF", "cF", "dF"}) s.Tippe(feld, "1");
+    s.Tippe("GnameF", "m");
+    s.Taste("GnameF", Qt::Key_Return);
+    QCOMPARE(s.Befehle(), std::size_t{15});
+    auto* befehle = s.E<QTableView>("ProtokollBox");
+    auto ImBlick = [](QTableView* v, int zeile) {
+      return v->viewport()->rect().contains(v->visualRect(v->model()->index(zeile, 0)));
+    };
+    QVERIFY(ImBlick(befehle, 14));  // the command just made
+    s.E<QPushButton>("KillLastOrder3")->click();
+    befehle->scrollToTop();
+    s.Menue("UndoItem");
+    QVERIFY(ImBlick(befehle, 14));  // the command restored
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath("z.txt");
+    QFile d(datei);
+    QVERIFY(d.open(QIODevice::WriteOnly));
+    d.write("<1>    Z ist der Punkt mit dem Koordinatentripel: (1|2|3) \r\n");
+    d.close();
+    befehle->scrollToTop();
+    s.ui.dateien = {datei.toStdString()};
+    s.Menue("FileLaden");
+    QVERIFY(ImBlick(befehle, 15));  // the command loaded
+
+    s.Menue("GErzeugeSpiegelbild");
+    auto* g1 = s.E<QTableView>("G1ListB");
+    for (const char* name : {"QuarnelLB", "ProtokollBox", "G1ListB"}) {
+      auto* v = s.E<QTableView>(name);
+      Auswahlliste& l = *FindeSteuerelement(kHauptFSteuerelemente, name)->verhalten.liste(s.h);
+      const int letzte = v->model()->rowCount() - 1;
+      s.Taste(name, Qt::Key_End);
+      QCOMPARE(l.auswahl, letzte);
+      QVERIFY(ImBlick(v, letzte));
+      s.Taste(name, Qt::Key_Home);
+      QCOMPARE(l.auswahl, 0);
+      s.Taste(name, Qt::Key_Tab);
+      QVERIFY(QApplication::focusWidget() != v);
+      QCOMPARE(l.auswahl, 0);
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+      QCOMPARE(QApplication::focusWidget(), v);
+      QCOMPARE(l.auswahl, 0);
+    }
+    // M, and M again a moment later: the point M each time, never the plane
+    // m; m finds the plane.
+    const Auswahlliste& operand = s.h.form.G1ListB;
+    for (const char* taste : {"M", "M", "m"}) {
+      QTest::qWait(QApplication::keyboardInputInterval() + 50);
+      s.Tippe("G1ListB", taste);
+      QCOMPARE(operand.Text(), std::string(taste));
+    }
+    s.Taste("G1ListB", Qt::Key_End);
+    QVERIFY(g1->verticalScrollBar()->value() > 0);
+    s.Menue("GErzeugeSpiegelbild");  // filled anew: at the top, nothing chosen
+    QCOMPARE(g1->verticalScrollBar()->value(), 0);
+    QVERIFY(g1->selectionModel()->selectedRows().isEmpty());
+    QCOMPARE(operand.auswahl, -1);
+
+    // A new row takes no selection with it.
+    s.Taste("QuarnelLB", Qt::Key_Home);
+    s.Punkt("Y", "1");
+    QCOMPARE(s.h.fenster.QuarnelLB.auswahl, -1);
+    QVERIFY(s.E<QTableView>("QuarnelLB")->selectionModel()->selectedRows().isEmpty());
+    // With no form chosen no form field shows, the angle neither.
+    s.Menue("GErzeugeDrehen");
+    s.Tippe("GradF", "30");
+    s.Menue("LetztLoeschItem");
+    QVERIFY(s.E("GradF")->isHidden());
   }
 
   // A row dragged from the object list and dropped on the delete field
@@ -437,6 +653,7 @@ private slots:
     s.E<QPushButton>("BefListe2ClipbB1")->click();
     QCOMPARE(s.ui.zwischenablage, "\r" + s.h.befehle.Protokoll());
 
+    emit s.E<QComboBox>("PopupMenu1")->activated(6);
     emit s.E<QComboBox>("PopupMenu1")->activated(3);
     QCOMPARE(s.h.ausgabe.Dezimalen, 3);
     s.Punkt("Q", "1/3");
@@ -445,6 +662,8 @@ private slots:
     QVERIFY(text.section("P ist", 0, 0).contains("(0.333 |"));  // the new block, on top
     QVERIFY(text.section("P ist", 1).contains("0.333333"));     // the old one keeps its digits
 
+    emit s.E<QComboBox>("PopupMenu1")->activated(6);
+    QCOMPARE(s.h.ausgabe.Dezimalen, 6);
     s.E<QPushButton>("BevelButton1")->click();
     QCOMPARE(info->toPlainText(), QString());
   }
@@ -488,6 +707,8 @@ private slots:
     s.Menue("InfoQuarnel");
     QPointer<Nebenfenster> info = s.w.Fenster(kInformFensterArt);
     QVERIFY(info && info->isVisible());
+    QCOMPARE(info->minimumSize(), info->maximumSize());
+    QVERIFY(!info->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     const QString inhalt = qobject_cast<QPlainTextEdit*>(info->Element("InfoF"))->toPlainText();
     QVERIFY(!inhalt.isEmpty());
     info->close();

@@ -3,6 +3,7 @@
 // functions that fill in the input form the way a user does, gestures that
 // drive the window through its tables as the Qt layer does, and a scratch
 // folder for protocol files.
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <filesystem>
@@ -243,37 +244,40 @@ struct Sitzung {
     Klick("TuEsButton");
   }
 
-  // A view of a list box as the Qt layer keeps it: how many rows it shows,
-  // the sum of their fingerprints, and the stand it last loaded.
+  // A view of a list box as the Qt layer keeps it: the stand it last loaded
+  // and the fingerprints of the rows it shows, in their order.
   struct Spiegel {
     std::uint64_t stand = ~std::uint64_t{0};
-    std::size_t anzahl = 0;
-    std::uint64_t summe = 0;
+    std::vector<std::uint64_t> zeilen;
   };
   Spiegel objektzeilen, befehlszeilen;
+  static std::vector<std::uint64_t> Abdruecke(const Auswahlliste& l) {
+    std::vector<std::uint64_t> a;
+    for (const std::string& z : l.Zeilen()) a.push_back(Fingerabdruck(z));
+    return a;
+  }
   // Follows the list's changes as a view does: a new stand loads every row,
   // single changes move the rows one by one, each within the rows there are.
   static void Folge(Auswahlliste& l, Spiegel& sp) {
     if (l.Stand() != sp.stand || l.Aenderungen().IstNeu()) {
-      sp = {l.Stand(), l.Anzahl(), 0};
-      for (const std::string& z : l.Zeilen()) sp.summe += Fingerabdruck(z);
+      sp = {l.Stand(), Abdruecke(l)};
     } else {
       for (const Zeilenaenderung& a : l.Aenderungen().Aenderungen()) {
+        auto z = sp.zeilen.begin() + static_cast<std::ptrdiff_t>(std::min(a.zeile, sp.zeilen.size()));
         if (a.art == Zeilenaenderung::Eingefuegt) {
-          EXPECT_LE(a.zeile, sp.anzahl++);
+          EXPECT_LE(a.zeile, sp.zeilen.size());
+          sp.zeilen.insert(z, a.abdruck);
+        } else if (a.zeile >= sp.zeilen.size()) {
+          ADD_FAILURE() << "row " << a.zeile << " beyond " << sp.zeilen.size();
         } else if (a.art == Zeilenaenderung::Entfernt) {
-          EXPECT_LT(a.zeile, sp.anzahl--);
+          sp.zeilen.erase(z);
         } else {
-          EXPECT_LT(a.zeile, sp.anzahl);
+          *z += a.abdruck;
         }
-        sp.summe += a.abdruck;
       }
     }
     l.Gesehen();
-    std::uint64_t summe = 0;
-    for (const std::string& z : l.Zeilen()) summe += Fingerabdruck(z);
-    EXPECT_EQ(sp.anzahl, l.Anzahl());
-    EXPECT_EQ(sp.summe, summe);
+    EXPECT_EQ(sp.zeilen, Abdruecke(l));
   }
 
   // After every gesture, the object and command lists show every object and

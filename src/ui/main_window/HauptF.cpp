@@ -25,32 +25,26 @@ HauptF::HauptF(Plattform& ui_) : Ablauf(ui_) {
   fenster.ProtokollBox.Zeige(befehle);
 }
 
-void HauptF::Nachfuehren(Auswahlliste& liste, Listenstand& stand) {
+void HauptF::Nachfuehren(Auswahlliste& liste) {
   Zeilenbuch& buch = liste.Quelle()->Buch();
   if (buch.IstNeu()) {
-    // Built anew (a re-run, a load, a deletion that renumbers): shown anew
-    // only when its rows came out otherwise.
-    Listenstand neu;
-    neu.anzahl = liste.Anzahl();
-    for (std::size_t i = 0; i < neu.anzahl; ++i) neu.summe += Fingerabdruck(liste.Zeile(i));
-    if (neu != stand) {
-      stand = neu;
-      liste.NeuGeladen();
-    }
+    // Built anew (a re-run, a load, a deletion that renumbers): shown anew,
+    // as a list box loaded anew, from its first row and with nothing chosen.
+    liste.NeuGeladen();
   } else {
-    for (const Zeilenaenderung& a : buch.Aenderungen()) {
-      if (a.art == Zeilenaenderung::Eingefuegt) ++stand.anzahl;
-      if (a.art == Zeilenaenderung::Entfernt) --stand.anzahl;
-      stand.summe += a.abdruck;
-      liste.Geaendert(a);
-    }
+    for (const Zeilenaenderung& a : buch.Aenderungen()) liste.Geaendert(a);
   }
   buch.Leeren();
 }
 
 void HauptF::ListenNachfuehren() {
-  Nachfuehren(fenster.QuarnelLB, objektzeilen_);
-  Nachfuehren(fenster.ProtokollBox, befehlszeilen_);
+  Nachfuehren(fenster.QuarnelLB);
+  Nachfuehren(fenster.ProtokollBox);
+  // Commands are added at the end of the list: the newest is shown, so that
+  // the user sees what was recorded.
+  const std::size_t befehlszahl = fenster.ProtokollBox.Anzahl();
+  if (befehlszahl > befehlszahl_) fenster.ProtokollBox.InSicht(befehlszahl - 1);
+  befehlszahl_ = befehlszahl;
   // A restart switches the description mode on; the label says so too.
   fenster.ProtoInfoT.text = ausgabe.ProtokollAn ? kModusAn : kModusAus;
 }

@@ -123,21 +123,16 @@ public:
   // Whether a Return or "Ausführen" may run the form now.
   bool EditierfensterWarten() const { return KoordFenster.Warten || GlFenster.Warten; }
 
-private:
-  // What a list box shows of its source: how many rows, and the sum of
-  // their fingerprints.
-  struct Listenstand {
-    std::size_t anzahl = 0;
-    std::uint64_t summe = 0;
-    bool operator==(const Listenstand&) const = default;
-  };
-  // Brings the object list box and the command list box along with what
-  // changed in the objects and commands, and lets the mode label follow the
-  // description mode.
+  // The one way out, as far as the core goes: brings the object list box
+  // and the command list box along with what changed in the objects and
+  // commands, and lets the mode label follow the description mode. Run after
+  // every event and before every dialog; costs nothing when nothing changed.
   void ListenNachfuehren();
-  static void Nachfuehren(Auswahlliste& liste, Listenstand& stand);
 
-  Listenstand objektzeilen_, befehlszeilen_;
+private:
+  static void Nachfuehren(Auswahlliste& liste);
+
+  std::size_t befehlszahl_ = 0;  // commands the command list box showed last
 };
 
 // The object name a dropped or selected object row stands for: its text up
