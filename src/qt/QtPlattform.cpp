@@ -46,10 +46,13 @@ std::optional<std::string> QtPlattform::OeffnenDialog() {
 }
 
 std::optional<std::string> QtPlattform::SpeichernDialog(const std::string& vorschlag) {
-  const QString pfad = QFileDialog::getSaveFileName(fenster_, QString(), QString::fromStdString(vorschlag),
-                                                    QStringLiteral("Text (*.txt);;*"));
-  if (pfad.isEmpty()) return std::nullopt;
-  return pfad.toStdString();
+  QFileDialog d(fenster_, QString(), QString::fromStdString(vorschlag), QStringLiteral("Text (*.txt);;*"));
+  d.setAcceptMode(QFileDialog::AcceptSave);
+  // A name typed without an extension gets the filter's, before the dialog
+  // asks whether to replace a file of that name.
+  d.setDefaultSuffix(QStringLiteral("txt"));
+  if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
+  return d.selectedFiles().first().toStdString();
 }
 
 void QtPlattform::Zwischenablage(const std::string& text) {

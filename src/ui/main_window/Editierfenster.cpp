@@ -155,37 +155,61 @@ struct Von {
 using K = Von<&HauptF::KoordFenster>;
 using G = Von<&HauptF::GlFenster>;
 
-}  // namespace
-
 // clang-format off
-const std::array<Steuerelement, 6> kKoordFensterSteuerelemente{{
-  {"KoordText", A::Beschriftung, 31, 21, 288, 22, {.beschriftung = K::Titel}, "Koordinaten des Punktes "},
-  {"xF", A::Textfeld, 31, 55, 90, 35, K::Zahl<&Editierfenster::xF>},
-  {"yF", A::Textfeld, 130, 55, 90, 35, K::Zahl<&Editierfenster::yF>},
-  {"zF", A::Textfeld, 229, 55, 90, 35, K::Zahl<&Editierfenster::zF>},
-  {"AktualisierenB", A::Knopf, 31, 108, 189, 22, {.aktion = K::Aktualisieren}, "Alles Aktualisieren / Fertig"},
-  {"AbbrechB", A::Knopf, 233, 107, 86, 22, {.aktion = K::Abbrechen}, "Abbrechen"},
-}};
+constexpr Steuerelement kKoordZeilen[] = {
+  {.name = "KoordText", .art = A::Beschriftung, .links = 31, .oben = 21, .breite = 288, .hoehe = 22,
+   .verhalten = {.beschriftung = K::Titel}, .text = "Koordinaten des Punktes "},
+  {.name = "xF", .art = A::Textfeld, .links = 31, .oben = 55, .breite = 90, .hoehe = 35,
+   .verhalten = K::Zahl<&Editierfenster::xF>},
+  {.name = "yF", .art = A::Textfeld, .links = 130, .oben = 55, .breite = 90, .hoehe = 35,
+   .verhalten = K::Zahl<&Editierfenster::yF>},
+  {.name = "zF", .art = A::Textfeld, .links = 229, .oben = 55, .breite = 90, .hoehe = 35,
+   .verhalten = K::Zahl<&Editierfenster::zF>},
+  {.name = "AktualisierenB", .art = A::Knopf, .links = 31, .oben = 108, .breite = 189, .hoehe = 22,
+   .verhalten = {.aktion = K::Aktualisieren}, .text = "Alles Aktualisieren / Fertig"},
+  {.name = "AbbrechB", .art = A::Knopf, .links = 233, .oben = 107, .breite = 86, .hoehe = 22,
+   .verhalten = {.aktion = K::Abbrechen}, .text = "Abbrechen"},
+};
 
-const std::array<Steuerelement, 10> kGlFensterSteuerelemente{{
-  {"GlText", A::Beschriftung, 12, 7, 288, 22, {.beschriftung = G::Titel}, "Koordinatengleichung der Ebene "},
-  {"xF", A::Textfeld, 12, 41, 90, 35, G::Zahl<&Editierfenster::xF>},
-  {"yF", A::Textfeld, 143, 41, 90, 35, G::Zahl<&Editierfenster::yF>},
-  {"zF", A::Textfeld, 275, 41, 90, 35, G::Zahl<&Editierfenster::zF>},
-  {"AktualisierenB", A::Knopf, 12, 93, 353, 31, {.aktion = G::Aktualisieren}, "Alles Aktualisieren / Fertig"},
-  {"AbbrechB", A::Knopf, 420, 93, 86, 32, {.aktion = G::Abbrechen}, "Abbrechen"},
-  {"dF", A::Textfeld, 416, 41, 90, 35, G::Zahl<&Editierfenster::dF>},
-  {"StaticText1", A::Beschriftung, 102, 46, 37, 20, {}, "x +"},
-  {"StaticText2", A::Beschriftung, 239, 48, 37, 20, {}, "y +"},
-  {"StaticText3", A::Beschriftung, 367, 46, 46, 20, {}, "z ="},
-}};
+constexpr Steuerelement kGlZeilen[] = {
+  {.name = "GlText", .art = A::Beschriftung, .links = 12, .oben = 7, .breite = 288, .hoehe = 22,
+   .verhalten = {.beschriftung = G::Titel}, .text = "Koordinatengleichung der Ebene "},
+  {.name = "xF", .art = A::Textfeld, .links = 12, .oben = 41, .breite = 90, .hoehe = 35,
+   .verhalten = G::Zahl<&Editierfenster::xF>},
+  {.name = "yF", .art = A::Textfeld, .links = 143, .oben = 41, .breite = 90, .hoehe = 35,
+   .verhalten = G::Zahl<&Editierfenster::yF>},
+  {.name = "zF", .art = A::Textfeld, .links = 275, .oben = 41, .breite = 90, .hoehe = 35,
+   .verhalten = G::Zahl<&Editierfenster::zF>},
+  {.name = "AktualisierenB", .art = A::Knopf, .links = 12, .oben = 93, .breite = 353, .hoehe = 31,
+   .verhalten = {.aktion = G::Aktualisieren}, .text = "Alles Aktualisieren / Fertig"},
+  {.name = "AbbrechB", .art = A::Knopf, .links = 420, .oben = 93, .breite = 86, .hoehe = 32,
+   .verhalten = {.aktion = G::Abbrechen}, .text = "Abbrechen"},
+  {.name = "dF", .art = A::Textfeld, .links = 416, .oben = 41, .breite = 90, .hoehe = 35,
+   .verhalten = G::Zahl<&Editierfenster::dF>},
+  {.name = "StaticText1", .art = A::Beschriftung, .links = 102, .oben = 46, .breite = 37, .hoehe = 20, .text = "x +"},
+  {.name = "StaticText2", .art = A::Beschriftung, .links = 239, .oben = 48, .breite = 37, .hoehe = 20, .text = "y +"},
+  {.name = "StaticText3", .art = A::Beschriftung, .links = 367, .oben = 46, .breite = 46, .hoehe = 20, .text = "z ="},
+};
 // clang-format on
 
-const Fensterart kKoordFensterArt{
-    "Ändern von Koordinaten", 357, 145, kKoordFensterSteuerelemente, K::Sichtbar, K::Fokus,
-    nullptr, nullptr, nullptr, K::Schliessen};
-const Fensterart kGlFensterArt{
-    "Änderung der Ebenengleichung", 533, 145, kGlFensterSteuerelemente, G::Sichtbar, G::Fokus,
-    nullptr, nullptr, nullptr, G::Schliessen};
+}  // namespace
+
+const std::span<const Steuerelement> kKoordFensterSteuerelemente{kKoordZeilen};
+const std::span<const Steuerelement> kGlFensterSteuerelemente{kGlZeilen};
+
+const Fensterart kKoordFensterArt{.titel = "Ändern von Koordinaten",
+                                  .breite = 357,
+                                  .hoehe = 145,
+                                  .steuerelemente = kKoordZeilen,
+                                  .sichtbar = K::Sichtbar,
+                                  .fokus = K::Fokus,
+                                  .schliessen = K::Schliessen};
+const Fensterart kGlFensterArt{.titel = "Änderung der Ebenengleichung",
+                               .breite = 533,
+                               .hoehe = 145,
+                               .steuerelemente = kGlZeilen,
+                               .sichtbar = G::Sichtbar,
+                               .fokus = G::Fokus,
+                               .schliessen = G::Schliessen};
 
 }  // namespace quarnel

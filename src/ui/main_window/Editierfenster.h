@@ -7,7 +7,7 @@
 // again, so every object built on it follows; cancelling leaves the command
 // as it was. While a window is open, the main window's Return and
 // "Ausführen" wait.
-#include <array>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -61,8 +61,8 @@ private:
 };
 
 // The two windows and their controls.
-extern const std::array<Steuerelement, 6> kKoordFensterSteuerelemente;
-extern const std::array<Steuerelement, 10> kGlFensterSteuerelemente;
+extern const std::span<const Steuerelement> kKoordFensterSteuerelemente;
+extern const std::span<const Steuerelement> kGlFensterSteuerelemente;
 extern const Fensterart kKoordFensterArt;
 extern const Fensterart kGlFensterArt;
 

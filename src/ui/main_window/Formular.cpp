@@ -5,8 +5,6 @@
 // or a plane. A new command kind gets its row in kFormen here, its menu entry
 // in kMenueleiste (ui/menus/Menueleiste.cpp) and its sentence in Satzformen
 // (interpreter/Saetze.cpp).
-#include <array>
-
 #include "interpreter/BefehlT.h"
 #include "ui/main_window/HauptF.h"
 
@@ -14,57 +12,88 @@ namespace quarnel {
 
 namespace {
 
-// What one row of the form shows. A list is given by the name list that
-// fills it (nullptr: the list is hidden). A connector is shown with its text
-// or hidden; `leer` empties it and leaves it as it was shown.
-enum class Verbinder { Zeigen, Verbergen, Leer };
-using Namenliste = std::string NamenListen::*;
+// A connector between two operand lists: shown with its text, hidden, or
+// emptied and left as it was shown.
+struct Verbinder {
+  enum Art { Zeigen, Verbergen, Leer } art;
+  const char* text = "";
+};
+constexpr Verbinder Zeige(const char* text) { return {Verbinder::Zeigen, text}; }
+constexpr Verbinder kVerborgen{Verbinder::Verbergen};
+constexpr Verbinder kLeer{Verbinder::Leer};
 
+// What one row of the form shows. A list is given by the name list that
+// fills it (nullptr: the list is hidden).
+using Namenliste = std::string NamenListen::*;
 struct Formzeile {
   std::int32_t kennung;
-  const char* eingabeText;
-  Namenliste g1;
+  const char* text;  // the prompt
+  Namenliste g1 = nullptr;
   Verbinder durch2;
-  const char* durch2Text;
-  Namenliste g2;
+  Namenliste g2 = nullptr;
   Verbinder und;
-  const char* undText;
-  Namenliste g3;
+  Namenliste g3 = nullptr;
 };
 
-using V = Verbinder;
 using L = NamenListen;
 // "\xEF\xBB\xBF" is an invisible zero-width no-break space before "als" in
 // three of the prompts.
 // clang-format off
-constexpr std::array<Formzeile, 21> kFormen{{
-  {GGeradePP, "wird definiert \xEF\xBB\xBF" "als Gerade durch", &L::PNListe, V::Zeigen, "und", &L::PNListe, V::Verbergen, "", nullptr},
-  {GGeradePR, "wird definiert \xEF\xBB\xBF" "als Gerade durch", &L::PNListe, V::Zeigen, "mit Richtung", &L::gPNListe, V::Verbergen, "", nullptr},
-  {GEbenePPP, "wird definiert \xEF\xBB\xBF" "als Ebene durch", &L::PNListe, V::Zeigen, "und", &L::PNListe, V::Zeigen, "und", &L::PNListe},
-  {GEbenePN, "wird definiert als Ebene durch", &L::PNListe, V::Zeigen, "mit Normalenrichtung", &L::PNListe, V::Verbergen, "", nullptr},
-  {GEbenePRR, "wird definiert als Ebene durch", &L::PNListe, V::Zeigen, "mit Richtungen", &L::gPNListe, V::Zeigen, "und", &L::gPNListe},
-  {GErzeugeSchnitt, "wird definiert als Schnitt von", &L::mSoEckNListe, V::Zeigen, "mit", &L::oEckNliste, V::Verbergen, "", nullptr},
-  {GErzeugeLotfusspunktG, "wird definiert als Fußpunktquarnel aller Lote von", &L::mSoEckNListe, V::Zeigen, "auf", &L::oEckNliste, V::Verbergen, "", nullptr},
-  {GErzeugeSpiegelbild, "wird definiert als Spiegelbild von", &L::mSoEckNListe, V::Zeigen, "an", &L::oEckNliste, V::Verbergen, "", nullptr},
-  {GErzeugeOrthogonale, "wird definiert als Orthogonale von", &L::mSoEckNListe, V::Zeigen, "durch", &L::PNListe, V::Verbergen, "", nullptr},
-  {GErzeugeVerschieben, "wird definiert als Verschieberesultat von", &L::mSoEckNListe, V::Zeigen, "auf", &L::PNListe, V::Verbergen, "", nullptr},
-  {GErzeugeDrehen, "wird definiert als Drehungsresultat von", &L::mSoEckNListe, V::Zeigen, "mit Drehwinkel", nullptr, V::Zeigen, "um", &L::gNListe},
-  {QuarnelDreieck, "wird definiert als Dreieck mit den Ecken ", &L::PNListe, V::Zeigen, "und", &L::PNListe, V::Zeigen, "und", &L::PNListe},
-  {QuarnelTetraeder, "wird definiert als Tetraeder mit der Basis", &L::DNListe, V::Zeigen, "und Spitze", &L::PNListe, V::Verbergen, "", nullptr},
-  {GErzeugeMittelsenkrechte, "wird definiert als Mittelsenkrechte der Punkte", &L::PNListe, V::Zeigen, "und", &L::PNListe, V::Verbergen, "", nullptr},
-  {QuarnelHuelle, "wird definiert \xEF\xBB\xBF" "als Hülle von", &L::oEckNliste, V::Zeigen, "und", &L::oEckNliste, V::Zeigen, "und", &L::oEckNliste},
-  {GErzeugeKlonen, "wird definiert als Klon von", &L::mSoEckNListe, V::Verbergen, "", nullptr, V::Leer, "", nullptr},
-  {QuarnelSammlung, " ist eine Sammlung", nullptr, V::Leer, "", nullptr, V::Leer, "", nullptr},
-  {AusgabeZeige, "Zeige", &L::NListe, V::Leer, "", nullptr, V::Leer, "", nullptr},
-  {BerechneWinkel, "Berechne den Winkel zwischen", &L::oPNListe, V::Zeigen, "und", &L::oPNListe, V::Leer, "", nullptr},
-  {BerechneAbstand, "Berechne den Abstand von", &L::oEckNliste, V::Zeigen, "und", &L::oEckNliste, V::Leer, "", nullptr},
-  {AusgabeBeschreibe, "Beschreibe ausführlich", &L::EckNListe, V::Leer, "", nullptr, V::Leer, "", nullptr},
-}};
+constexpr Formzeile kFormen[] = {
+  {.kennung = GGeradePP, .text = "wird definiert \xEF\xBB\xBF" "als Gerade durch",
+   .g1 = &L::PNListe, .durch2 = Zeige("und"), .g2 = &L::PNListe, .und = kVerborgen},
+  {.kennung = GGeradePR, .text = "wird definiert \xEF\xBB\xBF" "als Gerade durch",
+   .g1 = &L::PNListe, .durch2 = Zeige("mit Richtung"), .g2 = &L::gPNListe, .und = kVerborgen},
+  {.kennung = GEbenePPP, .text = "wird definiert \xEF\xBB\xBF" "als Ebene durch",
+   .g1 = &L::PNListe, .durch2 = Zeige("und"), .g2 = &L::PNListe, .und = Zeige("und"), .g3 = &L::PNListe},
+  {.kennung = GEbenePN, .text = "wird definiert als Ebene durch",
+   .g1 = &L::PNListe, .durch2 = Zeige("mit Normalenrichtung"), .g2 = &L::PNListe, .und = kVerborgen},
+  {.kennung = GEbenePRR, .text = "wird definiert als Ebene durch",
+   .g1 = &L::PNListe, .durch2 = Zeige("mit Richtungen"), .g2 = &L::gPNListe, .und = Zeige("und"), .g3 = &L::gPNListe},
+  {.kennung = GErzeugeSchnitt, .text = "wird definiert als Schnitt von",
+   .g1 = &L::mSoEckNListe, .durch2 = Zeige("mit"), .g2 = &L::oEckNliste, .und = kVerborgen},
+  {.kennung = GErzeugeLotfusspunktG, .text = "wird definiert als Fußpunktquarnel aller Lote von",
+   .g1 = &L::mSoEckNListe, .durch2 = Zeige("auf"), .g2 = &L::oEckNliste, .und = kVerborgen},
+  {.kennung = GErzeugeSpiegelbild, .text = "wird definiert als Spiegelbild von",
+   .g1 = &L::mSoEckNListe, .durch2 = Zeige("an"), .g2 = &L::oEckNliste, .und = kVerborgen},
+  {.kennung = GErzeugeOrthogonale, .text = "wird definiert als Orthogonale von",
+   .g1 = &L::mSoEckNListe, .durch2 = Zeige("durch"), .g2 = &L::PNListe, .und = kVerborgen},
+  {.kennung = GErzeugeVerschieben, .text = "wird definiert als Verschieberesultat von",
+   .g1 = &L::mSoEckNListe, .durch2 = Zeige("auf"), .g2 = &L::PNListe, .und = kVerborgen},
+  {.kennung = GErzeugeDrehen, .text = "wird definiert als Drehungsresultat von",
+   .g1 = &L::mSoEckNListe, .durch2 = Zeige("mit Drehwinkel"), .und = Zeige("um"), .g3 = &L::gNListe},
+  {.kennung = QuarnelDreieck, .text = "wird definiert als Dreieck mit den Ecken ",
+   .g1 = &L::PNListe, .durch2 = Zeige("und"), .g2 = &L::PNListe, .und = Zeige("und"), .g3 = &L::PNListe},
+  {.kennung = QuarnelTetraeder, .text = "wird definiert als Tetraeder mit der Basis",
+   .g1 = &L::DNListe, .durch2 = Zeige("und Spitze"), .g2 = &L::PNListe, .und = kVerborgen},
+  {.kennung = GErzeugeMittelsenkrechte, .text = "wird definiert als Mittelsenkrechte der Punkte",
+   .g1 = &L::PNListe, .durch2 = Zeige("und"), .g2 = &L::PNListe, .und = kVerborgen},
+  {.kennung = QuarnelHuelle, .text = "wird definiert \xEF\xBB\xBF" "als Hülle von",
+   .g1 = &L::oEckNliste, .durch2 = Zeige("und"), .g2 = &L::oEckNliste, .und = Zeige("und"), .g3 = &L::oEckNliste},
+  {.kennung = GErzeugeKlonen, .text = "wird definiert als Klon von",
+   .g1 = &L::mSoEckNListe, .durch2 = kVerborgen, .und = kLeer},
+  {.kennung = QuarnelSammlung, .text = " ist eine Sammlung", .durch2 = kLeer, .und = kLeer},
+  {.kennung = AusgabeZeige, .text = "Zeige", .g1 = &L::NListe, .durch2 = kLeer, .und = kLeer},
+  {.kennung = BerechneWinkel, .text = "Berechne den Winkel zwischen",
+   .g1 = &L::oPNListe, .durch2 = Zeige("und"), .g2 = &L::oPNListe, .und = kLeer},
+  {.kennung = BerechneAbstand, .text = "Berechne den Abstand von",
+   .g1 = &L::oEckNliste, .durch2 = Zeige("und"), .g2 = &L::oEckNliste, .und = kLeer},
+  {.kennung = AusgabeBeschreibe, .text = "Beschreibe ausführlich",
+   .g1 = &L::EckNListe, .durch2 = kLeer, .und = kLeer},
+};
 // clang-format on
 
-void SetzeVerbinder(Beschriftung& b, Verbinder v, const char* text) {
-  switch (v) {
-    case Verbinder::Zeigen: b.text = text; b.sichtbar = true; break;
+// One row for each kind.
+static_assert([] {
+  for (std::size_t i = 0; i < std::size(kFormen); ++i)
+    for (std::size_t j = 0; j < i; ++j)
+      if (kFormen[i].kennung == kFormen[j].kennung) return false;
+  return true;
+}());
+
+void SetzeVerbinder(Beschriftung& b, Verbinder v) {
+  switch (v.art) {
+    case Verbinder::Zeigen: b.text = v.text; b.sichtbar = true; break;
     case Verbinder::Verbergen: b.sichtbar = false; break;
     case Verbinder::Leer: b.text.clear(); break;
   }
@@ -108,11 +137,11 @@ void HauptF::SetzeKennungAuf(std::int32_t k) {
 
   for (const Formzeile& z : kFormen) {
     if (z.kennung != k) continue;
-    f.EingabeText.text = z.eingabeText;
+    f.EingabeText.text = z.text;
     SetzeListe(f.G1ListB, listen, z.g1);
-    SetzeVerbinder(f.durch2T, z.durch2, z.durch2Text);
+    SetzeVerbinder(f.durch2T, z.durch2);
     SetzeListe(f.G2ListB, listen, z.g2);
-    SetzeVerbinder(f.undT, z.und, z.undText);
+    SetzeVerbinder(f.undT, z.und);
     SetzeListe(f.G3ListB, listen, z.g3);
   }
   if (k == GErzeugeDrehen) f.GradF.sichtbar = true;  // the angle stands in place of the second list

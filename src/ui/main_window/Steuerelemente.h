@@ -10,7 +10,6 @@
 // A new control is one row here (and its model and handlers in HauptF); a
 // new window is a table and a Fensterart, listed in kFenster
 // (ui/menus/Fenster.h).
-#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -103,11 +102,11 @@ inline constexpr int kInhaltBreite = 995;
 inline constexpr int kInhaltHoehe = 622;
 
 // The main window's controls, in creation order.
-extern const std::array<Steuerelement, 40> kHauptFSteuerelemente;
+extern const std::span<const Steuerelement> kHauptFSteuerelemente;
 extern const Fensterart kHauptFenster;
 
 // The entries of the decimals popup, by index: a heading, then 1 to 6 decimals.
-extern const std::array<std::string_view, 7> kDezimalenEintraege;
+extern const std::span<const std::string_view> kDezimalenEintraege;
 
 // The control of that name in the table, nullptr when there is none.
 const Steuerelement* FindeSteuerelement(std::span<const Steuerelement> tabelle, std::string_view name);

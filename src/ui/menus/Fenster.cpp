@@ -26,28 +26,51 @@ using Inform = Textfensterart<&HauptF::InformFenster>;
 std::string_view HilfeText(const HauptF&) { return Hilfetext(); }
 std::string_view InfoText(const HauptF&) { return Infotext(); }
 
-}  // namespace
-
 // clang-format off
-const std::array<Steuerelement, 2> kHilfeFensterSteuerelemente{{
-  {"InfoTxt", A::Textfeld, 4, 4, 498, 617, {.anzeige = HilfeText}, "", 0xFCFFD4, 0, false, true, true, true, true},
-  {"HilfeB", A::Knopf, 4, 625, 494, 27, {.aktion = Hilfe::Verbergen}, "Hilfe-Fenster schließen", 0xFFFFFF, 0, false,
-   false, false, true, false, true},
-}};
+constexpr Steuerelement kHilfeZeilen[] = {
+  {.name = "InfoTxt", .art = A::Textfeld, .links = 4, .oben = 4, .breite = 498, .hoehe = 617,
+   .verhalten = {.anzeige = HilfeText}, .hintergrund = 0xFCFFD4, .mehrzeilig = true, .nurLesen = true,
+   .rollleiste = true},
+  {.name = "HilfeB", .art = A::Knopf, .links = 4, .oben = 625, .breite = 494, .hoehe = 27,
+   .verhalten = {.aktion = Hilfe::Verbergen}, .text = "Hilfe-Fenster schließen", .ohneFokus = true},
+};
 
-const std::array<Steuerelement, 2> kInformFensterSteuerelemente{{
-  {"InfoF", A::Textfeld, 3, 0, 533, 397, {.anzeige = InfoText}, "", 0xFEFFC5, 0, false, true, true, true, true},
-  {"InfoB", A::Knopf, 3, 402, 530, 28, {.aktion = Inform::Verbergen}, "Info-Fenster schließen", 0xFFFFFF, 0, false,
-   false, false, true, false, true},
-}};
+constexpr Steuerelement kInformZeilen[] = {
+  {.name = "InfoF", .art = A::Textfeld, .links = 3, .oben = 0, .breite = 533, .hoehe = 397,
+   .verhalten = {.anzeige = InfoText}, .hintergrund = 0xFEFFC5, .mehrzeilig = true, .nurLesen = true,
+   .rollleiste = true},
+  {.name = "InfoB", .art = A::Knopf, .links = 3, .oben = 402, .breite = 530, .hoehe = 28,
+   .verhalten = {.aktion = Inform::Verbergen}, .text = "Info-Fenster schließen", .ohneFokus = true},
+};
 // clang-format on
 
-const Fensterart kHilfeFensterArt{"Hilfe", 502, 652, kHilfeFensterSteuerelemente, Hilfe::Sichtbar, nullptr, nullptr,
-                                  nullptr, nullptr, Hilfe::Schliessen, false, true, false};
-const Fensterart kInformFensterArt{"Info", 536, 430, kInformFensterSteuerelemente, Inform::Sichtbar, nullptr, nullptr,
-                                   nullptr, nullptr, Inform::Schliessen, true, true, true};
+}  // namespace
 
-const std::array<const Fensterart*, 5> kFenster{&kHauptFenster, &kKoordFensterArt, &kGlFensterArt, &kHilfeFensterArt,
-                                                &kInformFensterArt};
+const std::span<const Steuerelement> kHilfeFensterSteuerelemente{kHilfeZeilen};
+const std::span<const Steuerelement> kInformFensterSteuerelemente{kInformZeilen};
+
+const Fensterart kHilfeFensterArt{.titel = "Hilfe",
+                                  .breite = 502,
+                                  .hoehe = 652,
+                                  .steuerelemente = kHilfeZeilen,
+                                  .sichtbar = Hilfe::Sichtbar,
+                                  .schliessen = Hilfe::Schliessen,
+                                  .schliessbar = false,
+                                  .nurMinimieren = true};
+const Fensterart kInformFensterArt{.titel = "Info",
+                                   .breite = 536,
+                                   .hoehe = 430,
+                                   .steuerelemente = kInformZeilen,
+                                   .sichtbar = Inform::Sichtbar,
+                                   .schliessen = Inform::Schliessen,
+                                   .nurMinimieren = true,
+                                   .verwerfen = true};
+
+namespace {
+constexpr const Fensterart* kFensterListe[] = {&kHauptFenster, &kKoordFensterArt, &kGlFensterArt, &kHilfeFensterArt,
+                                               &kInformFensterArt};
+}  // namespace
+
+const std::span<const Fensterart* const> kFenster{kFensterListe};
 
 }  // namespace quarnel

@@ -3,7 +3,7 @@
 // windows, and the help and information windows with their fixed texts. The
 // Qt layer builds one view for each, from its table. A new window is a table
 // and a Fensterart, listed here.
-#include <array>
+#include <span>
 
 #include "ui/main_window/Steuerelemente.h"
 
@@ -11,14 +11,14 @@ namespace quarnel {
 
 // The help window ("Hilfe"): the user's guide and a button that hides it.
 // It has no close box; closed by the desktop all the same, it hides.
-extern const std::array<Steuerelement, 2> kHilfeFensterSteuerelemente;
+extern const std::span<const Steuerelement> kHilfeFensterSteuerelemente;
 extern const Fensterart kHilfeFensterArt;
 // The information window ("Info"): its close box discards it, and the next
 // showing builds it anew.
-extern const std::array<Steuerelement, 2> kInformFensterSteuerelemente;
+extern const std::span<const Steuerelement> kInformFensterSteuerelemente;
 extern const Fensterart kInformFensterArt;
 
 // The main window first.
-extern const std::array<const Fensterart*, 5> kFenster;
+extern const std::span<const Fensterart* const> kFenster;
 
 }  // namespace quarnel

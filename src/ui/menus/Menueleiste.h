@@ -2,8 +2,8 @@
 // The menu bar: seven menus with their entries, submenus and separators, the
 // keyboard shortcuts, and what choosing each entry does. The Qt layer builds
 // its menu bar from this table once; both choose entries by their names.
-#include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "interpreter/BefehlT.h"
@@ -15,18 +15,21 @@ class HauptF;
 enum class Eintragsart { Titel, Untermenue, Trenner, Befehl };
 
 struct MenueEintrag {
-  std::string_view eltern;   // the menu or submenu it is appended to; "" for a title on the bar
-  std::string_view name;     // unique
-  std::string_view text;     // "-" for a separator
-  std::string_view kuerzel;  // "Cmd+" and one key; "" for none
+  std::string_view eltern = {};   // the menu or submenu it is appended to; "" for a title on the bar
+  std::string_view name;          // unique
+  std::string_view text;          // "-" for a separator
+  std::string_view kuerzel = {};  // "Cmd+" and one key; "" for none
   Eintragsart art;
   // Above 0: choosing the entry only shows the input form of this kind.
   std::int32_t kennung = KeineKennung;
+  // What choosing an entry does that does more than show a form; nullptr
+  // for none.
+  void (*tun)(HauptF&) = nullptr;
 };
 
 // In creation order: every parent stands before its entries, and within each
 // parent the entries stand in the order they are shown.
-extern const std::array<MenueEintrag, 54> kMenueleiste;
+extern const std::span<const MenueEintrag> kMenueleiste;
 
 // The entry of that name, nullptr when there is none.
 const MenueEintrag* FindeMenueEintrag(std::string_view name);
