@@ -247,18 +247,25 @@ bool InEinerEbene(const VektorT& p1, const VektorT& p2, const VektorT& p3, const
   // over the longest side. Each face is given by its normal (twice its area
   // long) and the edge from one of its corners to the opposite corner.
   const VektorT b = e[1].Richtung(e[0]), c = e[2].Richtung(e[0]), d = e[3].Richtung(e[0]);
-  const std::array<std::array<VektorT, 2>, 4> flaechen{{
-      {b.kreuz(c), d},
-      {b.kreuz(d), c},
-      {c.kreuz(d), b},
-      {c.Richtung(b).kreuz(d.Richtung(b)), b.mal(-1.0)},
+  struct Flaeche {
+    VektorT normale, kante;
+    int ecken[3];
+  };
+  const std::array<Flaeche, 4> flaechen{{
+      {b.kreuz(c), d, {0, 1, 2}},
+      {b.kreuz(d), c, {0, 1, 3}},
+      {c.kreuz(d), b, {0, 2, 3}},
+      {c.Richtung(b).kreuz(d.Richtung(b)), b.mal(-1.0), {1, 2, 3}},
   }};
-  const auto groesste = std::max_element(flaechen.begin(), flaechen.end(), [](const auto& x, const auto& y) {
-    return x[0].SkalProd(x[0]) < y[0].SkalProd(y[0]);
+  const Flaeche& f = *std::max_element(flaechen.begin(), flaechen.end(), [](const Flaeche& x, const Flaeche& y) {
+    return x.normale.SkalProd(x.normale) < y.normale.SkalProd(y.normale);
   });
-  const VektorT& k = (*groesste)[0];
-  if (k == VektorT()) return true;  // all four on one line
-  const double hoehe = (*groesste)[1].SkalProd(Einheit(Verlaengert(k)));
+  // When the largest face has no plane of its own (its corners lie on a
+  // line), its normal is rounding noise and a height along it means
+  // nothing. Every other face is smaller, so the fourth corner lies no
+  // farther from the longest side than the third: the body is flat.
+  if (f.normale == VektorT() || AufEinerGeraden(e[f.ecken[0]], e[f.ecken[1]], e[f.ecken[2]])) return true;
+  const double hoehe = f.kante.SkalProd(Einheit(Verlaengert(f.normale)));
   return IstNull(hoehe * hoehe);
 }
 

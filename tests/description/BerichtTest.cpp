@@ -491,5 +491,49 @@ TEST(Tetraederbericht, FlachNachDerKleinstenHoehe) {
   EXPECT_TRUE(b.ui.Meldungen().empty());
 }
 
+
+TEST(Tetraederbericht, FlachAusKonstruktionenInJederReihenfolge) {
+  // Flat bodies whose corners come from constructions: a clone, the point
+  // where a line meets a plane, the foot of a perpendicular on a plane. In
+  // every order of the corners the report says that the body is flat, and
+  // it and each face's triangle report are made without a message (a report
+  // with a number that is not finite would be refused with one).
+  std::mt19937 zufall(2107);
+  std::uniform_real_distribution<double> z(-1.0, 1.0);
+  for (int i = 0; i < 60; ++i) {
+    SCOPED_TRACE(i);
+    BauT b;
+    const double m = std::pow(10.0, 2 + 2 * z(zufall));
+    auto zahl = [&] { return m * z(zufall); };
+    for (const char* n : {"P", "Q", "R", "S"}) b.P(n, zahl(), zahl(), zahl());
+    b.E("E", z(zufall), z(zufall), z(zufall), zahl());
+    b.Gerade("k", "P", "Q");
+    b.Schnitt("L", "k", "E");  // on the line through P and Q
+    b.Klon("U", "P");
+    b.Ebene("F", "P", "Q", "R");
+    b.Lot("X", "S", "F");  // in the plane through P, Q and R
+    if (!b.Gibt("L") || b.Q("L").Typ != Punkt || !b.Gibt("X")) continue;
+    for (std::array<std::string, 4> e : {std::array<std::string, 4>{"P", "Q", "L", "U"}, {"P", "Q", "L", "S"},
+                                         {"P", "L", "R", "X"}, {"U", "P", "R", "S"}}) {
+      std::sort(e.begin(), e.end());
+      do {
+        b.Dreieck("d", e[0], e[1], e[2]);
+        b.Tetraeder("t", "d", e[3]);
+        for (const char* f : {"d", "t"}) {
+          b.beschr.ausgabe.InfoLeeren();
+          bool ok = false;
+          BeschreibeEck(b.beschr, f, ok);
+          const std::string r = b.beschr.ausgabe.InfoFenster();
+          EXPECT_TRUE(ok) << e[0] << e[1] << e[2] << e[3] << " " << f;
+          if (*f == 't') {
+            EXPECT_NE(r.find(" Das Tetraeder ist ausgeartet"), std::string::npos) << Lesbar(r);
+          }
+        }
+      } while (std::next_permutation(e.begin(), e.end()));
+    }
+    EXPECT_TRUE(b.Meldungen().empty()) << b.Meldungen().front();
+  }
+}
+
 }  // namespace
 }  // namespace quarnel::test
