@@ -129,12 +129,19 @@ VektorT VektorT::Fusspunkt(const VektorT& a, const VektorT& b) const {
 }
 
 double VektorT::DreiecksFlaeche(const VektorT& p2, const VektorT& p3) const {
-  double a1 = dist(p3), a2 = dist(p2), a3 = p2.dist(p3);
-  double s = ((a1 + a2) + a3) / 2.0;
-  double r = ((s * (s - a1)) * (s - a2)) * (s - a3);
-  // Rounding can push the radicand of (nearly) collinear corners below zero.
-  if (!(r > 0.0)) return 0.0;
-  return std::sqrt(r);
+  // Half the cross product of the two sides at the corner opposite the
+  // longest side: their product is the smallest, and so is the rounding
+  // error against the area. Heron's formula from the three lengths loses
+  // the digits of a needle-shaped triangle in s − a.
+  const VektorT* e[3] = {this, &p2, &p3};
+  double laenge[3];  // the squared side opposite each corner
+  for (int k = 0; k < 3; ++k) {
+    const VektorT seite = e[(k + 1) % 3]->Richtung(*e[(k + 2) % 3]);
+    laenge[k] = seite.SkalProd(seite);
+  }
+  const int i = static_cast<int>(std::max_element(laenge, laenge + 3) - laenge);
+  const VektorT& a = *e[i];
+  return e[(i + 1) % 3]->Richtung(a).kreuz(e[(i + 2) % 3]->Richtung(a)).Norm() / 2.0;
 }
 
 bool VektorT::Hesseform(const VektorT& p2, const VektorT& p3, VektorT& n, double& d) const {

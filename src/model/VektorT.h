@@ -53,7 +53,7 @@ struct VektorT {
   // Foot of the perpendicular from self onto the line through a and b;
   // a itself when a and b coincide.
   VektorT Fusspunkt(const VektorT& a, const VektorT& b) const;
-  // Heron's area of the triangle self, p2, p3 (radicand clamped at 0).
+  // Area of the triangle self, p2, p3, from a cross product of two sides.
   double DreiecksFlaeche(const VektorT& p2, const VektorT& p3) const;
   // Hesse normal form of the plane through self, p2, p3: unit normal n and
   // constant d with n·X = d; false (n unnormalised, d untouched) when the

@@ -458,15 +458,15 @@ TEST(Koerpermasse, FlachUndFernVomUrsprung) {
 }
 
 TEST(Koerpermasse, HeronsRadikandUnterNull) {
-  // Three points on one line whose radicand comes out just below zero in
-  // doubles: the area is 0, not the root of a negative number.
+  // Three points on one line whose Heron radicand comes out just below zero
+  // in doubles: the area counts as zero, it is no root of a negative number.
   Berichte b;
   b.Dreieck({-2, 1.5, 0.5}, {1.8, -1.2, 1.3}, {2.75, -1.875, 1.5});
   const VektorT &A = b.beschr.objekte.HoleQuarnel("A")->v1, &B = b.beschr.objekte.HoleQuarnel("B")->v1,
                 &C = b.beschr.objekte.HoleQuarnel("C")->v1;
   const double a1 = A.dist(C), a2 = A.dist(B), a3 = B.dist(C), s = ((a1 + a2) + a3) / 2.0;
   ASSERT_LT(((s * (s - a1)) * (s - a2)) * (s - a3), 0.0);
-  EXPECT_EQ(Flaeche(b.beschr.objekte, *b.beschr.objekte.HoleQuarnel("d")), 0.0);
+  EXPECT_TRUE(IstNull(Flaeche(b.beschr.objekte, *b.beschr.objekte.HoleQuarnel("d"))));
 }
 
 TEST(Tetraederbericht, KleineGrundflaeche) {
