@@ -40,8 +40,11 @@ std::string z2s(double z, int dezimalen) {
     if (dezimalen > 6) dezimalen = 6;
     static constexpr double zehner[7] = {1, 10, 100, 1000, 10000, 100000, 1000000};
     const double p = zehner[dezimalen];
-    // A number too large to be scaled has no decimals to round anyway.
-    w = std::isfinite(p * z) ? Round(p * z) / p : z;
+    // From 2^52 on, p·z has no digits after the point: rounding cannot
+    // change the number, and scaling it there and back would only add
+    // rounding errors (1000000000001 would come back as 1000000000000.9999).
+    // Such a number, and one too large to be scaled, is written as it is.
+    w = std::fabs(z) * p >= 0x1p52 ? z : Round(p * z) / p;
   }
   return Str(w);
 }

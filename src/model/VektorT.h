@@ -12,7 +12,8 @@ bool IstNull(double x);
 // Greatest common divisor of the absolute values; ggT(0, 0) = 0.
 std::int32_t ggT(std::int32_t a, std::int32_t b);
 // Output text of a number, rounded to `dezimalen` decimals (1 to 6); a value
-// that counts as zero is written "0".
+// that counts as zero is written "0", one too large to have digits left at
+// that many decimals as it is (a whole number as itself).
 std::string z2s(double z, int dezimalen);
 
 struct VektorT {
