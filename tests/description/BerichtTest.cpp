@@ -513,9 +513,8 @@ TEST(Tetraederbericht, FlachAusKonstruktionenInJederReihenfolge) {
     b.Ebene("F", "P", "Q", "R");
     b.Lot("X", "S", "F");  // in the plane through P, Q and R
     if (!b.Gibt("L") || b.Q("L").Typ != Punkt || !b.Gibt("X")) continue;
-    for (std::array<std::string, 4> e : {std::array<std::string, 4>{"P", "Q", "L", "U"}, {"P", "Q", "L", "S"},
-                                         {"P", "L", "R", "X"}, {"U", "P", "R", "S"}}) {
-      std::sort(e.begin(), e.end());
+    for (std::array<std::string, 4> e : {std::array<std::string, 4>{"L", "P", "Q", "U"}, {"L", "P", "Q", "S"},
+                                         {"L", "P", "R", "X"}, {"P", "R", "S", "U"}}) {
       do {
         b.Dreieck("d", e[0], e[1], e[2]);
         b.Tetraeder("t", "d", e[3]);
@@ -525,9 +524,7 @@ TEST(Tetraederbericht, FlachAusKonstruktionenInJederReihenfolge) {
           BeschreibeEck(b.beschr, f, ok);
           const std::string r = b.beschr.ausgabe.InfoFenster();
           EXPECT_TRUE(ok) << e[0] << e[1] << e[2] << e[3] << " " << f;
-          if (*f == 't') {
-            EXPECT_NE(r.find(" Das Tetraeder ist ausgeartet"), std::string::npos) << Lesbar(r);
-          }
+          EXPECT_TRUE(*f == 'd' || r.find(" Das Tetraeder ist ausgeartet") != std::string::npos) << Lesbar(r);
         }
       } while (std::next_permutation(e.begin(), e.end()));
     }
