@@ -40,8 +40,11 @@ std::string z2s(double z, int dezimalen) {
     if (dezimalen > 6) dezimalen = 6;
     static constexpr double zehner[7] = {1, 10, 100, 1000, 10000, 100000, 1000000};
     const double p = zehner[dezimalen];
-    // A number too large to be scaled has no decimals to round anyway.
-    w = std::isfinite(p * z) ? Round(p * z) / p : z;
+    // From 2^52 on, p·z has no digits after the point: rounding cannot
+    // change the number, and scaling it there and back would only add
+    // rounding errors (1000000000001 would come back as 1000000000000.9999).
+    // Such a number, and one too large to be scaled, is written as it is.
+    w = std::fabs(z) * p >= 0x1p52 ? z : Round(p * z) / p;
   }
   return Str(w);
 }
@@ -129,12 +132,19 @@ VektorT VektorT::Fusspunkt(const VektorT& a, const VektorT& b) const {
 }
 
 double VektorT::DreiecksFlaeche(const VektorT& p2, const VektorT& p3) const {
-  double a1 = dist(p3), a2 = dist(p2), a3 = p2.dist(p3);
-  double s = ((a1 + a2) + a3) / 2.0;
-  double r = ((s * (s - a1)) * (s - a2)) * (s - a3);
-  // Rounding can push the radicand of (nearly) collinear corners below zero.
-  if (!(r > 0.0)) return 0.0;
-  return std::sqrt(r);
+  // Half the cross product of the two sides at the corner opposite the
+  // longest side: their product is the smallest, and so is the rounding
+  // error against the area. Heron's formula from the three lengths loses
+  // the digits of a needle-shaped triangle in s − a.
+  const VektorT* e[3] = {this, &p2, &p3};
+  double laenge[3];  // the squared side opposite each corner
+  for (int k = 0; k < 3; ++k) {
+    const VektorT seite = e[(k + 1) % 3]->Richtung(*e[(k + 2) % 3]);
+    laenge[k] = seite.SkalProd(seite);
+  }
+  const int i = static_cast<int>(std::max_element(laenge, laenge + 3) - laenge);
+  const VektorT& a = *e[i];
+  return e[(i + 1) % 3]->Richtung(a).kreuz(e[(i + 2) % 3]->Richtung(a)).Norm() / 2.0;
 }
 
 bool VektorT::Hesseform(const VektorT& p2, const VektorT& p3, VektorT& n, double& d) const {
@@ -247,18 +257,25 @@ bool InEinerEbene(const VektorT& p1, const VektorT& p2, const VektorT& p3, const
   // over the longest side. Each face is given by its normal (twice its area
   // long) and the edge from one of its corners to the opposite corner.
   const VektorT b = e[1].Richtung(e[0]), c = e[2].Richtung(e[0]), d = e[3].Richtung(e[0]);
-  const std::array<std::array<VektorT, 2>, 4> flaechen{{
-      {b.kreuz(c), d},
-      {b.kreuz(d), c},
-      {c.kreuz(d), b},
-      {c.Richtung(b).kreuz(d.Richtung(b)), b.mal(-1.0)},
+  struct Flaeche {
+    VektorT normale, kante;
+    int ecken[3];
+  };
+  const std::array<Flaeche, 4> flaechen{{
+      {b.kreuz(c), d, {0, 1, 2}},
+      {b.kreuz(d), c, {0, 1, 3}},
+      {c.kreuz(d), b, {0, 2, 3}},
+      {c.Richtung(b).kreuz(d.Richtung(b)), b.mal(-1.0), {1, 2, 3}},
   }};
-  const auto groesste = std::max_element(flaechen.begin(), flaechen.end(), [](const auto& x, const auto& y) {
-    return x[0].SkalProd(x[0]) < y[0].SkalProd(y[0]);
+  const Flaeche& f = *std::max_element(flaechen.begin(), flaechen.end(), [](const Flaeche& x, const Flaeche& y) {
+    return x.normale.SkalProd(x.normale) < y.normale.SkalProd(y.normale);
   });
-  const VektorT& k = (*groesste)[0];
-  if (k == VektorT()) return true;  // all four on one line
-  const double hoehe = (*groesste)[1].SkalProd(Einheit(Verlaengert(k)));
+  // When the largest face has no plane of its own (its corners lie on a
+  // line), its normal is rounding noise and a height along it means
+  // nothing. Every other face is smaller, so the fourth corner lies no
+  // farther from the longest side than the third: the body is flat.
+  if (f.normale == VektorT() || AufEinerGeraden(e[f.ecken[0]], e[f.ecken[1]], e[f.ecken[2]])) return true;
+  const double hoehe = f.kante.SkalProd(Einheit(Verlaengert(f.normale)));
   return IstNull(hoehe * hoehe);
 }
 

@@ -12,7 +12,8 @@ bool IstNull(double x);
 // Greatest common divisor of the absolute values; ggT(0, 0) = 0.
 std::int32_t ggT(std::int32_t a, std::int32_t b);
 // Output text of a number, rounded to `dezimalen` decimals (1 to 6); a value
-// that counts as zero is written "0".
+// that counts as zero is written "0", one too large to have digits left at
+// that many decimals as it is (a whole number as itself).
 std::string z2s(double z, int dezimalen);
 
 struct VektorT {
@@ -53,7 +54,7 @@ struct VektorT {
   // Foot of the perpendicular from self onto the line through a and b;
   // a itself when a and b coincide.
   VektorT Fusspunkt(const VektorT& a, const VektorT& b) const;
-  // Heron's area of the triangle self, p2, p3 (radicand clamped at 0).
+  // Area of the triangle self, p2, p3, from a cross product of two sides.
   double DreiecksFlaeche(const VektorT& p2, const VektorT& p3) const;
   // Hesse normal form of the plane through self, p2, p3: unit normal n and
   // constant d with n·X = d; false (n unnormalised, d untouched) when the
@@ -91,8 +92,9 @@ bool InEbene(const VektorT& p, const VektorT& q, const VektorT& n);
 bool AufEinerGeraden(const VektorT& a, const VektorT& b, const VektorT& c);
 // The points a, b, c, d lie in one plane: the corner opposite the largest
 // face lies in the plane of that face, within the bound of a point on a
-// line (its squared height counts as zero). The same answer in every order
-// of the four points.
+// line (its squared height counts as zero), or the largest face itself lies
+// on a line (AufEinerGeraden). The same answer in every order of the four
+// points.
 bool InEinerEbene(const VektorT& a, const VektorT& b, const VektorT& c, const VektorT& d);
 // v at length 1, or v itself when it counts as null. Exactly the negated
 // vector for −v.

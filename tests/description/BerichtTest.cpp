@@ -458,15 +458,15 @@ TEST(Koerpermasse, FlachUndFernVomUrsprung) {
 }
 
 TEST(Koerpermasse, HeronsRadikandUnterNull) {
-  // Three points on one line whose radicand comes out just below zero in
-  // doubles: the area is 0, not the root of a negative number.
+  // Three points on one line whose Heron radicand comes out just below zero
+  // in doubles: the area counts as zero, it is no root of a negative number.
   Berichte b;
   b.Dreieck({-2, 1.5, 0.5}, {1.8, -1.2, 1.3}, {2.75, -1.875, 1.5});
   const VektorT &A = b.beschr.objekte.HoleQuarnel("A")->v1, &B = b.beschr.objekte.HoleQuarnel("B")->v1,
                 &C = b.beschr.objekte.HoleQuarnel("C")->v1;
   const double a1 = A.dist(C), a2 = A.dist(B), a3 = B.dist(C), s = ((a1 + a2) + a3) / 2.0;
   ASSERT_LT(((s * (s - a1)) * (s - a2)) * (s - a3), 0.0);
-  EXPECT_EQ(Flaeche(b.beschr.objekte, *b.beschr.objekte.HoleQuarnel("d")), 0.0);
+  EXPECT_TRUE(IstNull(Flaeche(b.beschr.objekte, *b.beschr.objekte.HoleQuarnel("d"))));
 }
 
 TEST(Tetraederbericht, KleineGrundflaeche) {
@@ -489,6 +489,47 @@ TEST(Tetraederbericht, FlachNachDerKleinstenHoehe) {
   const std::string r = b.Bericht("t");
   EXPECT_EQ(r.substr(r.rfind(CR)), "\r Das Tetraeder ist ausgeartet") << Lesbar(r);
   EXPECT_TRUE(b.ui.Meldungen().empty());
+}
+
+
+TEST(Tetraederbericht, FlachAusKonstruktionenInJederReihenfolge) {
+  // Flat bodies whose corners come from constructions: a clone, the point
+  // where a line meets a plane, the foot of a perpendicular on a plane. In
+  // every order of the corners the report says that the body is flat, and
+  // it and each face's triangle report are made without a message (a report
+  // with a number that is not finite would be refused with one).
+  std::mt19937 zufall(2107);
+  std::uniform_real_distribution<double> z(-1.0, 1.0);
+  for (int i = 0; i < 60; ++i) {
+    SCOPED_TRACE(i);
+    BauT b;
+    const double m = std::pow(10.0, 2 + 2 * z(zufall));
+    auto zahl = [&] { return m * z(zufall); };
+    for (const char* n : {"P", "Q", "R", "S"}) b.P(n, zahl(), zahl(), zahl());
+    b.E("E", z(zufall), z(zufall), z(zufall), zahl());
+    b.Gerade("k", "P", "Q");
+    b.Schnitt("L", "k", "E");  // on the line through P and Q
+    b.Klon("U", "P");
+    b.Ebene("F", "P", "Q", "R");
+    b.Lot("X", "S", "F");  // in the plane through P, Q and R
+    if (!b.Gibt("L") || b.Q("L").Typ != Punkt || !b.Gibt("X")) continue;
+    for (std::array<std::string, 4> e : {std::array<std::string, 4>{"L", "P", "Q", "U"}, {"L", "P", "Q", "S"},
+                                         {"L", "P", "R", "X"}, {"P", "R", "S", "U"}}) {
+      do {
+        b.Dreieck("d", e[0], e[1], e[2]);
+        b.Tetraeder("t", "d", e[3]);
+        for (const char* f : {"d", "t"}) {
+          b.beschr.ausgabe.InfoLeeren();
+          bool ok = false;
+          BeschreibeEck(b.beschr, f, ok);
+          const std::string r = b.beschr.ausgabe.InfoFenster();
+          EXPECT_TRUE(ok) << e[0] << e[1] << e[2] << e[3] << " " << f;
+          EXPECT_TRUE(*f == 'd' || r.find(" Das Tetraeder ist ausgeartet") != std::string::npos) << Lesbar(r);
+        }
+      } while (std::next_permutation(e.begin(), e.end()));
+    }
+    EXPECT_TRUE(b.Meldungen().empty()) << b.Meldungen().front();
+  }
 }
 
 }  // namespace

@@ -47,8 +47,9 @@ TEST(ReplayE2E, ShortAxesTwiceTurnedPlanesAndAntiparallelAngles) {
 // Images parallel to the original after a half turn (once, or by -90 and
 // 270 degrees) or a mirror image, the hull of a line and a point 0.085 from
 // it 1.3e5 along it in four orders, a tetrahedron at 1e12 and a flat one of
-// size 1e6, and report lines that name a point, a line, a collection and
-// nothing.
+// size 1e6, one whose corners lie on a line (an intersection and a clone),
+// needle-shaped faces, whole numbers beyond 1e12, and report lines that name
+// a point, a line, a collection and nothing.
 TEST(ReplayE2E, ParallelImagesFarCornersAndFlatSolidsGiveTheExactAnswers) {
   Sitzung s;
   ASSERT_TRUE(LadeText(s.h, Ordner::Lies(std::string(QUARNEL_TEST_DATA) + "/protokolle/parallel_fern_flach.txt")));
@@ -61,7 +62,10 @@ TEST(ReplayE2E, ParallelImagesFarCornersAndFlatSolidsGiveTheExactAnswers) {
         "Der Abstand von k2 und k beträgt 2", "Der Abstand von E und Z beträgt 3.794733", "H ist der Raum",
         "H1" + ebene, "H2" + ebene, "H3" + ebene, "H4" + ebene,
         "Mittelpunkt und Radius der Umkugel sind M= (1000000000000.5|1000000000000.5|1000000000000.5),    r = 0.866025",
-        "Mittelpunkt und Radius der Inkugel sind M= (200000.000525|200000.000525|15),    r = 15"})
+        "Mittelpunkt und Radius der Inkugel sind M= (200000.000525|200000.000525|15),    r = 15",
+        "L(Q5|O) = 11.57556,   L(Q5|L5) = 11.753932,   L(Q5|U5) = 0\r Das Tetraeder ist ausgeartet",
+        "Der Inhalt der Oberfläche  beträgt 20000005000.00625", "Der Inhalt der Oberfläche  beträgt 2000000.500001",
+        "G ist der Punkt mit dem Koordinatentripel (1000000000001 | 100000000001 | 0)"})
     EXPECT_NE(text.find(CR + zeile + CR), std::string::npos) << zeile;
   std::vector<std::string> meldungen;
   for (const char* n : {"A", "k", "N", "nix"}) meldungen.push_back(std::string(n) + " ist weder ein Dreieck noch ein Tetraeder");
