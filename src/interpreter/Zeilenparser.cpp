@@ -1,5 +1,6 @@
 #include "interpreter/Zeilenparser.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "interpreter/BefehlT.h"
@@ -45,9 +46,9 @@ bool BisBlank(std::string_view s, std::string& wort) {
 // minus sign before it counts as "-", as in the form. "-0" is read as 0,
 // which is how the point and equation texts write it again.
 double Zahl(std::string_view t) {
-  std::string s = LTrim(t);
-  if (s.starts_with(kMinuszeichen)) s.replace(0, kMinuszeichen.size(), "-");
-  return Val(s) + 0.0;
+  t.remove_prefix(std::min(t.find_first_not_of(' '), t.size()));
+  if (!t.starts_with(kMinuszeichen)) return Val(t) + 0.0;
+  return Val("-" + std::string(t.substr(kMinuszeichen.size()))) + 0.0;
 }
 
 }  // namespace
