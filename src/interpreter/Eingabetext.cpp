@@ -22,9 +22,6 @@ double Zahl(std::string_view t) {
 // is ignored, and so is one so small that the quotient would overflow: the
 // term is then its numerator.
 double Term(std::string_view s) {
-  // The minus sign of typeset text (U+2212), as copied from a document or a
-  // web page, is a minus like the hyphen.
-  constexpr std::string_view kMinuszeichen = "\xE2\x88\x92";
   std::string t;
   for (std::size_t i = 0; i < s.size(); ++i) {
     char c = s[i];

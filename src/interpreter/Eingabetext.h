@@ -5,6 +5,10 @@
 
 namespace quarnel {
 
+// The minus sign of typeset text (U+2212), as a number copied from a document
+// or a web page carries it: a minus like the hyphen, in the form and in files.
+inline constexpr std::string_view kMinuszeichen = "\xE2\x88\x92";
+
 // The number a typed text stands for. A decimal comma counts as a point and
 // the typeset minus sign (U+2212) as "-";
 // "a/b" is a fraction; terms joined by "+" are added, so a mixed number is

@@ -4,6 +4,7 @@
 
 #include "interpreter/BefehlT.h"
 #include "interpreter/Saetze.h"
+#include "interpreter/Schluessel.h"
 #include "interpreter/Zeilenparser.h"
 #include "platform/Text.h"
 
@@ -70,6 +71,26 @@ std::string SatzDerZeile(std::string_view zeile) {
   return LTrim(zeile.substr(q + 1));
 }
 
+namespace {
+
+// A sentence this program wrote is known by its whole wording, so that names
+// and notes holding the keyword of another kind (a point Klon1, a note
+// "nicht verwendet") load as what they are. A sentence typed or edited by
+// hand may have other blanks: it is read as the keywords and the field rules
+// read any line, its kind the highest whose keyword occurs in it, its name up
+// to the first blank, each operand after a colon, blanks before it skipped,
+// up to the next blank. What is read that way is taken only when it is a
+// command this program writes, one whose own sentence is known as that kind
+// again, so that saving writes the sentence of what was loaded.
+bool LiesSatz(BefehlT& b, std::string_view satz) {
+  const std::int32_t k = ErkenneKennung(satz);
+  if (k != KeineKennung) return Zeile2Befehl(b, satz, k);
+  const std::int32_t s = KennungNachSchluessel(satz, KeineKennung);
+  return s != KeineKennung && Zeile2Befehl(b, satz, s) && ErkenneKennung(BText(b)) == s;
+}
+
+}  // namespace
+
 Einlesebericht Befehlslisteeinlesen(Befehlsliste& liste, std::string_view text) {
   Einlesebericht bericht;
   std::size_t n = 0;
@@ -78,9 +99,8 @@ Einlesebericht Befehlslisteeinlesen(Befehlsliste& liste, std::string_view text) 
     std::string satz = SatzDerZeile(zeile);
     // Every sentence ends in one blank; an editor may have cut it off.
     if (satz.empty() || satz.back() != ' ') satz += ' ';
-    const std::int32_t k = ErkenneKennung(satz);
     BefehlT b;
-    if (k == KeineKennung || !Zeile2Befehl(b, satz, k)) {
+    if (!LiesSatz(b, satz)) {
       bericht.verworfen.push_back(n);
       return;
     }

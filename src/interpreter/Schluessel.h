@@ -11,8 +11,8 @@ std::string_view BefehlsSchluessel(std::int32_t k);
 
 // The kind whose keyword occurs in the text, the highest index winning;
 // `bisher` when no keyword occurs. A coarse test: names and notes are
-// searched too, so the protocol reader recognises sentences by their whole
-// wording instead (ErkenneKennung, Saetze.h).
+// searched too, so the protocol reader asks it only for a line that is no
+// sentence word for word (ErkenneKennung, Saetze.h).
 std::int32_t KennungNachSchluessel(std::string_view text, std::int32_t bisher);
 
 }  // namespace quarnel

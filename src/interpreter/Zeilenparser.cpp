@@ -1,5 +1,6 @@
 #include "interpreter/Zeilenparser.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "interpreter/BefehlT.h"
@@ -39,6 +40,15 @@ bool BisBlank(std::string_view s, std::string& wort) {
   if (p == std::string_view::npos || p == 0) return false;
   wort = std::string(s.substr(0, p));
   return true;
+}
+
+// A number of a point or equation text, read as written by Str; a typeset
+// minus sign before it counts as "-", as in the form. "-0" is read as 0,
+// which is how the point and equation texts write it again.
+double Zahl(std::string_view t) {
+  t.remove_prefix(std::min(t.find_first_not_of(' '), t.size()));
+  if (!t.starts_with(kMinuszeichen)) return Val(t) + 0.0;
+  return Val("-" + std::string(t.substr(kMinuszeichen.size()))) + 0.0;
 }
 
 }  // namespace
@@ -144,8 +154,7 @@ void Zeile2Vektor(std::string_view s, VektorT& v, bool& ok) {
   if (d == std::string_view::npos || d == 0) return;
   const std::string_view z = s.substr(0, d);
   // A number too large for a double ("1e999", 400 digits) is no coordinate.
-  // "-0" is read as 0, which is how the coordinate text writes it again.
-  const double vx = Val(x) + 0.0, vy = Val(y) + 0.0, vz = Val(z) + 0.0;
+  const double vx = Zahl(x), vy = Zahl(y), vz = Zahl(z);
   if (!std::isfinite(vx) || !std::isfinite(vy) || !std::isfinite(vz)) return;
   ok = true;
   v.Vektor(vx, vy, vz);
@@ -156,10 +165,9 @@ void Gleichung2GleichungsFeld(std::string_view s, std::array<double, 5>& A, bool
     const std::size_t p = t.find('+');
     return p == std::string_view::npos ? t : t.substr(p + 1);
   };
-  // Each coefficient must be a finite number ("1e999" or 400 digits are not);
-  // "-0" is read as 0, which is how the equation text writes it again.
+  // Each coefficient must be a finite number ("1e999" or 400 digits are not).
   const auto lies = [&ok](std::string_view t, double& a) {
-    const double w = Val(t) + 0.0;
+    const double w = Zahl(t);
     ok = std::isfinite(w);
     if (ok) a = w;
   };

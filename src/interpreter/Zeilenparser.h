@@ -28,8 +28,10 @@ struct BefehlT;
 bool Zeile2Befehl(BefehlT& b, std::string_view s, std::int32_t kennung);
 
 // Reads "(x|y|z)" (blanks around the numbers allowed, text before "(" and
-// after ")" ignored) into v. ok false and v unchanged when a delimiter is
-// missing, a number text is empty or a number is too large for a double.
+// after ")" ignored) into v. Here and in the equation text a number may
+// begin with the typeset minus sign (U+2212) in place of "-". ok false and v
+// unchanged when a delimiter is missing, a number text is empty or a number
+// is too large for a double.
 void Zeile2Vektor(std::string_view s, VektorT& v, bool& ok);
 
 // Reads "a x + b y + c z = d" into A[1..4]. ok false when "x", "y" or "z" is

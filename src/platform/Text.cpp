@@ -1,7 +1,5 @@
 #include "platform/Text.h"
 
-#include "platform/Datei.h"
-
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -208,13 +206,6 @@ std::string Left(std::string_view s, std::int64_t count) {
   return Mid(s, 1, count);
 }
 
-std::string Right(std::string_view s, std::int64_t count) {
-  if (count <= 0) return {};
-  const auto n = static_cast<std::int64_t>(Len(s));
-  if (count >= n) return std::string(s);
-  return Mid(s, n - count + 1);
-}
-
 std::int64_t InStr(std::string_view s, std::string_view what, std::int64_t start) {
   if (what.empty()) return 0;
   if (start < 1) start = 1;
@@ -246,88 +237,12 @@ std::string LTrim(std::string_view s) {
   return std::string(s.substr(i));
 }
 
-std::string Trim(std::string_view s) {
-  std::size_t a = 0, e = s.size();
-  while (a < e && IstBlank(s[a])) ++a;
-  while (e > a && IstBlank(s[e - 1])) --e;
-  return std::string(s.substr(a, e - a));
-}
-
 std::int64_t CountFields(std::string_view s, std::string_view sep) {
   if (s.empty()) return 0;
   if (sep.empty()) return 1;
   std::int64_t n = 1;
   for (std::size_t i = s.find(sep); i != std::string_view::npos; i = s.find(sep, i + sep.size())) ++n;
   return n;
-}
-
-std::string NthField(std::string_view s, std::string_view sep, std::int64_t n) {
-  if (n < 1 || s.empty()) return {};
-  if (sep.empty()) return n == 1 ? std::string(s) : std::string();
-  std::size_t a = 0;
-  for (std::int64_t k = 1; k < n; ++k) {
-    const std::size_t f = s.find(sep, a);
-    if (f == std::string_view::npos) return {};
-    a = f + sep.size();
-  }
-  const std::size_t e = s.find(sep, a);
-  return std::string(s.substr(a, e == std::string_view::npos ? std::string_view::npos : e - a));
-}
-
-std::string Chr(std::uint32_t code) {
-  std::string r;
-  if (code < 0x80) {
-    r += static_cast<char>(code);
-  } else if (code < 0x800) {
-    r += static_cast<char>(0xC0 | (code >> 6));
-    r += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    if (code >= 0xD800 && code <= 0xDFFF) return {};  // surrogates are no characters
-    r += static_cast<char>(0xE0 | (code >> 12));
-    r += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    r += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code <= 0x10FFFF) {
-    r += static_cast<char>(0xF0 | (code >> 18));
-    r += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    r += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    r += static_cast<char>(0x80 | (code & 0x3F));
-  }
-  return r;
-}
-
-std::uint32_t Asc(std::string_view s) {
-  if (s.empty()) return 0;
-  const std::size_t n = ZeichenLaenge(s, 0);
-  const auto b = [&](std::size_t k) { return static_cast<std::uint32_t>(static_cast<unsigned char>(s[k])); };
-  switch (n) {
-    case 2: return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
-    case 3: return ((b(0) & 0x0F) << 12) | ((b(1) & 0x3F) << 6) | (b(2) & 0x3F);
-    case 4: return ((b(0) & 0x07) << 18) | ((b(1) & 0x3F) << 12) | ((b(2) & 0x3F) << 6) | (b(3) & 0x3F);
-    default: return b(0);  // ASCII, or a stray byte taken by its value
-  }
-}
-
-std::string ReplaceAll(std::string s, std::string_view from, std::string_view to) {
-  if (from.empty()) return s;
-  std::string r;
-  std::size_t a = 0;
-  for (std::size_t f = s.find(from); f != std::string::npos; f = s.find(from, a)) {
-    r.append(s, a, f - a);
-    r += to;
-    a = f + from.size();
-  }
-  r.append(s, a, std::string::npos);
-  return r;
-}
-
-bool LiesTextdatei(const std::string& pfad, std::string& inhalt) {
-  std::string grund;
-  return LiesDatei(pfad, inhalt, grund) == Lesestand::Gelesen;
-}
-
-bool SchreibeTextdatei(const std::string& pfad, const std::string& inhalt) {
-  std::string grund;
-  return SchreibeDatei(pfad, inhalt, grund);
 }
 
 }  // namespace quarnel

@@ -33,28 +33,12 @@ std::size_t Len(std::string_view s);
 // (all that remain when count is omitted). Out-of-range positions give "".
 std::string Mid(std::string_view s, std::int64_t start, std::int64_t count = -1);
 std::string Left(std::string_view s, std::int64_t count);
-std::string Right(std::string_view s, std::int64_t count);
 // Character position (1-based) of the first occurrence of what at or after
 // position start; 0 when absent.
 std::int64_t InStr(std::string_view s, std::string_view what, std::int64_t start = 1);
-// Blanks removed from the left / both ends.
+// Blanks removed from the left.
 std::string LTrim(std::string_view s);
-std::string Trim(std::string_view s);
-// Fields separated by sep: the count (0 for an empty text) and field n (1-based;
-// "" when n is out of range).
+// Fields separated by sep: the count (0 for an empty text).
 std::int64_t CountFields(std::string_view s, std::string_view sep);
-std::string NthField(std::string_view s, std::string_view sep, std::int64_t n);
-// Character of a code point, code point of the first character (0 for "").
-std::string Chr(std::uint32_t code);
-std::uint32_t Asc(std::string_view s);
-std::string ReplaceAll(std::string s, std::string_view from, std::string_view to);
-
-// Whole regular file as text; false when it cannot be read (LiesDatei in
-// platform/Datei.h tells why).
-bool LiesTextdatei(const std::string& pfad, std::string& inhalt);
-// Replaces the file by the text exactly as given (the caller adds any line
-// end), so that a failure leaves the old file as it was; false on any error
-// (SchreibeDatei in platform/Datei.h tells why).
-bool SchreibeTextdatei(const std::string& pfad, const std::string& inhalt);
 
 }  // namespace quarnel

@@ -428,9 +428,11 @@ TEST(Protokolldatei, DamagedFilesLoadWhatFitsAndSkipTheRest) {
       {e + "1x + 0y + 0z = " + vierhundert + " ", 0, 1},
       {e + "1x + 0y = 1 ", 0, 1},
       {g + "A und: ", 0, 1},
-      {g + "A und: B C ", 0, 1},
+      // No sentence word for word, but the field rules read one: each
+      // operand up to its blank.
+      {g + "A und: B C ", 1, 0},
       {g + "S|P und: B ", 1, 0},
-      {"<1>    Bestimme den Abstand, den: A von:  hat ", 0, 1},
+      {"<1>    Bestimme den Abstand, den: A von:  hat ", 1, 0},
       {"<1>    Zeige die wesentlichen Daten von: ", 0, 1},
       {"<1>    Hinweis:  ", 0, 1},
       {"<1>    Hinweis: a", 1, 0},

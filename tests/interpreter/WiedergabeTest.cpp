@@ -1,11 +1,13 @@
 // Loading protocol files, executing the command list again, the restart and
 // the editing of the command list.
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "interpreter/Bearbeitung.h"
+#include "interpreter/Protokolldatei.h"
 #include "support/Sitzung.h"
 #include "interpreter/Wiedergabe.h"
 
@@ -47,6 +49,39 @@ TEST(Wiedergabe, ExampleFileOfPointsLineAndPlane) {
   EXPECT_EQ(s.h.befehle.Protokoll() + "\n", Beispiel("beispiel1_punkte.txt"));
   EXPECT_TRUE(s.Meldungen().empty());
   EXPECT_EQ(s.ui.Beeps(), 0);
+}
+
+// Every example file is a file this program writes: loaded and saved again,
+// it comes back byte for byte.
+TEST(Wiedergabe, ExampleFilesSaveBackAsTheyWere) {
+  Ordner o;
+  for (const auto& e : std::filesystem::directory_iterator(std::string(QUARNEL_TEST_DATA) + "/protokolle")) {
+    Sitzung s;
+    const std::string datei = Ordner::Lies(e.path().string());
+    ASSERT_TRUE(Lade(s, o, datei)) << e.path();
+    EXPECT_EQ(s.ui.Beeps(), 0) << e.path();
+    EXPECT_EQ(Dateiinhalt(s.h.befehle), datei) << e.path();
+  }
+}
+
+// A file typed by hand: other blanks than the program writes, the typeset
+// minus sign, line feeds. Every line that names a command loads as the
+// command the program writes; the last line lacks an operand and beeps.
+TEST(Wiedergabe, HandWrittenFileLoadsAsTheProgramWouldWriteIt) {
+  Sitzung s;
+  Ordner o;
+  ASSERT_TRUE(Lade(s, o, Ordner::Lies(std::string(QUARNEL_TEST_DATA) + "/handgeschrieben.txt")));
+  EXPECT_EQ(s.ui.Beeps(), 1);
+  EXPECT_TRUE(s.Meldungen().empty());
+  ASSERT_EQ(Dateiinhalt(s.h.befehle),
+            Sitzung::Datei({"A ist der Punkt mit dem Koordinatentripel: (1|0|0)",
+                            "B ist der Punkt mit dem Koordinatentripel: (-1|-2.5|3)",
+                            "E ist die Ebene mit der Gleichung: 0x + 0y + 1z = -1",
+                            "g wird definiert als Gerade durch die Punkte: A und: B",
+                            "s wird definiert als Ergebnis der Spiegelung von:  A an: E",
+                            "Zeige die wesentlichen Daten von: s"}));
+  EXPECT_EQ(s.Q("B")->v1, VektorT(-1, -2.5, 3));
+  EXPECT_EQ(s.Q("s")->v1, VektorT(1, 0, -2));  // A mirrored in z = -1
 }
 
 TEST(Wiedergabe, ExampleFilesOfSolidsAndCollections) {

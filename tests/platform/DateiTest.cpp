@@ -99,5 +99,33 @@ TEST_F(DateiTest, ReadKeepsToTheBoundAndNeverOpensADevice) {
   EXPECT_EQ(inhalt, "bleibt");
 }
 
+// A text goes to the file and comes back byte for byte, whatever bytes it
+// holds; what cannot be read leaves the caller's text alone.
+TEST_F(DateiTest, WriteAndReadBackBinarySafe) {
+  std::string grund;
+  const auto lies = [&](const std::string& pfad, std::string& inhalt) {
+    return LiesDatei(pfad, inhalt, grund) == Lesestand::Gelesen;
+  };
+  std::string inhalt = "<1>    P ist der Punkt \r";
+  inhalt += std::string("\0\xFF\r\n", 4) + "Größe";
+  ASSERT_TRUE(SchreibeDatei(P("daten.txt"), inhalt, grund));
+  std::string gelesen = "alt";
+  ASSERT_TRUE(lies(P("daten.txt"), gelesen));
+  EXPECT_EQ(gelesen, inhalt);
+  ASSERT_TRUE(SchreibeDatei(P("daten.txt"), "", grund));
+  ASSERT_TRUE(lies(P("daten.txt"), gelesen));
+  EXPECT_EQ(gelesen, "");
+
+  gelesen = "bleibt";
+  EXPECT_FALSE(lies(P("fehlt.txt"), gelesen));
+  EXPECT_FALSE(lies(dir.string(), gelesen));  // a directory
+  EXPECT_EQ(gelesen, "bleibt");
+  EXPECT_FALSE(SchreibeDatei(P("fehlt/x.txt"), "x", grund));
+  EXPECT_FALSE(SchreibeDatei(dir.string(), "x", grund));
+  if (fs::exists("/dev/full")) {
+    EXPECT_FALSE(SchreibeDatei("/dev/full", "voll", grund));
+  }
+}
+
 }  // namespace
 }  // namespace quarnel

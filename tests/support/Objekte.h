@@ -1,6 +1,7 @@
 #pragma once
 // Objects made by hand and entered into the list directly, so that the
 // description tests do not depend on the constructions.
+#include <algorithm>
 #include <string>
 
 #include "description/Beschreibung.h"
@@ -60,6 +61,9 @@ struct Objekte {
 };
 
 // The text with every CR shown as a line feed, for readable failure output.
-inline std::string Lesbar(std::string s) { return ReplaceAll(std::move(s), "\r", "\n"); }
+inline std::string Lesbar(std::string s) {
+  std::ranges::replace(s, '\r', '\n');
+  return s;
+}
 
 }  // namespace quarnel::test

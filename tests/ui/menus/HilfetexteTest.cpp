@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -14,6 +15,7 @@
 
 #include "interpreter/Bearbeitung.h"
 #include "interpreter/Eingabetext.h"
+#include "interpreter/Zeilenparser.h"
 #include "support/Sitzung.h"
 #include "platform/Text.h"
 #include "ui/menus/Hilfetexte.h"
@@ -175,15 +177,17 @@ int PruefeErgebnisse(Sitzung& s, const std::string& ergebnis) {
     ++geprueft;
     EXPECT_NE(info.find(satz), std::string::npos) << satz;
     const std::string name = satz.substr(0, satz.find(' '));
-    const std::string v = satz.substr(satz.find('(') + 1);
+    VektorT v;
+    bool ok = false;
+    Zeile2Vektor(satz, v, ok);
     const QuarnelT* P = s.Q(name);
-    if (P == nullptr || P->Typ != Punkt || CountFields(v, "|") != 3) {
+    if (P == nullptr || P->Typ != Punkt || !ok) {
       ADD_FAILURE() << "no point as quoted: " << satz;
       continue;
     }
-    EXPECT_NEAR(P->v1.x(), Val(NthField(v, "|", 1)), 1e-9) << satz;
-    EXPECT_NEAR(P->v1.y(), Val(NthField(v, "|", 2)), 1e-9) << satz;
-    EXPECT_NEAR(P->v1.z(), Val(NthField(v, "|", 3)), 1e-9) << satz;
+    EXPECT_NEAR(P->v1.x(), v.x(), 1e-9) << satz;
+    EXPECT_NEAR(P->v1.y(), v.y(), 1e-9) << satz;
+    EXPECT_NEAR(P->v1.z(), v.z(), 1e-9) << satz;
   }
   const std::string abstand = "Der Abstand von ";
   for (std::size_t p = ergebnis.find(abstand); p != std::string::npos; p = ergebnis.find(abstand, p + 1)) {
@@ -191,11 +195,13 @@ int PruefeErgebnisse(Sitzung& s, const std::string& ergebnis) {
     // "Der Abstand von A und B beträgt d", d up to the closing quote.
     const std::string satz = ergebnis.substr(p, ergebnis.find("“", p) - p);
     EXPECT_NE(info.find(satz), std::string::npos) << satz;
-    const std::string rest = satz.substr(abstand.size());
-    const QuarnelT* A = s.Q(NthField(rest, " ", 1));
-    const QuarnelT* B = s.Q(NthField(rest, " ", 3));
+    std::istringstream woerter(satz.substr(abstand.size()));
+    std::string a, und, b, betraegt, d;
+    woerter >> a >> und >> b >> betraegt >> d;
+    const QuarnelT* A = s.Q(a);
+    const QuarnelT* B = s.Q(b);
     if (A && B && A->Typ == Punkt && B->Typ == Punkt) {
-      EXPECT_NEAR(A->v1.dist(B->v1), Val(NthField(rest, " ", 5)), 1e-9) << satz;
+      EXPECT_NEAR(A->v1.dist(B->v1), Val(d), 1e-9) << satz;
     }
   }
   return geprueft;
