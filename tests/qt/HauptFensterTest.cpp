@@ -99,6 +99,14 @@ QStringList Befehlszeilen(const HauptF& h) {
   return z;
 }
 
+// A protocol file of that text in the folder.
+std::string Datei(const QTemporaryDir& ordner, const char* text) {
+  QFile d(ordner.filePath("protokoll.txt"));
+  if (!d.open(QIODevice::WriteOnly)) qWarning("cannot write the protocol file");
+  d.write(text);
+  return d.fileName().toStdString();
+}
+
 // A shown, active main window on a recorder.
 template <class P>
 struct SitzungAuf {
@@ -399,19 +407,15 @@ private slots:
     Stimmt();
 
     QTemporaryDir ordner;
-    const QString datei = ordner.filePath("geladen.txt");
-    QFile d(datei);
-    QVERIFY(d.open(QIODevice::WriteOnly));
-    d.write("<1>    X ist der Punkt mit dem Koordinatentripel: (1|2|3) \r"
-            "<2>    Y ist der Punkt mit dem Koordinatentripel: (4|5|6) \r"
-            "<3>    Gib eine ausfuehrliche Beschreibung von: X \r\n");
-    d.close();
+    s.ui.dateien = {Datei(ordner,
+                          "<1>    X ist der Punkt mit dem Koordinatentripel: (1|2|3) \r"
+                          "<2>    Y ist der Punkt mit dem Koordinatentripel: (4|5|6) \r"
+                          "<3>    Gib eine ausfuehrliche Beschreibung von: X \r\n")};
     int geprueft = 0;
     s.ui.beiMeldung = [&] {
       Stimmt();
       ++geprueft;
     };
-    s.ui.dateien = {datei.toStdString()};
     s.Menue("FileLaden");
     QCOMPARE(s.ui.Meldungen().back(), std::string("X ist weder ein Dreieck noch ein Tetraeder"));
     QCOMPARE(geprueft, 1);
@@ -445,13 +449,8 @@ private slots:
     s.Menue("UndoItem");
     QVERIFY(ImBlick(befehle, 14));  // the command restored
     QTemporaryDir ordner;
-    const QString datei = ordner.filePath("z.txt");
-    QFile d(datei);
-    QVERIFY(d.open(QIODevice::WriteOnly));
-    d.write("<1>    Z ist der Punkt mit dem Koordinatentripel: (1|2|3) \r\n");
-    d.close();
     befehle->scrollToTop();
-    s.ui.dateien = {datei.toStdString()};
+    s.ui.dateien = {Datei(ordner, "<1>    Z ist der Punkt mit dem Koordinatentripel: (1|2|3) \r\n")};
     s.Menue("FileLaden");
     QVERIFY(ImBlick(befehle, 15));  // the command loaded
 
