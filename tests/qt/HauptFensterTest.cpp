@@ -475,11 +475,13 @@ private slots:
     // M, and M again a moment later: the point M each time, never the plane
     // m; m finds the plane.
     const Auswahlliste& operand = s.h.form.G1ListB;
-    for (const char* taste : {"M", "M", "m"}) {
-      QTest::qWait(QApplication::keyboardInputInterval() + 50);
-      s.Tippe("G1ListB", taste);
-      QCOMPARE(operand.Text(), std::string(taste));
-    }
+    for (const char* name : {"QuarnelLB", "G1ListB"})
+      for (const char* taste : {"M", "M", "m"}) {
+        QTest::qWait(QApplication::keyboardInputInterval() + 50);
+        s.Tippe(name, taste);
+        QCOMPARE(NameDerZeile(FindeSteuerelement(kHauptFSteuerelemente, name)->verhalten.liste(s.h)->Text()),
+                 std::string(taste));
+      }
     s.Taste("G1ListB", Qt::Key_End);
     QVERIFY(g1->verticalScrollBar()->value() > 0);
     s.Menue("GErzeugeSpiegelbild");  // filled anew: at the top, nothing chosen

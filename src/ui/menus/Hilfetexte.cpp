@@ -67,7 +67,7 @@ std::string_view Hilfetext() {
          "P, aus einem Punkt eine Kopie von P.\r"
          "„durch Drehen“ dreht um einen Winkel in Grad um eine Gerade: Von der Spitze ihres "
          "Richtungsvektors (siehe ihre Beschreibung) auf die Achse geblickt, dreht ein positiver Winkel "
-         "im Uhrzeigersinn, ein negativer dagegen: umgekehrt zur Rechte-Hand-Regel. So wird (1|0|0) "
+         "im Uhrzeigersinn, ein negativer gegen ihn, also umgekehrt zur Rechte-Hand-Regel. So wird (1|0|0) "
          "um 90 Grad um die Gerade durch O mit dem Richtungsvektor (0|0|1) zu (0|−1|0).\r"
          "Das Menü „Berechne“ bietet „Winkel zwischen“ (Strg+W) und „Abstand von“ (Strg+D).\r"
          "\r"

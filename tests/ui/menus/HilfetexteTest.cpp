@@ -111,7 +111,7 @@ TEST(Hilfetexte, NumberExamplesReadAsTheTextSays) {
 // The way a rotation turns and what a shift moves where, as the text says.
 TEST(Hilfetexte, RotationAndShiftAsTheTextSays) {
   const std::string_view hilfe = Hilfetext();
-  for (const char* satz : {"dreht ein positiver Winkel im Uhrzeigersinn, ein negativer dagegen",
+  for (const char* satz : {"dreht ein positiver Winkel im Uhrzeigersinn, ein negativer gegen ihn",
                            "So wird (1|0|0) um 90 Grad um die Gerade durch O mit dem Richtungsvektor (0|0|1) zu (0|−1|0).",
                            "Der Punkt, den die Beschreibung von g nennt, landet auf P."})
     EXPECT_NE(hilfe.find(satz), std::string_view::npos) << satz;
