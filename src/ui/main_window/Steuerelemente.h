@@ -20,7 +20,7 @@ namespace quarnel {
 class HauptF;
 struct Textfeld;
 struct Beschriftung;
-struct Auswahlliste;
+class Auswahlliste;
 
 enum class Steuerart {
   Textfeld,      // one line, or several (mehrzeilig)
