@@ -27,7 +27,7 @@ std::string Befehlsliste::Buchzeile(std::size_t i) const { return buch_.Verfolgt
 
 BefehlT& Befehlsliste::Anhaengen(BefehlT b) {
   liste_.push_back(std::make_unique<BefehlT>(std::move(b)));
-  buch_.Eingefuegt(liste_.size() - 1, Buchzeile(liste_.size() - 1));
+  buch_.Eingefuegt(liste_.size() - 1);
   return *liste_.back();
 }
 
@@ -53,7 +53,7 @@ bool Befehlsliste::Restore() {
   if (lager_.empty()) return false;
   liste_.push_back(std::move(lager_.back()));
   lager_.pop_back();
-  buch_.Eingefuegt(liste_.size() - 1, Buchzeile(liste_.size() - 1));
+  buch_.Eingefuegt(liste_.size() - 1);
   return true;
 }
 

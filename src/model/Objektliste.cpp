@@ -59,14 +59,13 @@ bool Objektliste::Einlisten(QuarnelT obj) {
     if (hatteZeile && hatZeile)
       buch_.Geaendert(zeile, std::move(vorher), Buchzeile(*alt));
     else if (hatZeile)
-      buch_.Eingefuegt(0, Buchzeile(*alt));
+      buch_.Eingefuegt(0);
     else if (hatteZeile)
       buch_.Entfernt(0, std::move(vorher));
     return true;
   }
-  const std::string zeile = Buchzeile(obj);
   const std::size_t platz = glieder_.Einfuegen(std::move(obj));
-  buch_.Eingefuegt(KopfZeile() + platz, zeile);
+  buch_.Eingefuegt(KopfZeile() + platz);
   return true;
 }
 

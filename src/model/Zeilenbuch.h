@@ -3,9 +3,7 @@
 // a row when it is asked for it, and keeps a book of what changed since a
 // view last looked (rows inserted, removed or changed one at a time, or the
 // whole list built anew). A view applies the changes instead of loading
-// every row again, so a change costs what changed, not what exists. Each
-// change carries a fingerprint of its row, so that a view can tell whether
-// a list built anew came out as it was.
+// every row again, so a change costs what changed, not what exists.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -15,16 +13,9 @@
 
 namespace quarnel {
 
-// A 64-bit fingerprint of a row's text (FNV-1a).
-std::uint64_t Fingerabdruck(std::string_view zeile);
-
 struct Zeilenaenderung {
   enum Art : std::uint8_t { Eingefuegt, Entfernt, Geaendert } art;
   std::size_t zeile;
-  // What the change adds to the sum of the rows' fingerprints (mod 2^64):
-  // the row's for an insertion, minus it for a removal, new minus old for a
-  // change.
-  std::uint64_t abdruck;
   // The row's text before a removal or a change, so that a view can show
   // the rows as they were until it has applied the change.
   std::string alt;
@@ -35,15 +26,11 @@ public:
   // Beyond this many changes a view loads the rows anew instead.
   static constexpr std::size_t kHoechstens = 64;
 
-  void Eingefuegt(std::size_t zeile, std::string_view neu) {
-    Neu({Zeilenaenderung::Eingefuegt, zeile, Fingerabdruck(neu), {}});
-  }
-  void Entfernt(std::size_t zeile, std::string alt) {
-    Neu({Zeilenaenderung::Entfernt, zeile, 0 - Fingerabdruck(alt), std::move(alt)});
-  }
+  void Eingefuegt(std::size_t zeile) { Neu({Zeilenaenderung::Eingefuegt, zeile, {}}); }
+  void Entfernt(std::size_t zeile, std::string alt) { Neu({Zeilenaenderung::Entfernt, zeile, std::move(alt)}); }
   void Geaendert(std::size_t zeile, std::string alt, std::string_view neu) {
     if (alt == neu) return;
-    Neu({Zeilenaenderung::Geaendert, zeile, Fingerabdruck(neu) - Fingerabdruck(alt), std::move(alt)});
+    Neu({Zeilenaenderung::Geaendert, zeile, std::move(alt)});
   }
   // Writes down a change another book holds.
   void Uebernehmen(const Zeilenaenderung& a) { Neu(Zeilenaenderung(a)); }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <span>
 #include <sstream>
 #include <string>
@@ -245,39 +246,41 @@ struct Sitzung {
   }
 
   // A view of a list box as the Qt layer keeps it: the stand it last loaded
-  // and the fingerprints of the rows it shows, in their order.
+  // and the rows it shows, in their order. A row the view is told is new or
+  // changed it reads from the list once it has been told everything.
   struct Spiegel {
     std::uint64_t stand = ~std::uint64_t{0};
-    std::vector<std::uint64_t> zeilen;
+    std::vector<std::optional<std::string>> zeilen;
   };
   Spiegel objektzeilen, befehlszeilen;
-  static std::vector<std::uint64_t> Abdruecke(const Auswahlliste& l) {
-    std::vector<std::uint64_t> a;
-    for (const std::string& z : l.Zeilen()) a.push_back(Fingerabdruck(z));
-    return a;
-  }
   // Follows the list's changes as a view does: a new stand loads every row,
   // single changes move the rows one by one, each within the rows there are.
   static void Folge(Auswahlliste& l, Spiegel& sp) {
     if (l.Stand() != sp.stand || l.Aenderungen().IstNeu()) {
-      sp = {l.Stand(), Abdruecke(l)};
+      sp = {l.Stand(), {}};
+      sp.zeilen.resize(l.Anzahl());
     } else {
       for (const Zeilenaenderung& a : l.Aenderungen().Aenderungen()) {
         auto z = sp.zeilen.begin() + static_cast<std::ptrdiff_t>(std::min(a.zeile, sp.zeilen.size()));
         if (a.art == Zeilenaenderung::Eingefuegt) {
           EXPECT_LE(a.zeile, sp.zeilen.size());
-          sp.zeilen.insert(z, a.abdruck);
+          sp.zeilen.insert(z, std::nullopt);
         } else if (a.zeile >= sp.zeilen.size()) {
           ADD_FAILURE() << "row " << a.zeile << " beyond " << sp.zeilen.size();
-        } else if (a.art == Zeilenaenderung::Entfernt) {
-          sp.zeilen.erase(z);
         } else {
-          *z += a.abdruck;
+          // A row the view shows goes or changes from what it was.
+          EXPECT_TRUE(!*z || **z == a.alt) << "row " << a.zeile;
+          if (a.art == Zeilenaenderung::Entfernt) sp.zeilen.erase(z);
+          else z->reset();
         }
       }
     }
     l.Gesehen();
-    EXPECT_EQ(sp.zeilen, Abdruecke(l));
+    ASSERT_EQ(sp.zeilen.size(), l.Anzahl());
+    for (std::size_t i = 0; i < sp.zeilen.size(); ++i) {
+      if (!sp.zeilen[i]) sp.zeilen[i] = l.Zeile(i);
+      EXPECT_EQ(*sp.zeilen[i], l.Zeile(i)) << "row " << i;
+    }
   }
 
   // After every gesture, the object and command lists show every object and
