@@ -1,6 +1,8 @@
 // libFuzzer target: arbitrary bytes as the content of a protocol file, loaded
 // as the menu command "Laden" loads it, then executed again and saved. Any
-// crash, hang or sanitizer report is a finding.
+// crash, hang or sanitizer report is a finding, and so is a saved file that
+// does not load back to itself: what was read is written as the program
+// writes it, and that is read word for word.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -24,5 +26,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string gespeichert = quarnel::Dateiinhalt(h.befehle);
   quarnel::Neustart(h);
   quarnel::LadeText(h, gespeichert);
+  if (quarnel::Dateiinhalt(h.befehle) != gespeichert) __builtin_trap();
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <new>
 #include <string>
+#include <vector>
 
 #include "interpreter/Ablauf.h"
 #include "interpreter/BefehlT.h"
@@ -80,6 +81,17 @@ std::string Meldung(std::string_view satz, std::string_view pfad, std::string_vi
   return m;
 }
 
+// Which lines of a file were not read: their count and the numbers of the
+// first ten.
+std::string NichtGeleseneZeilen(const std::vector<std::size_t>& zeilen) {
+  if (zeilen.size() == 1)
+    return "Die Zeile " + std::to_string(zeilen[0]) + " der Datei wurde nicht gelesen und fehlt in der Befehlsliste.";
+  std::string m = std::to_string(zeilen.size()) + " Zeilen der Datei wurden nicht gelesen und fehlen in der Befehlsliste: ";
+  for (std::size_t i = 0; i < zeilen.size() && i < 10; ++i) m += (i > 0 ? ", " : "") + std::to_string(zeilen[i]);
+  if (zeilen.size() > 10) m += ", \xE2\x80\xA6";  // "…"
+  return m;
+}
+
 // The objects start again from the origin alone; the description is emptied.
 void Zuruecksetzen(Beschreibung& beschr) {
   beschr.objekte.NeuerKopf(Objektliste::Ursprung());
@@ -98,13 +110,16 @@ void ListeAbarbeiten(Ablauf& ablauf) {
 // Loads a text that passed the "<1>" test; the text is no longer needed
 // once its lines are commands, so it is freed before they run. May throw
 // std::bad_alloc.
-void Uebernehmen(Ablauf& ablauf, std::string_view text, std::string* freigeben = nullptr) {
+void Uebernehmen(Ablauf& ablauf, std::string_view text, std::string_view pfad, std::string* freigeben = nullptr) {
   ablauf.form.KeineForm();
   Zuruecksetzen(ablauf);
   const Einlesebericht bericht = Befehlslisteeinlesen(ablauf.befehle, text);
   if (freigeben != nullptr) std::string().swap(*freigeben);
-  for (std::size_t i = 0; i < bericht.verworfen.size(); ++i) ablauf.ui.Beep();
+  // Lines that were not read: one beep now, and once the lines that were
+  // read have been executed, one message that names them.
+  if (!bericht.verworfen.empty()) ablauf.ui.Beep();
   ListeAbarbeiten(ablauf);
+  if (!bericht.verworfen.empty()) ablauf.ui.MsgBox(Meldung(NichtGeleseneZeilen(bericht.verworfen), pfad));
 }
 
 // After memory ran out while a file was loaded: the commands it appended go
@@ -142,7 +157,7 @@ bool LadeFile(Ablauf& ablauf) {
       case Lesestand::ZuGross: ablauf.ui.MsgBox(Meldung(kNichtGelesen, *pfad, grund)); return false;
     }
     try {
-      Uebernehmen(ablauf, text, &text);
+      Uebernehmen(ablauf, text, *pfad, &text);
       return true;
     } catch (const std::bad_alloc&) {
     }
@@ -159,7 +174,7 @@ bool LadeText(Ablauf& ablauf, std::string_view text) {
   }
   const std::size_t vorher = ablauf.befehle.size();
   try {
-    Uebernehmen(ablauf, text);
+    Uebernehmen(ablauf, text, {});
     return true;
   } catch (const std::bad_alloc&) {
   }

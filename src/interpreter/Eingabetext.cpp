@@ -1,6 +1,8 @@
 #include "interpreter/Eingabetext.h"
 
+#include <charconv>
 #include <cmath>
+#include <system_error>
 #include <vector>
 
 #include "platform/Text.h"
@@ -68,8 +70,13 @@ double myval(std::string_view s) {
 
 std::string Kommafrei(std::string_view s) {
   std::string r;
-  for (char c : s)
-    if (c != ',' && c != ' ') r += c;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (s.substr(i, kFesterBlank.size()) == kFesterBlank) {
+      ++i;  // a no-break space is a blank too
+      continue;
+    }
+    if (s[i] != ',' && s[i] != ' ') r += s[i];
+  }
   return r;
 }
 
@@ -89,5 +96,118 @@ void TeileBeimKomma(std::string s, std::string& a, std::string& b) {
 }
 
 double LiesWinkel(std::string_view s) { return myval(s); }
+
+namespace {
+
+// Reads a number text of a file as a short descent: a sum of terms, a term a
+// number or a quotient, a number a sign, digits with one point and an
+// exponent. Works on the text with the typeset minus as "-", the no-break
+// space as a blank and the comma as a point.
+class Zahlleser {
+ public:
+  explicit Zahlleser(std::string t) : t_(std::move(t)) {}
+
+  bool Summe(double& z) {
+    std::vector<double> terme;
+    double w = 0;
+    if (!Term(w)) return false;
+    terme.push_back(w);
+    Blanks();
+    while (Ist('+')) {
+      ++i_;
+      Blanks();
+      if (!Term(w)) return false;
+      terme.push_back(w);
+      Blanks();
+    }
+    if (i_ != t_.size()) return false;
+    // Added from the right, as the form adds its terms.
+    double summe = terme.back();
+    for (std::size_t k = terme.size() - 1; k-- > 0;) summe = terme[k] + summe;
+    if (!std::isfinite(summe)) return false;
+    z = summe + 0.0;
+    return true;
+  }
+
+  void Blanks() {
+    while (Ist(' ')) ++i_;
+  }
+
+ private:
+  bool Ist(char c) const { return i_ < t_.size() && t_[i_] == c; }
+  bool Ziffer() const { return i_ < t_.size() && t_[i_] >= '0' && t_[i_] <= '9'; }
+  std::size_t Ziffern() {
+    const std::size_t a = i_;
+    while (Ziffer()) ++i_;
+    return i_ - a;
+  }
+
+  bool Term(double& z) {
+    if (!Zahl(z)) return false;
+    const std::size_t vorher = i_;
+    Blanks();
+    if (!Ist('/')) {
+      i_ = vorher;
+      return true;
+    }
+    ++i_;
+    Blanks();
+    double nenner = 0;
+    if (!Zahl(nenner) || nenner == 0.0) return false;
+    z /= nenner;
+    return std::isfinite(z);
+  }
+
+  bool Zahl(double& z) {
+    bool negativ = false;
+    if (Ist('+') || Ist('-')) negativ = t_[i_++] == '-';
+    const std::size_t anfang = i_;
+    std::size_t n = Ziffern();
+    if (Ist('.')) {
+      ++i_;
+      n += Ziffern();
+    }
+    if (n == 0) return false;
+    if (Ist('e') || Ist('E')) {
+      ++i_;
+      if (Ist('+') || Ist('-')) ++i_;
+      if (Ziffern() == 0) return false;
+    }
+    const char* a = t_.data() + anfang;
+    const char* e = t_.data() + i_;
+    const auto [ende, fehler] = std::from_chars(a, e, z, std::chars_format::general);
+    if (fehler != std::errc() || ende != e || !std::isfinite(z)) return false;
+    if (negativ) z = -z;
+    return true;
+  }
+
+  std::string t_;
+  std::size_t i_ = 0;
+};
+
+}  // namespace
+
+bool Dateizahl(std::string_view s, double& z) {
+  std::string t;
+  t.reserve(s.size());
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    const std::string_view rest = s.substr(i);
+    if (rest.starts_with(kMinuszeichen)) {
+      t += '-';
+      i += kMinuszeichen.size() - 1;
+    } else if (rest.starts_with(kFesterBlank)) {
+      t += ' ';
+      i += kFesterBlank.size() - 1;
+    } else {
+      t += s[i] == ',' ? '.' : s[i];
+    }
+  }
+  Zahlleser leser(std::move(t));
+  leser.Blanks();
+  double w = 0;
+  if (!leser.Summe(w)) return false;
+  z = w;
+  return true;
+}
 
 }  // namespace quarnel

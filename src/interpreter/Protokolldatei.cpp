@@ -4,7 +4,6 @@
 
 #include "interpreter/BefehlT.h"
 #include "interpreter/Saetze.h"
-#include "interpreter/Schluessel.h"
 #include "interpreter/Zeilenparser.h"
 #include "platform/Text.h"
 
@@ -76,17 +75,15 @@ namespace {
 // A sentence this program wrote is known by its whole wording, so that names
 // and notes holding the keyword of another kind (a point Klon1, a note
 // "nicht verwendet") load as what they are. A sentence typed or edited by
-// hand may have other blanks: it is read as the keywords and the field rules
-// read any line, its kind the highest whose keyword occurs in it, its name up
-// to the first blank, each operand after a colon, blanks before it skipped,
-// up to the next blank. What is read that way is taken only when it is a
-// command this program writes, one whose own sentence is known as that kind
-// again, so that saving writes the sentence of what was loaded.
+// hand may have other blanks: it is read when its words are those of a
+// sentence, and then as that sentence. Nothing else is read, so a line
+// never turns into another command than the one its words say.
 bool LiesSatz(BefehlT& b, std::string_view satz) {
   const std::int32_t k = ErkenneKennung(satz);
   if (k != KeineKennung) return Zeile2Befehl(b, satz, k);
-  const std::int32_t s = KennungNachSchluessel(satz, KeineKennung);
-  return s != KeineKennung && Zeile2Befehl(b, satz, s) && ErkenneKennung(BText(b)) == s;
+  std::string eigener;
+  const std::int32_t w = SatzNachWorten(satz, eigener);
+  return w != KeineKennung && Zeile2Befehl(b, eigener, w);
 }
 
 }  // namespace

@@ -55,13 +55,12 @@ struct Einlesebericht {
 
 // Reads every line of a protocol file text into a command and appends it to
 // the list (after the commands already there). A line's kind is the one whose
-// sentence it is word for word (ErkenneKennung); a line that is no sentence
-// word for word, such as one whose blanks were edited by hand, is read by the
-// keywords (KennungNachSchluessel) and the field rules of Zeile2Befehl and
-// taken when what it gives is a command whose own sentence is of that kind.
-// The stack of deleted commands is not touched. A line read neither way, or
-// whose point or equation text cannot be read, is skipped and listed in the
-// report: the caller beeps once for each. Does not test "<1>".
+// sentence it is word for word (ErkenneKennung); a line whose blanks were
+// edited by hand is read when its words are those of a sentence
+// (SatzNachWorten), as that sentence. The stack of deleted commands is not
+// touched. A line read neither way, or whose point or equation text or
+// rotation angle is not wholly numbers, is skipped and listed in the report.
+// Does not test "<1>".
 Einlesebericht Befehlslisteeinlesen(Befehlsliste& liste, std::string_view text);
 
 }  // namespace quarnel

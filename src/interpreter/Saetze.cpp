@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "interpreter/BefehlT.h"
+#include "interpreter/Eingabetext.h"
 #include "model/Objektliste.h"
 #include "platform/Text.h"
 
@@ -77,10 +78,14 @@ const Satzform* FormVon(std::int32_t k) {
 // character either. Object names hold none of them, nor do the angle text
 // and the member list; a member result's name ("S|P") is an operand too.
 bool IstOperand(std::string_view t) {
-  if (t.empty()) return false;
+  if (t.empty() || t.find(kFesterBlank) != std::string_view::npos) return false;
   for (unsigned char c : t)
     if (c == ' ' || c == ':' || c < 32 || c == 127) return false;
   return true;
+}
+
+bool PasstFeld(Feld f, std::string_view wort) {
+  return f == Neu ? Objektliste::ErlaubterName(wort) : IstOperand(wort);
 }
 
 // Does the text s follow the sentence form f? The new name must keep the
@@ -104,7 +109,7 @@ bool Passt(const Satzform& f, std::string_view s) {
       case A3: {
         const std::size_t e = std::min(s.find(' ', i), s.size());
         const std::string_view wort = s.substr(i, e - i);
-        if (st.feld == Neu ? !Objektliste::ErlaubterName(wort) : !IstOperand(wort)) return false;
+        if (!PasstFeld(st.feld, wort)) return false;
         i = e;
         break;
       }
@@ -112,6 +117,72 @@ bool Passt(const Satzform& f, std::string_view s) {
   }
   // Only the closing blank may follow (or blanks, where an editor kept them).
   return s.find_first_not_of(' ', i) == std::string_view::npos;
+}
+
+// Length of the blank at s[i]: a blank, a tab or a no-break space; 0 when
+// none stands there.
+std::size_t BlankBei(std::string_view s, std::size_t i) {
+  if (i >= s.size()) return 0;
+  if (s[i] == ' ' || s[i] == '\t') return 1;
+  return s.substr(i, kFesterBlank.size()) == kFesterBlank ? kFesterBlank.size() : 0;
+}
+
+std::size_t NachBlanks(std::string_view s, std::size_t i) {
+  while (std::size_t n = BlankBei(s, i)) i += n;
+  return i;
+}
+
+// Does the text hold the words of the sentence form f, whatever its blanks?
+// Where the sentence has blanks, the line has at least one; at a colon it
+// may have none or more. The fields are the words between, taken as in the
+// sentence (a name or operand is one word); a rest text begins after the
+// blanks behind its colon and takes everything that follows.
+bool PasstWortweise(const Satzform& f, std::string_view s, std::array<std::string, 4>& felder) {
+  std::size_t i = NachBlanks(s, 0);
+  for (const Stueck& st : f.stuecke) {
+    switch (st.feld) {
+      case Text_: {
+        const std::string_view t = st.text;
+        for (std::size_t k = 0; k < t.size();) {
+          if (t[k] == ' ') {
+            const std::size_t e = std::min(t.find_first_not_of(' ', k), t.size());
+            const bool amDoppelpunkt = (k > 0 && t[k - 1] == ':') || (e < t.size() && t[e] == ':');
+            const std::size_t j = NachBlanks(s, i);
+            if (j == i && !amDoppelpunkt) return false;
+            i = j;
+            k = e;
+          } else {
+            if (t[k] == ':') i = NachBlanks(s, i);
+            if (i >= s.size() || s[i] != t[k]) return false;
+            ++i;
+            ++k;
+          }
+        }
+        break;
+      }
+      case A1Rest:
+      case A2Rest: {
+        // The rest keeps its own blanks but the closing one.
+        std::string_view rest = s.substr(i);
+        if (rest.ends_with(' ')) rest.remove_suffix(1);
+        felder[st.feld == A1Rest ? 1 : 2] = std::string(rest);
+        return true;
+      }
+      case Neu:
+      case A1:
+      case A2:
+      case A3: {
+        std::size_t e = i;
+        while (e < s.size() && BlankBei(s, e) == 0) ++e;
+        const std::string_view wort = s.substr(i, e - i);
+        if (!PasstFeld(st.feld, wort)) return false;
+        felder[st.feld == Neu ? 0 : st.feld - A1 + 1] = std::string(wort);
+        i = e;
+        break;
+      }
+    }
+  }
+  return NachBlanks(s, i) == s.size();
 }
 
 }  // namespace
@@ -152,6 +223,16 @@ std::string Protokolltext(const Befehlsliste& liste) {
 std::int32_t ErkenneKennung(std::string_view satz) {
   for (const Satzform& f : Satzformen())
     if (Passt(f, satz)) return f.kennung;
+  return 0;
+}
+
+std::int32_t SatzNachWorten(std::string_view zeile, std::string& satz) {
+  for (const Satzform& f : Satzformen()) {
+    std::array<std::string, 4> felder;
+    if (!PasstWortweise(f, zeile, felder)) continue;
+    satz = BText(f.kennung, felder[0], felder[1], felder[2], felder[3]);
+    return f.kennung;
+  }
   return 0;
 }
 

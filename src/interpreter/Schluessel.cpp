@@ -48,11 +48,4 @@ std::string_view BefehlsSchluessel(std::int32_t k) {
   return kSchluessel[static_cast<std::size_t>(k)];
 }
 
-std::int32_t KennungNachSchluessel(std::string_view text, std::int32_t bisher) {
-  std::int32_t k = bisher;
-  for (std::int32_t i = 1; i <= kKennungsnummernBis; ++i)
-    if (text.find(kSchluessel[static_cast<std::size_t>(i)]) != std::string_view::npos) k = i;
-  return k;
-}
-
 }  // namespace quarnel

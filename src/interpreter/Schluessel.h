@@ -1,6 +1,8 @@
 #pragma once
 // The keyword of each command kind: a piece of the kind's sentence that only
-// that sentence holds. Kinds without a command hold "nicht verwendet".
+// that sentence holds. Kinds without a command hold "nicht verwendet". A
+// protocol line is not given its kind by keyword, since names and notes may
+// hold keywords too: it is known by all the words of its sentence (Saetze.h).
 #include <cstdint>
 #include <string_view>
 
@@ -8,11 +10,5 @@ namespace quarnel {
 
 // Keyword of kind k for 1 <= k <= 50; "" for 0 and outside that range.
 std::string_view BefehlsSchluessel(std::int32_t k);
-
-// The kind whose keyword occurs in the text, the highest index winning;
-// `bisher` when no keyword occurs. A coarse test: names and notes are
-// searched too, so the protocol reader asks it only for a line that is no
-// sentence word for word (ErkenneKennung, Saetze.h).
-std::int32_t KennungNachSchluessel(std::string_view text, std::int32_t bisher);
 
 }  // namespace quarnel

@@ -42,13 +42,38 @@ bool BisBlank(std::string_view s, std::string& wort) {
   return true;
 }
 
-// A number of a point or equation text, read as written by Str; a typeset
-// minus sign before it counts as "-", as in the form. "-0" is read as 0,
-// which is how the point and equation texts write it again.
-double Zahl(std::string_view t) {
-  t.remove_prefix(std::min(t.find_first_not_of(' '), t.size()));
-  if (!t.starts_with(kMinuszeichen)) return Val(t) + 0.0;
-  return Val("-" + std::string(t.substr(kMinuszeichen.size()))) + 0.0;
+// The text without the blanks (no-break spaces too) around it.
+std::string_view OhneRandblanks(std::string_view t) {
+  for (;;) {
+    if (t.starts_with(' ')) t.remove_prefix(1);
+    else if (t.starts_with(kFesterBlank)) t.remove_prefix(kFesterBlank.size());
+    else if (t.ends_with(' ')) t.remove_suffix(1);
+    else if (t.ends_with(kFesterBlank)) t.remove_suffix(kFesterBlank.size());
+    else return t;
+  }
+}
+
+// The sign that joins a coefficient of the equation to the one before it:
+// "+" or "-" (the typeset minus too), blanks around it; the coefficient
+// after it is read whole and takes that sign.
+bool Verbunden(std::string_view t, double& a) {
+  t = OhneRandblanks(t);
+  double vorzeichen = 1;
+  if (t.starts_with('+')) {
+    t.remove_prefix(1);
+  } else if (t.starts_with('-')) {
+    vorzeichen = -1;
+    t.remove_prefix(1);
+  } else if (t.starts_with(kMinuszeichen)) {
+    vorzeichen = -1;
+    t.remove_prefix(kMinuszeichen.size());
+  } else {
+    return false;
+  }
+  double w = 0;
+  if (!Dateizahl(t, w)) return false;
+  a = vorzeichen * w + 0.0;
+  return true;
 }
 
 }  // namespace
@@ -107,6 +132,13 @@ bool Zeile2Befehl(BefehlT& b, std::string_view s, std::int32_t kennung) {
         const bool drei = kennung == GEbenePPP || kennung == GEbenePRR || kennung == GErzeugeDrehen ||
                           kennung == QuarnelDreieck || kennung == QuarnelHuelle;
         if (ok && drei) ok = NachDoppelpunkt(r2, r3) && BisBlank(r3, a3);
+        // The angle is a number like a coordinate: read whole, and kept as
+        // the program writes it, so it shows the degrees that are turned.
+        double winkel = 0;
+        if (ok && kennung == GErzeugeDrehen) {
+          ok = Dateizahl(a2, winkel);
+          if (ok) a2 = Str(winkel);
+        }
         break;
       }
       case FileHInweis: {
@@ -138,53 +170,34 @@ bool Zeile2Befehl(BefehlT& b, std::string_view s, std::int32_t kennung) {
 }
 
 void Zeile2Vektor(std::string_view s, VektorT& v, bool& ok) {
-  ok = false;
-  const std::size_t a = s.find('(');
-  if (a == std::string_view::npos) return;
-  s.remove_prefix(a + 1);
+  // "(" x "|" y "|" z ")", blanks around each number and around the whole.
+  s = OhneRandblanks(s);
+  ok = s.starts_with('(') && s.ends_with(')');
+  if (!ok) return;
+  s = s.substr(1, s.size() - 2);
   const std::size_t b = s.find('|');
-  if (b == std::string_view::npos || b == 0) return;
-  const std::string_view x = s.substr(0, b);
-  s.remove_prefix(b + 1);
-  const std::size_t c = s.find('|');
-  if (c == std::string_view::npos || c == 0) return;
-  const std::string_view y = s.substr(0, c);
-  s.remove_prefix(c + 1);
-  const std::size_t d = s.find(')');
-  if (d == std::string_view::npos || d == 0) return;
-  const std::string_view z = s.substr(0, d);
-  // A number too large for a double ("1e999", 400 digits) is no coordinate.
-  const double vx = Zahl(x), vy = Zahl(y), vz = Zahl(z);
-  if (!std::isfinite(vx) || !std::isfinite(vy) || !std::isfinite(vz)) return;
-  ok = true;
-  v.Vektor(vx, vy, vz);
+  const std::size_t c = b == std::string_view::npos ? b : s.find('|', b + 1);
+  double x = 0, y = 0, z = 0;
+  ok = c != std::string_view::npos && Dateizahl(s.substr(0, b), x) && Dateizahl(s.substr(b + 1, c - b - 1), y) &&
+       Dateizahl(s.substr(c + 1), z);
+  if (ok) v.Vektor(x, y, z);
 }
 
 void Gleichung2GleichungsFeld(std::string_view s, std::array<double, 5>& A, bool& ok) {
-  const auto nachPlus = [](std::string_view t) {
-    const std::size_t p = t.find('+');
-    return p == std::string_view::npos ? t : t.substr(p + 1);
-  };
-  // Each coefficient must be a finite number ("1e999" or 400 digits are not).
-  const auto lies = [&ok](std::string_view t, double& a) {
-    const double w = Zahl(t);
-    ok = std::isfinite(w);
-    if (ok) a = w;
-  };
-  // The coefficient of x stands before the x; those of y and z stand before
-  // their letter in the text after the previous "+".
-  std::string_view t = s;
-  constexpr char kAchse[] = {'x', 'y', 'z'};
-  for (int i = 1; i <= 3; ++i) {
-    if (i > 1) t = nachPlus(t);
-    const std::size_t p = t.find(kAchse[i - 1]);
-    ok = p != std::string_view::npos && p > 0;
-    if (!ok) return;
-    lies(t.substr(0, p), A[i]);
-    if (!ok) return;
-  }
-  const std::size_t g = t.find('=');
-  lies(g == std::string_view::npos ? t : t.substr(g + 1), A[4]);
+  // a "x" ["+" | "-"] b "y" ["+" | "-"] c "z" "=" d: each coefficient is the
+  // whole text between its neighbours, so none can move to another letter.
+  s = OhneRandblanks(s);
+  const std::size_t x = s.find('x');
+  ok = x != std::string_view::npos && Dateizahl(s.substr(0, x), A[1]);
+  if (!ok) return;
+  const std::size_t y = s.find('y', x + 1);
+  ok = y != std::string_view::npos && Verbunden(s.substr(x + 1, y - x - 1), A[2]);
+  if (!ok) return;
+  const std::size_t z = s.find('z', y + 1);
+  ok = z != std::string_view::npos && Verbunden(s.substr(y + 1, z - y - 1), A[3]);
+  if (!ok) return;
+  std::string_view rest = OhneRandblanks(s.substr(z + 1));
+  ok = rest.starts_with('=') && Dateizahl(rest.substr(1), A[4]);
 }
 
 std::string Ausschnitt(std::string_view s, std::int64_t i, std::int64_t j) {

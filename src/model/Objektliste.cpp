@@ -119,10 +119,11 @@ bool Objektliste::ErlaubterName(std::string_view text) {
     // members of a collection, the bar a member result from its operation.
     if (c == ' ' || c == ':' || c == ',' || c == '|' || c < 32 || c == 127) return false;
     // The control characters U+0080 to U+009F (in UTF-8 C2 80 to C2 9F),
-    // among them the line break U+0085.
+    // among them the line break U+0085, and the no-break space U+00A0,
+    // which counts as a blank.
     if (c == 0xC2 && i + 1 < text.size()) {
       const auto d = static_cast<unsigned char>(text[i + 1]);
-      if (d >= 0x80 && d <= 0x9F) return false;
+      if (d >= 0x80 && d <= 0xA0) return false;
     }
   }
   return true;

@@ -68,7 +68,8 @@ public:
   // "Fehler beim Loeschen" when nobody behind the head bears the name.
   void LoescheQuarnel(std::string_view name);
 
-  // Not empty, and no blank, colon, comma, bar or control character.
+  // Not empty, and no blank (nor no-break space), colon, comma, bar or
+  // control character.
   static bool ErlaubterName(std::string_view text);
 
   // Automatic names: the lowest free number from 1 on, booked; never runs out.

@@ -1,5 +1,9 @@
 // The rules for typed numbers, names and notes, and the plane form.
+#include <bit>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -10,6 +14,7 @@
 #include "interpreter/Eingabetext.h"
 #include "interpreter/Protokolldatei.h"
 #include "platform/Aufzeichner.h"
+#include "platform/Text.h"
 
 namespace quarnel {
 namespace {
@@ -52,10 +57,60 @@ TEST(Eingabetext, NumberRule) {
   EXPECT_EQ(myval(summe), 200000);
 }
 
+// A number in a file is read whole or not at all. Every double the program
+// writes reads back to itself, in every spelling the form also takes; junk
+// inside or after a number is never skipped.
+TEST(Eingabetext, FileNumbersReadWholeOrNotAtAll) {
+  std::mt19937_64 zufall(24);
+  std::uniform_real_distribution<double> lage(-7, 20);
+  const auto liest = [](const std::string& t, double soll) {
+    double z = 12345;
+    return Dateizahl(t, z) && std::bit_cast<std::uint64_t>(z) == std::bit_cast<std::uint64_t>(soll);
+  };
+  const auto ersetze = [](std::string t, const std::string& alt, const std::string& neu) {
+    for (std::size_t p = t.find(alt); p != std::string::npos; p = t.find(alt, p + neu.size())) t.replace(p, alt.size(), neu);
+    return t;
+  };
+  const std::string junk = "abcdxyzABZ#*|()_;?:'\"";
+  for (int i = 0; i < 20000; ++i) {
+    const double x = (i % 2 ? -1 : 1) * std::pow(10.0, lage(zufall)) * (1 + std::ldexp(double(zufall() >> 12), -52));
+    const std::string t = Str(x);
+    ASSERT_TRUE(liest(t, x)) << t;
+    ASSERT_TRUE(liest("  " + t + "\u00A0", x)) << t;
+    EXPECT_TRUE(liest(ersetze(ersetze(t, ".", ","), "-", "\u2212"), x)) << t;
+    // The exponent form, with the typeset minus, the comma or "E" in it.
+    char buf[64];
+    const auto e = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
+    const std::string wiss(buf, e.ptr);
+    EXPECT_TRUE(liest(wiss, x)) << wiss;
+    EXPECT_TRUE(liest(ersetze(ersetze(ersetze(wiss, "-", "\u2212"), ".", ","), "e", "E"), x)) << wiss;
+    // Junk anywhere in it, or an exponent without digits, is no number.
+    const std::size_t p = zufall() % (t.size() + 1);
+    const std::string kaputt = t.substr(0, p) + junk[zufall() % junk.size()] + t.substr(p);
+    double z = 7;
+    EXPECT_FALSE(Dateizahl(kaputt, z)) << kaputt;
+    EXPECT_FALSE(Dateizahl(t + "e", z)) << t;
+    EXPECT_FALSE(Dateizahl(t + (t.find('.') == std::string::npos ? ".5.5" : ".5"), z)) << t;
+    EXPECT_EQ(z, 7);
+  }
+  // Fractions and mixed numbers read as in the form; what the form would
+  // guess at is no number here.
+  for (const auto& [t, w] : std::vector<std::pair<std::string, double>>{
+           {"1/2", 0.5}, {" 7 + 1/5 ", 7.2}, {"-7+1/5", -7 + 1.0 / 5}, {"1/3", 1.0 / 3}, {"+3", 3}, {"-0", 0},
+           {"1e+2", 100}, {"2e\u22125", 2e-5}, {"1.", 1}, {".5", 0.5}, {"\u22121,5", -1.5}})
+    EXPECT_TRUE(liest(t, w)) << t;
+  for (const char* t : {"", " ", "1,5,3", "12.5.3", "1abc", "1/0", "1/", "/2", "3+", "- 5", "1 2", "2 1/2", "1e999",
+                        "inf", "nan", "0x10", "1-2", "--1", "1e", "e5", ".", "-", "1/2/4", "1\u00A0000"}) {
+    double z = 7;
+    EXPECT_FALSE(Dateizahl(t, z)) << t;
+  }
+}
+
 TEST(Eingabetext, NamesNotesAndMemberLists) {
   EXPECT_EQ(Kommafrei("P 1,2"), "P12");
   EXPECT_EQ(Kommafrei(", ,"), "");
   EXPECT_EQ(Kommafrei("a\tb"), "a\tb");
+  EXPECT_EQ(Kommafrei("a\u00A0b"), "ab");
 
   std::string n = "Zeile 1\r\nZeile 2\tEnde";
   Filtern(n);

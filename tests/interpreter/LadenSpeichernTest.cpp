@@ -190,8 +190,11 @@ TEST(LadenSpeichern, LinesThatAreNoCommandBeepAndLoadingGoesOn) {
       "g wird definiert als Gerade durch die Punkte: A und: B",
   });
   ASSERT_TRUE(Lade(s, o.Schreibe("teils.txt", text)));
-  EXPECT_EQ(s.ui.Beeps(), 3);
-  EXPECT_TRUE(s.Meldungen().empty());
+  // One beep, and one message that names the lines not read.
+  EXPECT_EQ(s.ui.Beeps(), 1);
+  ASSERT_EQ(s.Meldungen().size(), 1u);
+  EXPECT_EQ(s.Meldungen()[0].substr(0, s.Meldungen()[0].find('\r')),
+            "3 Zeilen der Datei wurden nicht gelesen und fehlen in der Befehlsliste: 2, 3, 4");
   EXPECT_EQ(s.Befehle(), 3u);
   EXPECT_EQ(s.Typ("g"), Gerade);
   // Line ends of another system load as well.
@@ -418,7 +421,9 @@ TEST(Ladeprogramm, PrintsTheDescriptionAndSavesLikeTheMenu) {
   l = Starte(o, "--decimals 2 " + o.Datei("drittel.txt"));
   EXPECT_EQ(l.status, 0);
   EXPECT_NE(l.aus.find("A ist der Punkt mit dem Koordinatentripel (0.33 | 0 | 0)"), std::string::npos);
-  EXPECT_EQ(l.fehler, "Beep\nMeldung: Der verwendete Quarnelname A  ist unerlaubt oder existiert bereits\n");
+  EXPECT_EQ(l.fehler, "Beep\nMeldung: Der verwendete Quarnelname A  ist unerlaubt oder existiert bereits\n"
+                      "Meldung: Die Zeile 2 der Datei wurde nicht gelesen und fehlt in der Befehlsliste.\n"
+                      "Datei: " + o.Datei("drittel.txt") + "\n");
 
   l = Starte(o, "--save " + o.Datei("leer2.txt") + " " + o.Schreibe("leer.txt", "\n"));
   EXPECT_EQ(l.status, 0);

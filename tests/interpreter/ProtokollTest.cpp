@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -75,19 +76,22 @@ void ErwarteGleich(const BefehlT& a, const BefehlT& b) {
   }
 }
 
-TEST(Schluessel, TableAndTheCoarseKeywordScan) {
+TEST(Schluessel, EverySentenceHoldsItsOwnKeywordOnly) {
   EXPECT_EQ(BefehlsSchluessel(0), "");
   for (int k : {1, 2, 3, 8, 26, 29, 32, 39, 46, 50}) EXPECT_EQ(BefehlsSchluessel(k), "nicht verwendet");
   EXPECT_EQ(BefehlsSchluessel(9), "der Punkt mit");
   EXPECT_EQ(BefehlsSchluessel(45), "Hinweis:");
   EXPECT_EQ(BefehlsSchluessel(51), "");
   EXPECT_EQ(BefehlsSchluessel(-1), "");
-  // Every sentence of kinds 9 to 45 holds its own keyword and no higher one.
+  // Every sentence of kinds 9 to 45 holds its own keyword and no other.
   for (const BefehlT& b : JedeArt()) {
     if (b.Kennung < 9 || b.Kennung == FileHInweis) continue;
-    EXPECT_EQ(KennungNachSchluessel(BText(b), 0), b.Kennung) << BText(b);
+    for (int k = 9; k <= 45; ++k) {
+      const std::string_view w = BefehlsSchluessel(k);
+      if (w == "nicht verwendet") continue;
+      EXPECT_EQ(BText(b).find(w) != std::string::npos, k == b.Kennung) << BText(b) << " / " << w;
+    }
   }
-  EXPECT_EQ(KennungNachSchluessel("ohne", 7), 7);
 }
 
 TEST(Saetze, WordingOfTheSentences) {
@@ -118,7 +122,8 @@ TEST(Saetze, EveryKindIsWrittenRecognisedAndReadBack) {
     if (!b.NeuG.empty()) b.NeuG = "Größe<9>Klon";
     if (b.Kennung > NumEbene) {
       for (std::string* a : {&b.AltG1, &b.AltG2, &b.AltG3})
-        if (!a->empty() && b.Kennung != FileHInweis) *a = "S|Dreieck" + *a;
+        if (!a->empty() && b.Kennung != FileHInweis && !(a == &b.AltG2 && b.Kennung == GErzeugeDrehen))
+          *a = "S|Dreieck" + *a;
     }
     const std::string satz = BText(b);
     ASSERT_EQ(ErkenneKennung(satz), b.Kennung) << satz;
@@ -214,9 +219,8 @@ TEST(Zeilenparser, PointAndEquationTexts) {
   Zeile2Vektor("(|2|3)", v, ok);
   EXPECT_FALSE(ok);
   EXPECT_EQ(v, VektorT(7, 7, 7));
-  Zeile2Vektor("P (1|2|3) rest", v, ok);
-  EXPECT_TRUE(ok);
-  EXPECT_EQ(v, VektorT(1, 2, 3));
+  Zeile2Vektor("P (1|2|3) rest", v, ok);  // text around the point is no point
+  EXPECT_FALSE(ok);
   Zeile2Vektor("( -1.5 | 2 | 0.25 )", v, ok);
   EXPECT_TRUE(ok);
   EXPECT_EQ(v, VektorT(-1.5, 2, 0.25));
@@ -428,11 +432,10 @@ TEST(Protokolldatei, DamagedFilesLoadWhatFitsAndSkipTheRest) {
       {e + "1x + 0y + 0z = " + vierhundert + " ", 0, 1},
       {e + "1x + 0y = 1 ", 0, 1},
       {g + "A und: ", 0, 1},
-      // No sentence word for word, but the field rules read one: each
-      // operand up to its blank.
-      {g + "A und: B C ", 1, 0},
+      // A word too many or one missing is no sentence.
+      {g + "A und: B C ", 0, 1},
       {g + "S|P und: B ", 1, 0},
-      {"<1>    Bestimme den Abstand, den: A von:  hat ", 1, 0},
+      {"<1>    Bestimme den Abstand, den: A von:  hat ", 0, 1},
       {"<1>    Zeige die wesentlichen Daten von: ", 0, 1},
       {"<1>    Hinweis:  ", 0, 1},
       {"<1>    Hinweis: a", 1, 0},
@@ -468,9 +471,9 @@ TEST(Protokolldatei, DamagedFilesLoadWhatFitsAndSkipTheRest) {
 
   // A point read from a foreign text shows the numbers it stands for.
   Befehlsliste l;
-  Befehlslisteeinlesen(l, p + "( 1 | 2,5 | -0 )rest \r" + p + "(1e308|0.000001|-0) \r");
+  Befehlslisteeinlesen(l, p + "( 1 | 2,5 | -0 ) \r" + p + "(1e308|0.000001|-0) \r");
   ASSERT_EQ(l.size(), 2u);
-  EXPECT_EQ(l.Nr(1)->AltG1, "(1|2|0)");
+  EXPECT_EQ(l.Nr(1)->AltG1, "(1|2.5|0)");
   EXPECT_FALSE(std::signbit(l.Nr(1)->Vektor.z()));
   EXPECT_EQ(l.Nr(2)->Vektor, VektorT(1e308, 0.000001, 0));
   // A control character in a note becomes a blank, as in a typed note.
@@ -478,6 +481,129 @@ TEST(Protokolldatei, DamagedFilesLoadWhatFitsAndSkipTheRest) {
   Befehlslisteeinlesen(n, "<1>    Hinweis: a\x01" "b\tc ");
   ASSERT_EQ(n.size(), 1u);
   EXPECT_EQ(n.Nr(1)->AltG2, "a b c");
+}
+
+// A number in a file is read whole, as the form reads it, or its line is
+// not read; an equation never moves a coefficient to another letter.
+TEST(Protokolldatei, NumbersInAFileReadWholeOrTheLineIsReported) {
+  const std::string p = "<1>    P ist der Punkt mit dem Koordinatentripel: ";
+  const std::string e = "<1>    E ist die Ebene mit der Gleichung: ";
+  const std::string d = "<1>    D wird definiert als Ergebnis der Drehung von: P um den Winkel: ";
+  for (const auto& [zeile, gelesen] : std::vector<std::pair<std::string, std::string>>{
+           {p + "(1,5|2|3) ", "(1.5|2|3)"},
+           {p + "(1/2|7+1/5|\u22123) ", "(0.5|7.2|-3)"},
+           {p + "(2e\u22125|\u22121|3) ", "(0.00002|-1|3)"},
+           {e + "1,5x + 2y + 3z = 4,5 ", "1.5x + 2y + 3z = 4.5"},
+           {e + "1e+2x + 2y + 3z = 4 ", "100x + 2y + 3z = 4"},
+           {e + "1x - 2y + -3z = 4 ", "1x + -2y + -3z = 4"},
+           {d + "22,5 Grad mit der Drehachse: g ", "22.5"},
+           {d + "1/2 Grad mit der Drehachse: g ", "0.5"},
+           {p + "(1abc|2|3) ", ""},
+           {p + "(12.5.3|1|1) ", ""},
+           {p + "( |2|3) ", ""},
+           {p + "(1|2|3) P ", ""},
+           {p + "(1|2|3|4) ", ""},
+           {e + "1x + 2y + 3z = 4 5 ", ""},
+           {e + "1x + 2y 3z = 4 ", ""},
+           {e + "1x + 2y + 3 = 4z ", ""},
+           {d + "abc Grad mit der Drehachse: g ", ""}}) {
+    Befehlsliste l;
+    const Einlesebericht r = Befehlslisteeinlesen(l, zeile);
+    if (gelesen.empty()) {
+      EXPECT_EQ(r.verworfen.size(), 1u) << zeile;
+      continue;
+    }
+    ASSERT_EQ(l.size(), 1u) << zeile;
+    EXPECT_EQ(l.Nr(1)->Kennung == GErzeugeDrehen ? l.Nr(1)->AltG2 : l.Nr(1)->AltG1, gelesen);
+  }
+}
+
+// Blanks edited by hand: a line loads as the command it was, or it is
+// reported as not read; it never becomes another command. The names are
+// words that hold keywords of other kinds and words of the sentences.
+TEST(Protokolldatei, EditedBlanksReadAsWrittenOrAreReported) {
+  using namespace std::string_literals;
+  std::mt19937 zufall(2412);
+  const auto wuerfel = [&](std::size_t n) { return static_cast<std::size_t>(zufall() % n); };
+  const std::vector<std::string> woerter = {"Klon",      "Daten",    "Schnitt", "Abstand",   "Spiegelung",
+                                            "Tetraeder", "Sammlung", "Huelle",  "Drehung",   "Loesche",
+                                            "Beschreib", "Fusspunkt", "Mittelsenkrechte", "Dreieck", "hat",
+                                            "und",       "ist",      "von",     "Grad",      "Hinweis"};
+  const auto name = [&] { return woerter[wuerfel(woerter.size())] + (wuerfel(2) ? Str(int(wuerfel(30))) : ""); };
+  const std::vector<BefehlT> arten = JedeArt();
+  int gelesen = 0, gemeldet = 0;
+  for (int fall = 0; fall < 4000; ++fall) {
+    Befehlsliste l;
+    for (int j = 0; j < 4; ++j) {
+      BefehlT b = arten[wuerfel(arten.size())];
+      if (!b.NeuG.empty()) b.NeuG = name();
+      if (b.Kennung > NumEbene && b.Kennung != FileHInweis) {
+        for (std::string* a : {&b.AltG1, &b.AltG2, &b.AltG3})
+          if (!a->empty()) *a = name();
+        if (b.Kennung == GErzeugeDrehen) b.AltG2 = Str(static_cast<double>(wuerfel(7201)) / 20 - 180);
+        if (b.Kennung == QuarnelSammlung) b.AltG1 = name() + "," + name();
+      }
+      if (b.Kennung == FileHInweis) b.AltG2 = name() + " " + name() + ": " + name();
+      l.Anhaengen(b);
+    }
+    const std::string datei = Dateiinhalt(l);
+    std::vector<std::string> zeilen = Dateizeilen(datei);
+    // Change the blanks of one line's sentence; a note's text, the blank
+    // after "Hinweis:" included, is the note's own.
+    const std::size_t nr = wuerfel(zeilen.size());
+    std::string& z = zeilen[nr];
+    const std::size_t anfang = z.find('>') + 1;
+    std::size_t ende = z.starts_with("<" + Str(int(nr + 1)) + ">    Hinweis: ") ? z.find(':') : z.size();
+    for (int k = 0, n = 1 + static_cast<int>(wuerfel(3)); k < n; ++k) {
+      std::vector<std::size_t> blanks, doppelpunkte;
+      for (std::size_t i = anfang; i < ende; ++i) {
+        if (z[i] == ' ') blanks.push_back(i);
+        if (z[i] == ':') doppelpunkte.push_back(i);
+      }
+      const std::size_t b = blanks.empty() ? anfang : blanks[wuerfel(blanks.size())];
+      const std::size_t d = doppelpunkte.empty() ? anfang : doppelpunkte[wuerfel(doppelpunkte.size())];
+      std::string neu;
+      std::size_t wo = b, weg = 0;
+      switch (wuerfel(9)) {
+        case 0: neu = " "; break;                                   // a blank doubled
+        case 1: weg = 1; break;                                     // a blank dropped
+        case 2: neu = " ", wo = d; break;                           // a blank before a colon
+        case 3: neu = " ", wo = d + 1; break;                       // a blank after a colon
+        case 4: neu = "\u00A0", weg = 1; break;                     // a no-break space
+        case 5: neu = "\t", weg = 1; break;                         // a tab
+        case 6: neu = " ", wo = anfang + wuerfel(ende - anfang); break;  // a blank anywhere
+        case 7: neu = "\u00A0\u00A0\u00A0", wo = anfang; break;       // after the number
+        case 8: wo = z.size() - 1, weg = z.back() == ' '; break;    // the closing blank cut
+      }
+      if (blanks.empty() && weg > 0) continue;
+      z.replace(wo, weg, neu);
+      ende = ende + neu.size() - weg;
+    }
+    std::string geaendert;
+    const std::string ende_ = wuerfel(2) ? "\r" : "\r\n";
+    for (const std::string& zeile : zeilen) geaendert += zeile + ende_;
+
+    Befehlsliste g;
+    const Einlesebericht r = Befehlslisteeinlesen(g, geaendert);
+    ASSERT_TRUE(r.verworfen.empty() || r.verworfen == std::vector<std::size_t>{nr + 1}) << z;
+    ASSERT_EQ(g.size() + r.verworfen.size(), l.size()) << z;
+    auto a = g.begin();
+    std::size_t i = 0;
+    for (const BefehlT& b : l) {
+      if (i++ == nr && !r.verworfen.empty()) continue;
+      ASSERT_NO_FATAL_FAILURE(ErwarteGleich(*a, b));
+      if (HasFailure()) FAIL() << z;
+      ++a;
+    }
+    if (r.verworfen.empty()) {
+      EXPECT_EQ(Dateiinhalt(g), datei) << z;
+    }
+    (r.verworfen.empty() ? gelesen : gemeldet)++;
+  }
+  std::printf("%d %d\n", gelesen, gemeldet);
+  // Both outcomes occur often.
+  EXPECT_GT(gelesen, 1000);
+  EXPECT_GT(gemeldet, 500);
 }
 
 }  // namespace

@@ -179,7 +179,7 @@ int PruefeErgebnisse(Sitzung& s, const std::string& ergebnis) {
     const std::string name = satz.substr(0, satz.find(' '));
     VektorT v;
     bool ok = false;
-    Zeile2Vektor(satz, v, ok);
+    Zeile2Vektor(satz.substr(satz.find('(')), v, ok);
     const QuarnelT* P = s.Q(name);
     if (P == nullptr || P->Typ != Punkt || !ok) {
       ADD_FAILURE() << "no point as quoted: " << satz;
