@@ -55,10 +55,14 @@ const char* const kZahlZuGross = "Die Zahlen dürfen dem Betrag nach nicht grö�
 
 bool KoeffizientenNull(double a, double b, double c) { return IstNull((a * a + b * b) + c * c); }
 
+std::string NameUnerlaubt(const std::string& name) {
+  return "Der verwendete Quarnelname " + name + "  ist unerlaubt oder existiert bereits";
+}
+
 void ErzeugePunkt(Bauraum& raum, const std::string& name, double x, double y, double z, bool& ok) {
   Objektliste& l = raum.objekte;
   if ((l.ExistiertQuarnel(name) && !raum.destruktiv) || !Objektliste::ErlaubterName(name)) {
-    raum.ui.MsgBox("Der verwendete Quarnelname " + name + "  ist unerlaubt oder existiert bereits");
+    raum.ui.MsgBox(NameUnerlaubt(name));
     ok = false;
     return;
   }

@@ -11,6 +11,10 @@ namespace quarnel {
 
 class Bauraum;
 
+// The message that refuses a name that is taken or not allowed:
+// "Der verwendete Quarnelname <name>  ist unerlaubt oder existiert bereits".
+std::string NameUnerlaubt(const std::string& name);
+
 // The point (x|y|z) under `name`. ok becomes true on success and false on a
 // refused name. With raum.destruktiv an existing object of that name becomes
 // this point in place.

@@ -1,6 +1,7 @@
 #include "constructions/Koerper.h"
 
 #include "constructions/Bauraum.h"
+#include "constructions/Grundlagen.h"
 
 namespace quarnel {
 
@@ -86,7 +87,7 @@ void ErzeugeMittelsenkrechte(Bauraum& raum, const std::string& P, const std::str
 
 void ErzeugeSammlung(Bauraum& raum, const std::string& name, const std::string& mitglieder, bool& ok) {
   if ((raum.objekte.ExistiertQuarnel(name) && !raum.destruktiv) || !Objektliste::ErlaubterName(name)) {
-    raum.ui.MsgBox("Der verwendete Quarnelname " + name + "  ist unerlaubt oder existiert bereits");
+    raum.ui.MsgBox(NameUnerlaubt(name));
     ok = false;
     return;
   }

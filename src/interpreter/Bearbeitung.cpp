@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "constructions/Grundlagen.h"
 #include "interpreter/Ablauf.h"
 #include "interpreter/BefehlT.h"
 #include "interpreter/Protokolldatei.h"
@@ -39,7 +40,16 @@ bool LoescheLetztenBefehl(Ablauf& ablauf) {
 }
 
 bool Restore(Ablauf& ablauf) {
-  if (!ablauf.befehle.Restore()) return false;
+  const BefehlT* b = ablauf.befehle.Zuoberst();
+  if (b == nullptr) return false;
+  // At the end of the list the command meets the objects there are now, and
+  // a name another object bears would be refused at every run. Into an empty
+  // list it comes as the first command, which may take the origin's name.
+  if (DefiniertQuarnel(b->Kennung) && !ablauf.befehle.empty() && ablauf.objekte.ExistiertQuarnel(b->NeuG)) {
+    ablauf.ui.MsgBox(NameUnerlaubt(b->NeuG));
+    return false;
+  }
+  ablauf.befehle.Restore();
   AnweisungslisteAusfuehren(ablauf);
   return true;
 }

@@ -25,8 +25,11 @@ bool LoescheBefehl(Ablauf& ablauf, std::string_view zeile);
 bool LoescheLetztenBefehl(Ablauf& ablauf);
 
 // Takes the most recently deleted command back to the END of the list and
-// executes the whole list again. False when nothing is left to restore
-// (nothing happens then).
+// executes the whole list again. False when nothing is left to restore, and
+// when another object bears the name the command defines ("Der verwendete
+// Quarnelname <name>  ist unerlaubt oder existiert bereits"): nothing
+// changes then, and the command stays on top of the stack until its name is
+// free.
 bool Restore(Ablauf& ablauf);
 
 // "Alles Löschen" (after the user confirmed): the whole list goes onto the

@@ -137,6 +137,8 @@ public:
   bool LoescheBefehlNr(std::int64_t n);
   // The same for the last command; false on an empty list.
   bool LoescheLetzten();
+  // The top of the stack, which Restore takes back; nullptr when it is empty.
+  const BefehlT* Zuoberst() const { return lager_.empty() ? nullptr : lager_.back().get(); }
   // Takes the top of the stack back to the end of the list; false when the
   // stack is empty.
   bool Restore();

@@ -80,6 +80,9 @@ void AnweisungslisteAusfuehren(Ablauf& ablauf) {
   ablauf.destruktiv = true;  // for the first command only, as when loading
   BefehlslisteAbarbeiten(ablauf);
   ablauf.destruktiv = false;
+  // Like the object list, the command list is shown anew after a run, as a
+  // list box loaded anew: from its first row, with no row chosen.
+  ablauf.befehle.ZeigeBefehlsliste();
 }
 
 }  // namespace quarnel

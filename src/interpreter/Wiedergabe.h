@@ -33,6 +33,7 @@ void AlleQuarnelLoeschen(Bauraum& raum);
 // cleared, the origin "O" is made as an ordinary point, and the list runs
 // from its head; its first command may redefine an existing name, as when a
 // file is loaded, so the same list always gives the same construction.
+// Both lists are shown anew afterwards.
 void AnweisungslisteAusfuehren(Ablauf& ablauf);
 
 }  // namespace quarnel

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -33,6 +34,22 @@ std::int32_t ggT(std::int32_t a, std::int32_t b) {
   return b;
 }
 
+namespace {
+
+// z rounded to the given decimals from its exact binary value, trailing
+// zeros and a bare point cut.
+std::string Festkomma(double z, int dezimalen) {
+  std::array<char, 64> buf{};  // |z| < 2^52 here
+  auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), z, std::chars_format::fixed, dezimalen);
+  if (ec != std::errc()) return Str(z);
+  std::string text(buf.data(), end);
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text;
+}
+
+}  // namespace
+
 std::string z2s(double z, int dezimalen) {
   double w = 0.0;
   if (!IstNull(z)) {
@@ -40,11 +57,19 @@ std::string z2s(double z, int dezimalen) {
     if (dezimalen > 6) dezimalen = 6;
     static constexpr double zehner[7] = {1, 10, 100, 1000, 10000, 100000, 1000000};
     const double p = zehner[dezimalen];
-    // From 2^52 on, p·z has no digits after the point: rounding cannot
-    // change the number, and scaling it there and back would only add
-    // rounding errors (1000000000001 would come back as 1000000000000.9999).
-    // Such a number, and one too large to be scaled, is written as it is.
-    w = std::fabs(z) * p >= 0x1p52 ? z : Round(p * z) / p;
+    const double skaliert = std::fabs(z) * p;
+    if (skaliert >= 0x1p52) {
+      // From 2^52 on, p·z has no digits after the point: scaling it there and
+      // back would only add rounding errors (1000000000001 would come back as
+      // 1000000000000.9999). A whole number is written as it is, and so is
+      // one from 2^53 on, whose shortest text has no more decimals than
+      // chosen. Below 2^53 a fraction may hold more binary digits than
+      // chosen: it is rounded from its exact value.
+      if (skaliert < 0x1p53 && z != std::floor(z)) return Festkomma(z, dezimalen);
+      w = z;
+    } else {
+      w = Round(p * z) / p;
+    }
   }
   return Str(w);
 }

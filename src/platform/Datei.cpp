@@ -131,6 +131,13 @@ std::string Namensteil(const std::string& pfad) {
   return s == std::string::npos ? pfad : pfad.substr(s + 1);
 }
 
+// Whether the folder part of a path ("" for the current folder) names an
+// existing folder.
+bool IstOrdner(const std::string& ordner) {
+  struct stat st {};
+  return ::stat(ordner.empty() ? "." : ordner.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 // What the symbolic link at pfad points to; false (errno set) on an error.
 bool Verweis(const std::string& pfad, std::string& ziel) {
   std::string puffer(256, '\0');
@@ -249,7 +256,10 @@ bool SchreibeDatei(const std::string& pfad, std::string_view inhalt, std::string
     neu = stamm + "." + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + ".tmp";
     fd = ::open(neu.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
     if (fd >= 0) break;
-    if (errno != EEXIST || versuch == 100) return fehler(Grund(errno, Vorgang::Anlegen));
+    const int e = errno;
+    // A folder that is there may still take no new file (/proc says ENOENT).
+    if (e == ENOENT && IstOrdner(Ordnerteil(ziel))) return fehler("In diesem Ordner kann keine Datei angelegt werden.");
+    if (e != EEXIST || versuch == 100) return fehler(Grund(e, Vorgang::Anlegen));
   }
   Deskriptor datei(fd);
   const auto aufgeben = [&](Vorgang v) {

@@ -235,6 +235,8 @@ TEST(Bearbeitung, DeleteAndRestoreRunTheListAgain) {
   EXPECT_FALSE(LoescheBefehl(s.h, "ohne Nummer"));
   ASSERT_TRUE(LoescheBefehl(s.h, "<2>    B ist der Punkt mit dem Koordinatentripel: (1|2|3) "));
   EXPECT_NE(s.h.befehle.Protokoll().find("<2>    C ist"), std::string::npos);
+  EXPECT_EQ(s.Typ("B"), Punkt);  // until the list runs again, as the delete field has it run
+  AnweisungslisteAusfuehren(s.h);
   ASSERT_TRUE(Restore(s.h));
   EXPECT_NE(s.h.befehle.Protokoll().find("<3>    B ist"), std::string::npos);
   EXPECT_FALSE(Restore(s.h));
@@ -295,6 +297,63 @@ TEST(Bearbeitung, DeleteAllThenRestoreRebuildsTheList) {
   AllesLoeschen(s.h);
   AllesLoeschen(s.h);
   EXPECT_TRUE(Restore(s.h));
+}
+
+// Restore gives a command back only while no other object bears its name;
+// until then it waits on the stack, and nothing else changes.
+TEST(Bearbeitung, RestoreWaitsForAFreeName) {
+  Sitzung s;
+  auto vergeben = [](const std::string& n) {
+    return std::vector<std::string>{"Der verwendete Quarnelname " + n + "  ist unerlaubt oder existiert bereits"};
+  };
+  s.PunktImFenster("P1", "1", "2", "3");
+  s.ui.antworten.push_back(Antwort::OK);
+  s.Menue("NeuItem");
+  s.PunktImFenster("P1", "4", "5", "6");
+  const std::string protokoll = s.h.befehle.Protokoll();
+  s.ui.Leeren();
+  s.Menue("UndoItem");
+  EXPECT_EQ(s.Meldungen(), vergeben("P1"));
+  EXPECT_EQ(s.h.befehle.Protokoll(), protokoll);
+  EXPECT_EQ(s.Namen(), (std::vector<std::string>{"O", "P1"}));
+  EXPECT_EQ(s.Q("P1")->v1, VektorT(4, 5, 6));
+  EXPECT_EQ(s.h.befehle.LagerGroesse(), 1u);
+  s.ui.Leeren();
+  s.Menue("FileAktualisieren");
+  EXPECT_TRUE(s.Meldungen().empty());
+
+  // A line whose name a point took meanwhile.
+  s.FormImFenster("GGeradePP", "g", "O", "P1");
+  s.Menue("LetztLoeschItem");
+  s.PunktImFenster("g", "7", "8", "9");
+  s.ui.Leeren();
+  s.Menue("UndoItem");
+  EXPECT_EQ(s.Meldungen(), vergeben("g"));
+  EXPECT_EQ(s.Typ("g"), Punkt);
+  EXPECT_EQ(s.Befehle(), 2u);
+  // The name freed, each command comes back in its turn, the newest first.
+  s.ZieheObjekt("g");
+  ASSERT_EQ(s.Typ("g"), 0);
+  s.ui.Leeren();
+  s.Menue("UndoItem");
+  EXPECT_EQ(s.Typ("g"), Gerade);
+  EXPECT_EQ(s.Letzter().NeuG, "g");
+  s.Menue("UndoItem");
+  EXPECT_EQ(s.Meldungen(), vergeben("P1"));
+  s.ZieheObjekt("P1");
+  s.Menue("UndoItem");
+  EXPECT_EQ(s.Q("P1")->v1, VektorT(1, 2, 3));
+  EXPECT_EQ(s.h.befehle.LagerGroesse(), 0u);
+  EXPECT_EQ(s.Meldungen(), vergeben("P1"));
+  // Into an empty list a command comes back as the first, which may move
+  // the origin, as the first line of a loaded file may.
+  s.ui.antworten.push_back(Antwort::OK);
+  s.Menue("NeuItem");
+  ASSERT_TRUE(LadeText(s.h, Sitzung::Datei({"O ist der Punkt mit dem Koordinatentripel: (1|1|1)"})));
+  s.ui.antworten.push_back(Antwort::OK);
+  s.Menue("NeuItem");
+  s.Menue("UndoItem");
+  EXPECT_EQ(s.Q("O")->v1, VektorT(1, 1, 1));
 }
 
 TEST(Bearbeitung, DoubleClickMovesTheLastCommandAndExecutesAgain) {

@@ -123,3 +123,39 @@ TEST(Zahltext, RundungUndNull) {
   EXPECT_EQ(VektorT(1, 4, 9).Vektor2String(6), "(1|4|9)");
   EXPECT_EQ(VektorT(1e-09, -2, 3).Vektor2String(6), "(0|-2|3)");
 }
+
+// Between 2^52 / 10^d and 2^53 / 10^d a double still holds binary digits
+// beyond the d-th decimal; the text shows no more decimals than chosen.
+TEST(Zahltext, GrosseZahlenMitBruchteil) {
+  EXPECT_EQ(z2s(5513555619.3672495, 6), "5513555619.367249");
+  EXPECT_EQ(z2s(47885035946.291985, 5), "47885035946.29198");
+  EXPECT_EQ(z2s(4600000000000.0205, 3), "4600000000000.021");
+  EXPECT_EQ(z2s(-450359962737050.56, 1), "-450359962737050.6");
+  EXPECT_EQ(VektorT(5513555619.3672495, 0.5, 1000000000001).Vektor2String(6),
+            "(5513555619.367249|0.5|1000000000001)");
+  for (int d = 1; d <= 6; ++d) {
+    const double p = std::pow(10.0, d);
+    EXPECT_EQ(z2s(1000000000001, d), "1000000000001");
+    for (double lage : {0.0, 0.3, 0.77, 0.999}) {
+      const double ganz = std::ceil(std::ldexp(1.0 + lage, 52) / p);
+      for (double bruch : {0.03, 0.3, 0.45, 0.6251, 0.97, 0.9999999}) {
+        const double z = ganz + bruch;  // rounded to the binary digits there
+        ASSERT_GE(z * p, 0x1p52);
+        ASSERT_LT(z * p, 0x1p53);
+        // The fraction and its scaled value are exact (at most 20 and 34
+        // bits); the text is the exact value rounded to nearest, halves to even.
+        const double stellen = std::nearbyint((z - ganz) * p);
+        std::string erwartet = Str(static_cast<std::int64_t>(ganz + (stellen == p ? 1 : 0)));
+        if (stellen != 0 && stellen != p) {
+          std::string nach = Str(static_cast<std::int64_t>(stellen));
+          nach.insert(0, static_cast<std::size_t>(d) - nach.size(), '0');
+          while (nach.back() == '0') nach.pop_back();
+          erwartet += "." + nach;
+        }
+        SCOPED_TRACE(Str(z) + " bei " + Str(d) + " Stellen");
+        EXPECT_EQ(z2s(z, d), erwartet);
+        EXPECT_EQ(z2s(-z, d), "-" + erwartet);
+      }
+    }
+  }
+}

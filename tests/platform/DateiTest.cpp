@@ -121,6 +121,11 @@ TEST_F(DateiTest, WriteAndReadBackBinarySafe) {
   EXPECT_FALSE(lies(dir.string(), gelesen));  // a directory
   EXPECT_EQ(gelesen, "bleibt");
   EXPECT_FALSE(SchreibeDatei(P("fehlt/x.txt"), "x", grund));
+  EXPECT_EQ(grund, "Den Ordner gibt es nicht.");
+  if (fs::is_directory("/proc/self")) {  // a folder that takes no new file
+    EXPECT_FALSE(SchreibeDatei("/proc/QuarnelDaten", "x", grund));
+    EXPECT_EQ(grund, "In diesem Ordner kann keine Datei angelegt werden.");
+  }
   EXPECT_FALSE(SchreibeDatei(dir.string(), "x", grund));
   if (fs::exists("/dev/full")) {
     EXPECT_FALSE(SchreibeDatei("/dev/full", "voll", grund));

@@ -396,6 +396,25 @@ TEST(HauptF, FormRowsFollowTheChosenKind) {
   EXPECT_TRUE(h.form.HinweisF.nurLesen);
 }
 
+// A run of the command list rebuilds every object; both lists are then
+// shown anew, as list boxes loaded anew: nothing chosen, from the first row,
+// and the last when a command came back.
+TEST(HauptF, EveryRunShowsBothListsAnew) {
+  Sitzung f;
+  for (const char* n : {"A", "B", "C"}) f.PunktImFenster(n, "1", "2", "3");
+  for (const char* menue : {"FileAktualisieren", "LetztLoeschItem", "UndoItem"}) {
+    SCOPED_TRACE(menue);
+    f.WaehleZeile(f.h.fenster.QuarnelLB, "B");
+    f.h.fenster.ProtokollBox.auswahl = 1;
+    const std::uint64_t stand = f.h.fenster.ProtokollBox.Stand();
+    f.Menue(menue);
+    EXPECT_EQ(f.h.fenster.QuarnelLB.auswahl, -1);
+    EXPECT_EQ(f.h.fenster.ProtokollBox.auswahl, -1);
+    EXPECT_NE(f.h.fenster.ProtokollBox.Stand(), stand);
+    EXPECT_EQ(f.h.fenster.ProtokollBox.SichtZeile(), std::string(menue) == "UndoItem" ? 2u : 0u);
+  }
+}
+
 // Every handler that the tables name, of every control, window and menu
 // entry, run through the one way in on a construction that holds something
 // of each kind: afterwards the list boxes show what a fresh render of the

@@ -132,6 +132,30 @@ TEST(Hilfetexte, RotationAndShiftAsTheTextSays) {
   EXPECT_TRUE(s.Q("h")->v2.istgleich(s.Q("g")->v2));
 }
 
+// The field under the note and the decimals, as the text says: the field
+// holds the last sentence on an object also with the descriptions off, the
+// number forms empty it; new decimals hold for new output, Ctrl+K rewrites.
+TEST(Hilfetexte, NoteFieldAndDecimalsAsTheTextSays) {
+  for (const char* satz : {"zeigt den letzten Satz über ein Quarnel, auch ohne Beschreibungsmodus",
+                           "Punkt- und Ebeneneingabe leeren es.", "gilt für neue Ausgaben; Strg+K schreibt alles neu.",
+                           "Jedes Mal läuft die Liste sofort neu: Kein Quarnel überlebt seinen Befehl."})
+    EXPECT_NE(Hilfetext().find(satz), std::string_view::npos) << satz;
+  Sitzung s;
+  s.PunktImFenster("A", "1/3", "0", "0");
+  EXPECT_EQ(s.h.ausgabe.LastInfoF, "");
+  s.Menue("AusgabeProtokoll");
+  s.FormImFenster("GGeradePP", "g", "A", "O");
+  EXPECT_EQ(s.h.ausgabe.LastInfoF.rfind("g ist die Gerade", 0), 0u);
+  s.Menue("AusgabeProtokoll");
+  const std::string sechs = "(0.333333 | 0 | 0)", zwei = "(0.33 | 0 | 0)";
+  s.Popup(2);
+  s.Doppelklick("QuarnelLB", "A");
+  EXPECT_NE(s.h.ausgabe.InfoFenster().find(sechs), std::string::npos);
+  EXPECT_NE(s.h.ausgabe.InfoFenster().find(zwei), std::string::npos);
+  s.Menue("FileAktualisieren");
+  EXPECT_EQ(s.h.ausgabe.InfoFenster().find(sechs), std::string::npos);
+}
+
 // A worked example: its numbered command lines and the line after them.
 struct Beispiel {
   std::vector<std::string> zeilen;
