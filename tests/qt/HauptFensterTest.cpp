@@ -639,16 +639,22 @@ private slots:
     QCOMPARE(s.h.form.GnameF.text, std::string("D"));
     QVERIFY(!Ablegen(name, befehl.get()));
     QCOMPARE(name->text(), QString("D"));
-    int felder = 0;
-    for (QLineEdit* feld : s.w.centralWidget()->findChildren<QLineEdit*>()) {
-      if (feld == name || feld->isReadOnly()) continue;  // the drop fields are read-only
-      QVERIFY2(!Ablegen(feld, objekt.get()) && !Ablegen(feld, befehl.get()), qPrintable(feld->objectName()));
-      QCOMPARE(feld->text(), QString());
-      ++felder;
-    }
-    QCOMPARE(felder, 5);  // aF, bF, cF, dF and the angle
     QVERIFY(Ablegen(s.E("aF"), &fremd));
     QCOMPARE(s.h.form.aF.text, std::string("2.5"));
+    // The point window's fields too.
+    s.ui.shift = true;
+    s.Doppelklick("QuarnelLB", 1, Qt::ShiftModifier);
+    QList<QLineEdit*> felder = s.w.centralWidget()->findChildren<QLineEdit*>();
+    felder += s.w.Fenster(kKoordFensterArt)->findChildren<QLineEdit*>();
+    int gezaehlt = 0;
+    for (QLineEdit* feld : felder) {
+      if (feld == name || feld->isReadOnly()) continue;  // the drop fields are read-only
+      const QString vorher = feld->text();
+      QVERIFY2(!Ablegen(feld, objekt.get()) && !Ablegen(feld, befehl.get()), qPrintable(feld->objectName()));
+      QCOMPARE(feld->text(), vorher);
+      ++gezaehlt;
+    }
+    QCOMPARE(gezaehlt, 8);  // aF, bF, cF, dF, the angle; xF, yF, zF
   }
 
   // Shift and double-click on a point opens its window; Return there stores
