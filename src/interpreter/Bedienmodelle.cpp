@@ -68,11 +68,28 @@ std::string OhneFall(std::string_view s) {
   return t;
 }
 
+// Whether the text is one character (in UTF-8), once or more, and that
+// character.
+bool EinZeichen(std::string_view s, std::string_view& zeichen) {
+  std::size_t anfang = s.size() - 1;
+  while (anfang > 0 && (static_cast<unsigned char>(s[anfang]) & 0xC0) == 0x80) --anfang;
+  zeichen = s.substr(anfang);
+  for (std::size_t i = 0; i < s.size(); i += zeichen.size())
+    if (s.substr(i, zeichen.size()) != zeichen) return false;
+  return true;
+}
+
 }  // namespace
 
-int Auswahlliste::Tippziel(std::string_view getippt, std::size_t ab) const {
+int Auswahlliste::Tippziel(std::string_view getippt) const {
   const std::size_t n = Anzahl();
   if (getippt.empty() || n == 0) return -1;
+  const bool gewaehlt = auswahl >= 0 && static_cast<std::size_t>(auswahl) < n;
+  std::string_view zeichen;
+  const bool weiter = EinZeichen(getippt, zeichen);
+  if (weiter) getippt = zeichen;
+  std::size_t ab = 0;
+  if (gewaehlt) ab = static_cast<std::size_t>(auswahl) + (weiter ? 1 : 0);
   for (std::size_t k = 0; k < n; ++k) {
     const std::size_t i = (ab + k) % n;
     if (Zeile(i).starts_with(getippt)) return static_cast<int>(i);

@@ -70,11 +70,16 @@ public:
   std::size_t SichtZeile() const { return sichtZeile_; }
   std::uint64_t SichtStand() const { return sichtStand_; }
 
-  // Where typing leads, as in a list box: the first row from row `ab` on,
-  // and round from the top, whose text starts with `getippt` as typed; when
-  // no row does, the first that starts with it in any case of its letters.
-  // -1 when none does, or nothing is typed.
-  int Tippziel(std::string_view getippt, std::size_t ab) const;
+  // Where typing leads, as in a list box; `getippt` holds the letters typed
+  // in quick succession. One letter, or the same letter again and again,
+  // moves on to the next row after the chosen one that starts with it;
+  // other letters spell the start of a row, looked for from the chosen row
+  // itself on. Either search goes round from the top, starts at the first
+  // row when none is chosen, and takes the letters as typed; when no row
+  // starts with them so, it takes a row that does in any case of its
+  // letters (umlauts too). -1 when no row starts with them, or nothing is
+  // typed.
+  int Tippziel(std::string_view getippt) const;
 
 private:
   std::vector<std::string> eigene_;

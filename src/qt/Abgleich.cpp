@@ -13,7 +13,7 @@
 #include "qt/Beschreibungsanzeige.h"
 #include "qt/HauptFenster.h"
 #include "qt/QtPlattform.h"
-#include "qt/Steuerbau.h"
+#include "qt/Texte.h"
 #include "qt/ZeilenModell.h"
 #include "qt/Zeilenansicht.h"
 

@@ -4,18 +4,9 @@
 #include <QDropEvent>
 #include <QMimeData>
 
-#include "qt/ZeilenModell.h"
+#include "qt/Texte.h"
 
 namespace quarnel {
-
-namespace {
-
-// Only a row of the object or command list, dragged inside the program.
-bool EigeneZeile(const QMimeData* m) {
-  return m != nullptr && m->hasText() && m->hasFormat(QString::fromLatin1(ZeilenModell::kZeilenformat));
-}
-
-}  // namespace
 
 Ablagefeld::Ablagefeld(QWidget* eltern) : QLineEdit(eltern) {
   // Read-only keeps typing and pasting out; drops are let in below.

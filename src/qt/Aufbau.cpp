@@ -16,6 +16,8 @@
 #include "qt/HauptFenster.h"
 #include "qt/QtPlattform.h"
 #include "qt/Steuerbau.h"
+#include "qt/Texte.h"
+#include "qt/Textzeile.h"
 #include "qt/ZeilenModell.h"
 
 namespace quarnel {
@@ -86,10 +88,16 @@ void Ansicht::Binde(Bindung& b) {
 void Ansicht::BindeFeld(Bindung& b) {
   const Verhalten& v = b.zeile->verhalten;
   if (v.ablegen != nullptr) {
-    if (auto* ablage = qobject_cast<Ablagefeld*>(b.widget))
-      connect(ablage, &Ablagefeld::abgelegt, this, [this, ablegen = v.ablegen](const QString& t) {
-        fenster_.Weiterleiten([ablegen, text = Utf8(t)](HauptF& h) { ablegen(h, text); });
-      });
+    auto Ablegen = [this, ablegen = v.ablegen](const QString& t) {
+      fenster_.Weiterleiten([ablegen, text = Utf8(t)](HauptF& h) { ablegen(h, text); });
+    };
+    if (auto* ablage = qobject_cast<Ablagefeld*>(b.widget)) connect(ablage, &Ablagefeld::abgelegt, this, Ablegen);
+    if (auto* zeile = qobject_cast<Textzeile*>(b.widget)) {
+      // The core says which rows the field takes, as they are dragged over it.
+      zeile->NimmZeilen(
+          [this, nimmt = v.nimmt](const QString& t) { return nimmt == nullptr || nimmt(Haupt(), Utf8(t)); });
+      connect(zeile, &Textzeile::abgelegt, this, Ablegen);
+    }
   }
   if (v.feld == nullptr || b.zeile->art == Steuerart::Ablagefeld) return;
   // Typing goes into the model as it happens.

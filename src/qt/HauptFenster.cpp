@@ -14,7 +14,7 @@
 #include <map>
 
 #include "qt/Ansicht.h"
-#include "qt/Steuerbau.h"
+#include "qt/Texte.h"
 #include "ui/menus/Fenster.h"
 #include "ui/menus/Menueleiste.h"
 

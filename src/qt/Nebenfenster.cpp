@@ -3,7 +3,7 @@
 #include <QCloseEvent>
 #include <QPalette>
 
-#include "qt/Steuerbau.h"
+#include "qt/Texte.h"
 
 namespace quarnel {
 

@@ -4,7 +4,6 @@
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -13,20 +12,11 @@
 
 #include "qt/Ablagefeld.h"
 #include "qt/QtPlattform.h"
+#include "qt/Texte.h"
+#include "qt/Textzeile.h"
 #include "qt/Zeilenansicht.h"
 
 namespace quarnel {
-
-QString QText(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
-
-std::string Utf8(const QString& text) { return text.toStdString(); }
-
-std::string MehrzeiligerText(const QString& text) {
-  std::string s = text.toStdString();
-  for (char& c : s)
-    if (c == '\n') c = '\r';
-  return s;
-}
 
 namespace {
 bool BringtText(const QMimeData* quelle) { return quelle != nullptr && !quelle->formats().isEmpty(); }
@@ -84,7 +74,7 @@ QWidget* BaueSteuerelement(const Steuerelement& s, QWidget* eltern) {
       if (s.mehrzeilig) {
         w = BaueTextbereich(s, eltern);
       } else {
-        auto* t = new QLineEdit(QText(s.text), eltern);
+        auto* t = new Textzeile(QText(s.text), eltern);
         t->setReadOnly(s.nurLesen);
         w = t;
       }

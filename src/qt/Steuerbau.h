@@ -3,10 +3,6 @@
 // colour, text size, first text and visibility come from the row, so that
 // every window is laid out by the core's tables alone.
 #include <QPlainTextEdit>
-#include <QString>
-
-#include <string>
-#include <string_view>
 
 #include "ui/main_window/Steuerelemente.h"
 
@@ -25,17 +21,10 @@ public:
   void insertFromMimeData(const QMimeData* quelle) override;
 };
 
-// Creates the widget for `s` in `eltern`: a line edit or a plain-text edit
-// for a text field, a drop field, a plain-text edit for the description
+// Creates the widget for `s` in `eltern`: a one-line field (Textzeile) or a
+// plain-text edit for a text field, a drop field, a plain-text edit for the description
 // area, a plain-text label, a list view (without a model), a push button, a
 // combo box with its entries or a horizontal line.
 QWidget* BaueSteuerelement(const Steuerelement& s, QWidget* eltern);
-
-// UTF-8 text of the program as a QString, and back; line ends stay CR.
-QString QText(std::string_view text);
-std::string Utf8(const QString& text);
-
-// Text of a multi-line field as the program holds it: line ends become CR.
-std::string MehrzeiligerText(const QString& text);
 
 }  // namespace quarnel

@@ -2,9 +2,7 @@
 
 #include <QMimeData>
 
-#include <algorithm>
-
-#include "qt/Steuerbau.h"
+#include "qt/Texte.h"
 
 namespace quarnel {
 
@@ -51,9 +49,7 @@ QMimeData* ZeilenModell::mimeData(const QModelIndexList& indizes) const {
   return m;
 }
 
-int ZeilenModell::Tippziel(const QString& getippt, int ab) const {
-  return quelle_.Tippziel(Utf8(getippt), static_cast<std::size_t>(std::max(ab, 0)));
-}
+int ZeilenModell::Tippziel(const QString& getippt) const { return quelle_.Tippziel(Utf8(getippt)); }
 
 std::string ZeilenModell::Text(std::size_t zeile) const {
   // Each change not yet told moves the row, or tells its text before.

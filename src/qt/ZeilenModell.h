@@ -20,9 +20,6 @@ class ZeilenModell final : public QAbstractListModel {
 public:
   // The text a dragged row carries; rows cannot be dragged without one.
   using Ziehtext = std::function<std::string(int zeile)>;
-  // Marks a row dragged out of one of the program's lists, so that the drop
-  // fields take no text dragged in from elsewhere.
-  static constexpr const char* kZeilenformat = "application/x-quarnel-zeile";
 
   explicit ZeilenModell(Auswahlliste& quelle, Ziehtext ziehtext = {}, QObject* eltern = nullptr);
 
@@ -37,8 +34,9 @@ public:
   // Tells the view what changed in the core's rows since the last call,
   // and marks it seen; whether anything changed.
   bool Auffrischen();
-  // The row that typing `getippt` leads to, from row `ab` on; -1 for none.
-  int Tippziel(const QString& getippt, int ab) const;
+  // The row that the letters `getippt`, typed in quick succession, lead to
+  // from the row chosen in the core's list; -1 for none.
+  int Tippziel(const QString& getippt) const;
 
 private:
   // The text of row `zeile` as the view knows the rows now: the core's rows

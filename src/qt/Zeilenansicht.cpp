@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QResizeEvent>
 #include <QScrollBar>
 #include <QStyle>
@@ -59,6 +60,15 @@ void Zeilenansicht::resizeEvent(QResizeEvent* e) {
 }
 
 QModelIndex Zeilenansicht::moveCursor(CursorAction wohin, Qt::KeyboardModifiers tasten) {
+  // With no row chosen there is no row to move on from: Up and Down choose
+  // the first row. The view may still stand on a row of its own (it puts
+  // itself on the first when the keyboard enters it), which is no choice;
+  // it leaves it, so that the first row counts as a move and is chosen.
+  if ((wohin == MoveUp || wohin == MoveDown) && model() != nullptr && model()->rowCount() > 0 &&
+      !selectionModel()->hasSelection()) {
+    selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
+    return model()->index(0, 0);
+  }
   // One column: Home and End go to the first and last row, as Ctrl+Home and
   // Ctrl+End do.
   if (wohin == MoveHome || wohin == MoveEnd) tasten |= Qt::ControlModifier;
@@ -68,17 +78,12 @@ QModelIndex Zeilenansicht::moveCursor(CursorAction wohin, Qt::KeyboardModifiers 
 void Zeilenansicht::keyboardSearch(const QString& text) {
   auto* modell = qobject_cast<ZeilenModell*>(model());
   if (modell == nullptr || text.isEmpty()) return;
-  // Letters typed in quick succession spell the start of one row; the same
-  // letter typed again moves on to the next row that starts with it.
+  // Letters typed in quick succession count together; the core's list
+  // says which row they lead to.
   const bool weiter = tippzeit_.isValid() && tippzeit_.elapsed() <= QApplication::keyboardInputInterval();
   tippzeit_.start();
   getippt_ = weiter ? getippt_ + text : text;
-  const bool gleich = getippt_.count(getippt_.back()) == getippt_.size();
-  const QString suche = gleich ? QString(getippt_.back()) : getippt_;
-  const QModelIndex jetzt = currentIndex();
-  int ab = 0;
-  if (jetzt.isValid()) ab = gleich ? jetzt.row() + 1 : jetzt.row();
-  const int ziel = modell->Tippziel(suche, ab);
+  const int ziel = modell->Tippziel(getippt_);
   if (ziel >= 0) setCurrentIndex(modell->index(ziel));
 }
 

@@ -4,9 +4,10 @@
 // into a table view costs the same whatever the number of rows, while a list
 // view lays out every row again. It looks and acts as a list box does: as
 // wide as its first row (or its visible area), so that longer rows can be
-// scrolled to; Home and End go to the first and last row, Tab and Shift+Tab
-// leave it for the next or previous control, and typed letters go to the
-// row the core's list names for them.
+// scrolled to; Home and End go to the first and last row, Up and Down with
+// no row chosen to the first, Tab and Shift+Tab leave it for the next or
+// previous control, and typed letters go to the row the core's list names
+// for them.
 #include <QElapsedTimer>
 #include <QTableView>
 

@@ -8,7 +8,7 @@
 #include "platform/Datei.h"
 #include "qt/HauptFenster.h"
 #include "qt/QtPlattform.h"
-#include "qt/Steuerbau.h"
+#include "qt/Texte.h"
 #include "ui/main_window/Steuerelemente.h"
 
 int main(int argc, char** argv) {

@@ -25,6 +25,7 @@
 #include "qt/QtPlattform.h"
 #include "interpreter/Saetze.h"
 #include "qt/Steuerbau.h"
+#include "qt/Texte.h"
 #include "ui/main_window/Steuerelemente.h"
 #include "ui/main_window/Editierfenster.h"
 #include "ui/menus/Fenster.h"
@@ -501,6 +502,40 @@ private slots:
     QVERIFY(s.E("GradF")->isHidden());
   }
 
+  // A list with nothing chosen takes its first row on the first Down, also
+  // when the keyboard entered it by Tab or Shift+Tab (which puts the view on
+  // its first row without choosing it): the object list shown anew after
+  // Ctrl+K, the command list and operand lists never chosen in.
+  void erstesAbwaertsWaehltDieErsteZeile() {
+    Sitzung s;
+    s.Punkt("B", "1");
+    s.Punkt("A", "2");
+    auto Taste = [](Qt::Key k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+      QTest::keyClick(QApplication::focusWidget(), k, m);
+    };
+    // Down, Down in the list, reached by Shift+Tab from the control after it.
+    auto Abwaerts = [&](const char* name, auto&& dazwischen) {
+      auto* v = s.E<QAbstractItemView>(name);
+      const Auswahlliste& l = *FindeSteuerelement(kHauptFSteuerelemente, name)->verhalten.liste(s.h);
+      s.Taste(name, Qt::Key_Tab);
+      dazwischen();
+      QCOMPARE(l.auswahl, -1);
+      Taste(Qt::Key_Backtab, Qt::ShiftModifier);
+      QCOMPARE(QApplication::focusWidget(), v);
+      Taste(Qt::Key_Down);
+      QVERIFY2(l.auswahl == 0, name);
+      QCOMPARE(v->selectionModel()->selectedRows().value(0).row(), 0);
+      Taste(Qt::Key_Down);
+      QCOMPARE(l.auswahl, 1);
+    };
+    s.Taste("QuarnelLB", Qt::Key_End);
+    QCOMPARE(s.h.fenster.QuarnelLB.auswahl, 2);
+    Abwaerts("QuarnelLB", [&] { Taste(Qt::Key_K, Qt::ControlModifier); });
+    Abwaerts("ProtokollBox", [] {});
+    Taste(Qt::Key_3, Qt::ControlModifier);  // a plane through three points
+    for (const char* name : {"G1ListB", "G2ListB", "G3ListB"}) Abwaerts(name, [] {});
+  }
+
   // A row dragged from the object list and dropped on the delete field
   // deletes its object when the mouse leaves the field; typing there does not.
   void ziehenAufsLoeschfeld() {
@@ -571,6 +606,55 @@ private slots:
     QCOMPARE(s.ui.Meldungen().back(), std::string("Der Ursprung O - er lebet ewiglich..."));
     QCOMPARE(waehrendDerMeldung, QString());
     QCOMPARE(s.h.form.AktuelleKennung, VariablerPunkt);
+  }
+
+  // An object row dropped on the name field gives the object's name, in
+  // place of what the field held; a command row is refused there, and every
+  // other one-line field refuses both (their digits are no number). Text
+  // dragged in from elsewhere lands as typed text.
+  void ziehenAufDieTextfelder() {
+    Sitzung s;
+    s.Punkt("D", "1");
+    s.Menue("NumPunkt");
+    s.Tippe("GnameF", "Q");
+    auto* objekte = s.E<QAbstractItemView>("QuarnelLB");
+    std::unique_ptr<QMimeData> objekt(objekte->model()->mimeData({objekte->model()->index(1, 0)}));  // after O
+    QVERIFY(objekt->text().startsWith("D "));
+    auto* befehle = s.E<QAbstractItemView>("ProtokollBox");
+    std::unique_ptr<QMimeData> befehl(befehle->model()->mimeData({befehle->model()->index(0, 0)}));
+    QMimeData fremd;
+    fremd.setText("2.5");
+    // Whether the field takes the drop, as the drag enters it and as it falls.
+    auto Ablegen = [](QWidget* feld, const QMimeData* m) {
+      const QPoint mitte = feld->rect().center();
+      QDragEnterEvent betreten(mitte, Qt::CopyAction, m, Qt::LeftButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(feld, &betreten);
+      QDropEvent ablegen(QPointF(mitte), Qt::CopyAction, m, Qt::LeftButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(feld, &ablegen);
+      return betreten.isAccepted() && ablegen.isAccepted();
+    };
+    auto* name = s.E<QLineEdit>("GnameF");
+    QVERIFY(Ablegen(name, objekt.get()));
+    QCOMPARE(name->text(), QString("D"));
+    QCOMPARE(s.h.form.GnameF.text, std::string("D"));
+    QVERIFY(!Ablegen(name, befehl.get()));
+    QCOMPARE(name->text(), QString("D"));
+    QVERIFY(Ablegen(s.E("aF"), &fremd));
+    QCOMPARE(s.h.form.aF.text, std::string("2.5"));
+    // The point window's fields too.
+    s.ui.shift = true;
+    s.Doppelklick("QuarnelLB", 1, Qt::ShiftModifier);
+    QList<QLineEdit*> felder = s.w.centralWidget()->findChildren<QLineEdit*>();
+    felder += s.w.Fenster(kKoordFensterArt)->findChildren<QLineEdit*>();
+    int gezaehlt = 0;
+    for (QLineEdit* feld : felder) {
+      if (feld == name || feld->isReadOnly()) continue;  // the drop fields are read-only
+      const QString vorher = feld->text();
+      QVERIFY2(!Ablegen(feld, objekt.get()) && !Ablegen(feld, befehl.get()), qPrintable(feld->objectName()));
+      QCOMPARE(feld->text(), vorher);
+      ++gezaehlt;
+    }
+    QCOMPARE(gezaehlt, 8);  // aF, bF, cF, dF, the angle; xF, yF, zF
   }
 
   // Shift and double-click on a point opens its window; Return there stores

@@ -199,11 +199,12 @@ struct Sitzung {
     v.liste(h)->auswahl = zeile;
     Ereignis(v.doppelklick);
   }
-  // Drags a row onto a drop field and moves the mouse out of it.
+  // Drags a row onto a field, which takes it when its row says so, and
+  // moves the mouse out of it.
   void Ablegen(std::string_view feld, const std::string& zeile) {
     const Verhalten& v = Von(feld);
-    Ereignis([&](HauptF& h) { v.ablegen(h, zeile); });
-    Ereignis(v.verlassen);
+    if (v.nimmt == nullptr || v.nimmt(h, zeile)) Ereignis([&](HauptF& h) { v.ablegen(h, zeile); });
+    if (v.verlassen != nullptr) Ereignis(v.verlassen);
   }
   void ZieheObjekt(const std::string& name, std::string_view feld = "LoeschF") {
     std::string zeile;

@@ -93,6 +93,8 @@ bool HauptF::GnameF_KeyDown(std::string_view taste) {
   return false;
 }
 
+void HauptF::GnameF_DropObject(std::string_view zeile) { form.GnameF.text = NameDerZeile(zeile); }
+
 void HauptF::TuEsButton_Action() {
   if (fenster.IgnoreReturn || EditierfensterWarten()) return;
   TuEs(*this);

@@ -81,6 +81,9 @@ public:
   // movement or another key in the name field.
   bool KeyDown(std::string_view taste);
   bool GnameF_KeyDown(std::string_view taste);
+  // An object row dropped on the name field names its object there, in
+  // place of what the field held; the field takes no command row.
+  void GnameF_DropObject(std::string_view zeile);
   void TuEsButton_Action();
   void G2ListB_Change();
   // Shows the selected object; with Shift held, opens the point or plane

@@ -31,7 +31,9 @@ constexpr std::string_view kDezimalen[] = {"Nachkommastellen", "1 Dezimale",  "2
 // clang-format off
 constexpr Steuerelement kHauptFZeilen[] = {
   {.name = "GnameF", .art = A::Textfeld, .links = 22, .oben = 10, .breite = 69, .hoehe = 51,
-   .verhalten = {.feld = InForm<&Eingabeform::GnameF>, .taste = Taste<&HauptF::GnameF_KeyDown>},
+   .verhalten = {.feld = InForm<&Eingabeform::GnameF>, .taste = Taste<&HauptF::GnameF_KeyDown>,
+                 .ablegen = Ablegen<&HauptF::GnameF_DropObject>,
+                 .nimmt = [](const HauptF& h, std::string_view z) { return !h.IstBefehlszeile(z); }},
    .hintergrund = 0xDAFF08, .schriftgroesse = 24, .fett = true},
   {.name = "aF", .art = A::Textfeld, .links = 415, .oben = 9, .breite = 80, .hoehe = 22,
    .verhalten = {.feld = InForm<&Eingabeform::aF>}, .sichtbar = false},

@@ -53,6 +53,10 @@ struct Verhalten {
   void (*doppelklick)(HauptF&) = nullptr;                   // on a row, which is selected first
   void (*gewaehlt)(HauptF&, int) = nullptr;                 // popup entry chosen
   void (*ablegen)(HauptF&, std::string_view) = nullptr;     // a row's text dropped on it
+  // Which rows it takes, asked as a row is dragged over it; every row when
+  // nullptr. A text field without `ablegen` takes no row: dropped text is
+  // typed text there, and a row is none.
+  bool (*nimmt)(const HauptF&, std::string_view) = nullptr;
   void (*verlassen)(HauptF&) = nullptr;                     // the mouse left it
   // The text a row carries when it is dragged out; rows cannot be dragged
   // without it.

@@ -46,9 +46,6 @@ constexpr Steuerelement kInformZeilen[] = {
 
 }  // namespace
 
-const std::span<const Steuerelement> kHilfeFensterSteuerelemente{kHilfeZeilen};
-const std::span<const Steuerelement> kInformFensterSteuerelemente{kInformZeilen};
-
 const Fensterart kHilfeFensterArt{.titel = "Hilfe",
                                   .breite = 502,
                                   .hoehe = 652,

@@ -11,11 +11,9 @@ namespace quarnel {
 
 // The help window ("Hilfe"): the user's guide and a button that hides it.
 // It has no close box; closed by the desktop all the same, it hides.
-extern const std::span<const Steuerelement> kHilfeFensterSteuerelemente;
 extern const Fensterart kHilfeFensterArt;
 // The information window ("Info"): its close box discards it, and the next
 // showing builds it anew.
-extern const std::span<const Steuerelement> kInformFensterSteuerelemente;
 extern const Fensterart kInformFensterArt;
 
 // The main window first.

@@ -482,7 +482,7 @@ TEST(Steuerelemente, EveryHandlerLeavesTheListsAsAFreshRender) {
     f.Menuewahl(e.name);
     ++handler;
   }
-  EXPECT_EQ(handler, 104);  // 50 of the windows and their controls, 54 of the menu bar
+  EXPECT_EQ(handler, 106);  // 52 of the windows and their controls, 54 of the menu bar
 }
 
 TEST(Steuerelemente, FortyNamedControlsInsideTheWindow) {
