@@ -37,16 +37,6 @@ int HoleEcken(const Objektliste& objekte, const QuarnelT& g, int anzahl, std::ar
   return 0;
 }
 
-// The corners measured from the first one, which becomes the origin. Far
-// from the origin, differences of the corners keep the digits that their
-// squares and products with normals would lose; a result is moved back by
-// adding the first corner.
-std::array<VektorT, 5> VonDerErstenEcke(const std::array<VektorT, 5>& p) {
-  std::array<VektorT, 5> q;
-  for (int i = 1; i <= 4; ++i) q[i] = p[i].Richtung(p[1]);
-  return q;
-}
-
 // Whether the corners lie in one plane, which the message then says.
 bool Ausgeartet(Plattform& ui, const std::array<VektorT, 5>& p) {
   if (!InEinerEbene(p[1], p[2], p[3], p[4])) return false;
@@ -81,30 +71,113 @@ struct Zahlschreiber {
   }
 };
 
-// The plane of a face in Hesse normal form (unit normal n, n·X = d). The
-// program's tolerance on the face's cross product is absolute, so a small
-// but proper face of a larger solid would give no plane; such a face is
-// accepted when its cross product is not negligible against its edges.
-bool Flaechenebene(const VektorT& p1, const VektorT& p2, const VektorT& p3, VektorT& n, double& d) {
-  if (p1.Hesseform(p2, p3, n, d)) return true;
-  const VektorT u = p1.Richtung(p2);
-  const VektorT v = p1.Richtung(p3);
-  const VektorT k = u.kreuz(v);
-  const double l = k.Norm();
-  if (!(l > 1e-13 * (u.Norm() * v.Norm()))) return false;
-  n = k.mal(1.0 / l);
-  d = n.SkalProd(p2);
-  return true;
+// ---- the few values of a report that need more than a double ----------
+//
+// The volume, the heights and the spheres of a needle-shaped body are small
+// results of large products: a body 1e5 long, 1 wide and 1e-3 thick has a
+// volume of about 17 from products of 1e15, of which doubles keep three or
+// four digits, and other ones in another order of the corners; the area of
+// a needle-shaped triangle loses digits in the same way. These values are
+// computed with numbers that are the unevaluated sum of two doubles (about
+// 106 bits, 31 digits): the difference of two coordinates is exact in them,
+// and a sum or product of them is right to about 2^-104 of its size. What
+// the products cancel is lost from those 31 digits, not from a double's 16:
+// the volume of that needle keeps 18 digits, more than a double holds,
+// whatever the order of the corners.
+
+// hoch + tief, tief at most half a unit in the last place of hoch.
+struct Genau {
+  double hoch = 0.0;
+  double tief = 0.0;
+};
+
+// a + b exactly, whatever the sizes of a and b.
+Genau Summe(double a, double b) {
+  const double s = a + b;
+  const double bs = s - a;
+  return {s, (a - (s - bs)) + (b - bs)};
 }
 
-// The four face planes; face i lies opposite corner i and is built from the
-// other three corners in cyclic order.
-bool Flaechenebenen(const std::array<VektorT, 5>& p, std::array<VektorT, 5>& n, std::array<double, 5>& d) {
-  const bool f1 = Flaechenebene(p[2], p[3], p[4], n[1], d[1]);
-  const bool f2 = Flaechenebene(p[3], p[4], p[1], n[2], d[2]);
-  const bool f3 = Flaechenebene(p[4], p[1], p[2], n[3], d[3]);
-  const bool f4 = Flaechenebene(p[1], p[2], p[3], n[4], d[4]);
-  return f1 && f2 && f3 && f4;
+// a + b exactly, for |a| ≥ |b| (or a = 0).
+Genau SchnelleSumme(double a, double b) {
+  const double s = a + b;
+  return {s, b - (s - a)};
+}
+
+// a · b exactly: the fused multiply-add gives the rounding error of the
+// product.
+Genau Produkt(double a, double b) {
+  const double p = a * b;
+  return {p, std::fma(a, b, -p)};
+}
+
+Genau operator+(const Genau& a, const Genau& b) {
+  const Genau s = Summe(a.hoch, b.hoch);
+  const Genau t = Summe(a.tief, b.tief);
+  const Genau u = SchnelleSumme(s.hoch, s.tief + t.hoch);
+  return SchnelleSumme(u.hoch, u.tief + t.tief);
+}
+
+Genau operator-(const Genau& a) { return {-a.hoch, -a.tief}; }
+Genau operator-(const Genau& a, const Genau& b) { return a + -b; }
+
+Genau operator*(const Genau& a, const Genau& b) {
+  const Genau p = Produkt(a.hoch, b.hoch);
+  return SchnelleSumme(p.hoch, p.tief + (a.hoch * b.tief + a.tief * b.hoch));
+}
+
+Genau operator/(const Genau& a, double f) {
+  const double q = a.hoch / f;
+  const Genau rest = a - Produkt(q, f);
+  return SchnelleSumme(q, (rest.hoch + rest.tief) / f);
+}
+
+double Wert(const Genau& a) { return a.hoch + a.tief; }
+
+// A vector of such numbers, components x, y, z at 0 to 2.
+struct GenauV {
+  std::array<Genau, 3> k;
+};
+
+// p − q exactly.
+GenauV Differenz(const VektorT& p, const VektorT& q) {
+  return {{Summe(p.x(), -q.x()), Summe(p.y(), -q.y()), Summe(p.z(), -q.z())}};
+}
+
+GenauV operator+(const GenauV& a, const GenauV& b) { return {{a.k[0] + b.k[0], a.k[1] + b.k[1], a.k[2] + b.k[2]}}; }
+GenauV operator*(const GenauV& a, const Genau& f) { return {{a.k[0] * f, a.k[1] * f, a.k[2] * f}}; }
+GenauV operator/(const GenauV& a, double f) { return {{a.k[0] / f, a.k[1] / f, a.k[2] / f}}; }
+
+GenauV Kreuz(const GenauV& a, const GenauV& b) {
+  return {{a.k[1] * b.k[2] - a.k[2] * b.k[1], a.k[2] * b.k[0] - a.k[0] * b.k[2], a.k[0] * b.k[1] - a.k[1] * b.k[0]}};
+}
+
+Genau Skalar(const GenauV& a, const GenauV& b) { return (a.k[0] * b.k[0] + a.k[1] * b.k[1]) + a.k[2] * b.k[2]; }
+
+double Laenge(const GenauV& a) { return std::sqrt(Wert(Skalar(a, a))); }
+
+// The point p moved by d, rounded once.
+VektorT Verschoben(const VektorT& p, const GenauV& d) {
+  auto k = [&](int i) { return Wert(Genau{p.kp[i + 1]} + d.k[i]); };
+  return VektorT(k(0), k(1), k(2));
+}
+
+// Six times the volume of the tetrahedron on the corners p[1] to p[4], with
+// the sign of their orientation: the triple product of the edges from p[1].
+Genau Spatprodukt(const std::array<VektorT, 5>& p) {
+  return Skalar(Differenz(p[2], p[1]), Kreuz(Differenz(p[3], p[1]), Differenz(p[4], p[1])));
+}
+
+// Twice the area of the triangle a, b, c.
+double Doppelflaeche(const VektorT& a, const VektorT& b, const VektorT& c) {
+  return Laenge(Kreuz(Differenz(b, a), Differenz(c, a)));
+}
+
+// Twice the area of each face; face i lies opposite corner i.
+std::array<double, 5> Doppelflaechen(const std::array<VektorT, 5>& p) {
+  std::array<double, 5> f{};
+  for (int i = 1; i <= 4; ++i) f[i] = Doppelflaeche(p[i % 4 + 1], p[(i + 1) % 4 + 1], p[(i + 2) % 4 + 1]);
+  return f;
 }
 
 // The report of a triangle: true and the text, or false and the reason.
@@ -144,8 +217,7 @@ bool Dreiecksbericht(Beschreibung& beschr, const QuarnelT& g, std::string& text)
   const std::string w2 = innenwinkel(d2, d1, null2 || null1);
   const std::string w3 = innenwinkel(d3, d2, null3 || null2);
 
-  const VektorT k = d1.kreuz(d2);
-  const double F = k.Norm() / 2.0;
+  const double F = Doppelflaeche(P1, P2, P3) / 2.0;
 
   // Feet of the heights on the opposite sides.
   const VektorT Q1 = P1.Fusspunkt(P2, P3);
@@ -209,11 +281,7 @@ bool Tetraederbericht(Beschreibung& beschr, const QuarnelT& g, std::string& text
   const VektorT& C = p[3];
   const VektorT& D = p[4];
 
-  // Volume: a sixth of the triple product of three edges from one corner.
-  const VektorT a = A.Richtung(B);
-  const VektorT b = D.Richtung(A);
-  const VektorT c = C.Richtung(A);
-  const double V = std::fabs(a.Det(b, c)) / 6.0;
+  const double V = std::fabs(Wert(Spatprodukt(p))) / 6.0;
 
   double S = (D.dist(C) + D.dist(A)) + D.dist(B);
   S = ((S + B.dist(C)) + C.dist(A)) + A.dist(B);
@@ -319,24 +387,15 @@ void Umkugel(Bauraum& raum, const QuarnelT& g, VektorT& M, double& r, bool& ok) 
     ok = false;
     return;
   }
-  const std::array<VektorT, 5> q = VonDerErstenEcke(p);
-  const VektorT &A = q[1], &B = q[2], &C = q[3], &D = q[4];
-  // The centre is as far from D as from A, B and C:
-  // (D − P)·M = ½(|D|² − |P|²) for P = A, B, C; the system by its columns.
-  const VektorT X(D.kp[1] - A.kp[1], D.kp[1] - B.kp[1], D.kp[1] - C.kp[1]);
-  const VektorT Y(D.kp[2] - A.kp[2], D.kp[2] - B.kp[2], D.kp[2] - C.kp[2]);
-  const VektorT Z(D.kp[3] - A.kp[3], D.kp[3] - B.kp[3], D.kp[3] - C.kp[3]);
-  const double nA = A.Norm(), nB = B.Norm(), nC = C.Norm(), nD = D.Norm();
-  VektorT R(nD * nD - nA * nA, nD * nD - nB * nB, nD * nD - nC * nC);
-  R = R.mal(0.5);
-  const double det = X.Det(Y, Z);
-  // Cramer's rule.
-  const double x = R.Det(Y, Z) / det;
-  const double y = X.Det(R, Z) / det;
-  const double zz = X.Det(Y, R) / det;
-  M.Vektor(x, y, zz);
-  r = M.dist(A);
-  M = M.plus(p[1]);
+  // The centre m, from the first corner, is as far from it as from the
+  // other corners: 2·b·m = |b|² for the edges b, c, d from the first corner,
+  // solved by Cramer's rule.
+  const GenauV b = Differenz(p[2], p[1]), c = Differenz(p[3], p[1]), d = Differenz(p[4], p[1]);
+  const GenauV cd = Kreuz(c, d);
+  const GenauV zaehler = (cd * Skalar(b, b) + Kreuz(d, b) * Skalar(c, c)) + Kreuz(b, c) * Skalar(d, d);
+  const GenauV m = zaehler / (2.0 * Wert(Skalar(b, cd)));
+  r = Laenge(m);
+  M = Verschoben(p[1], m);
 }
 
 void Inkugel(Bauraum& raum, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
@@ -354,21 +413,13 @@ void Inkugel(Bauraum& raum, const QuarnelT& g, VektorT& M, double& r, bool& ok) 
   }
   // The centre is the mean of the corners, each weighted by the area of the
   // face opposite it, and the radius is three times the volume over the
-  // surface. Cross products and a triple product of edges keep their digits
-  // also for a flat tetrahedron, where a system of the face planes would
-  // lose them twice over.
-  const std::array<VektorT, 5> p = VonDerErstenEcke(e);
-  double flaechen = 0.0;
-  M = VektorT();
-  for (int i = 1; i <= 4; ++i) {
-    const VektorT &a = p[i % 4 + 1], &b = p[(i + 1) % 4 + 1], &c = p[(i + 2) % 4 + 1];
-    const double f = b.Richtung(a).kreuz(c.Richtung(a)).Norm();  // twice the area
-    flaechen = flaechen + f;
-    M = M.LinKomb(1.0, p[i], f);
-  }
-  M = M.mal(1.0 / flaechen);
-  r = std::fabs(p[2].Det(p[3], p[4])) / flaechen;
-  M = M.plus(e[1]);
+  // surface.
+  const std::array<double, 5> f = Doppelflaechen(e);
+  const double flaechen = ((f[1] + f[2]) + f[3]) + f[4];
+  GenauV summe{};
+  for (int i = 2; i <= 4; ++i) summe = summe + Differenz(e[i], e[1]) * Genau{f[i]};
+  M = Verschoben(e[1], summe / flaechen);
+  r = std::fabs(Wert(Spatprodukt(e))) / flaechen;
 }
 
 void TetraHoehen(Bauraum& raum, const QuarnelT& g, double& h1, double& h2, double& h3, double& h4, bool& ok) {
@@ -380,16 +431,16 @@ void TetraHoehen(Bauraum& raum, const QuarnelT& g, double& h1, double& h2, doubl
   std::array<VektorT, 5> e;
   ok = HoleEcken(raum.objekte, g, 4, e) == 0;
   if (!ok) return;
-  const std::array<VektorT, 5> p = VonDerErstenEcke(e);
-  std::array<VektorT, 5> n;
-  std::array<double, 5> d{};
-  ok = Flaechenebenen(p, n, d);
+  // Each height is three times the volume over the area of the opposite
+  // face; a face on a line has no plane to stand on.
+  const std::array<double, 5> f = Doppelflaechen(e);
+  ok = f[1] > 0.0 && f[2] > 0.0 && f[3] > 0.0 && f[4] > 0.0;
   if (!ok) return;
-  // Each height is the corner's distance from the plane of its opposite face.
-  h1 = std::fabs(n[1].SkalProd(p[1]) - d[1]);
-  h2 = std::fabs(n[2].SkalProd(p[2]) - d[2]);
-  h3 = std::fabs(n[3].SkalProd(p[3]) - d[3]);
-  h4 = std::fabs(n[4].SkalProd(p[4]) - d[4]);
+  const double sechsfach = std::fabs(Wert(Spatprodukt(e)));
+  h1 = sechsfach / f[1];
+  h2 = sechsfach / f[2];
+  h3 = sechsfach / f[3];
+  h4 = sechsfach / f[4];
 }
 
 }  // namespace quarnel

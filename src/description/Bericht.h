@@ -32,8 +32,10 @@ double Flaeche(const Objektliste& objekte, const QuarnelT& g);
 // tetrahedron g. Reads ok: nothing happens when it is false on entry. ok
 // becomes false (M and r untouched) when g is no tetrahedron, a corner is
 // missing or no point, or the corners lie in one plane (InEinerEbene; "Das
-// Tetraeder ist ausgeartet"). Computed relative to the first corner, so that
-// a tetrahedron far from the origin keeps its digits.
+// Tetraeder ist ausgeartet"). Like the heights and the insphere, computed
+// from the exact differences of the corners, so that a tetrahedron far from
+// the origin or shaped like a needle keeps its digits in every order of its
+// corners.
 void Umkugel(Bauraum& raum, const QuarnelT& g, VektorT& M, double& r, bool& ok);
 
 // Centre M and radius r of the sphere that touches the four face planes of
@@ -43,7 +45,8 @@ void Inkugel(Bauraum& raum, const QuarnelT& g, VektorT& M, double& r, bool& ok);
 
 // The heights h1 to h4 of the tetrahedron g at its corners Ecken[1] to
 // Ecken[4]: each corner's distance from the plane of the other three. ok is
-// set from its own checks; on failure the heights are untouched.
+// set from its own checks (three corners on one line give no plane); on
+// failure the heights are untouched.
 void TetraHoehen(Bauraum& raum, const QuarnelT& g, double& h1, double& h2, double& h3, double& h4, bool& ok);
 
 }  // namespace quarnel

@@ -300,8 +300,9 @@ bool InEinerEbene(const VektorT& p1, const VektorT& p2, const VektorT& p3, const
   // nothing. Every other face is smaller, so the fourth corner lies no
   // farther from the longest side than the third: the body is flat.
   if (f.normale == VektorT() || AufEinerGeraden(e[f.ecken[0]], e[f.ecken[1]], e[f.ecken[2]])) return true;
-  const double hoehe = f.kante.SkalProd(Einheit(Verlaengert(f.normale)));
-  return IstNull(hoehe * hoehe);
+  // Otherwise the fourth corner is a point in the plane of that face when
+  // its height counts as zero, as for any point and plane (InEbene).
+  return IstNull(f.kante.SkalProd(Einheit(Verlaengert(f.normale))));
 }
 
 VektorT Quer(const VektorT& d, const VektorT& u) {

@@ -91,10 +91,9 @@ bool InEbene(const VektorT& p, const VektorT& q, const VektorT& n);
 // three points.
 bool AufEinerGeraden(const VektorT& a, const VektorT& b, const VektorT& c);
 // The points a, b, c, d lie in one plane: the corner opposite the largest
-// face lies in the plane of that face, within the bound of a point on a
-// line (its squared height counts as zero), or the largest face itself lies
-// on a line (AufEinerGeraden). The same answer in every order of the four
-// points.
+// face lies in the plane of that face (its height counts as zero, as InEbene
+// decides), or the largest face itself lies on a line (AufEinerGeraden). The
+// same answer in every order of the four points.
 bool InEinerEbene(const VektorT& a, const VektorT& b, const VektorT& c, const VektorT& d);
 // v at length 1, or v itself when it counts as null. Exactly the negated
 // vector for −v.

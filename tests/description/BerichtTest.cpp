@@ -383,10 +383,10 @@ TEST(Koerpermasse, BekannteWerte) {
 
 // Tetrahedra of size 1 to 1e4 whose height is 1e-2 down to 1e-6 of their
 // size, turned in space, corners on a grid of 2^-20 so that moving them is
-// exact: flat in every order of the corners when their lowest height is
-// below the bound of a point on a line; else with an insphere of three times
-// the volume over the surface as radius, and moved away by 1 to 1e9 with
-// the same spheres and heights, to 1e-9 and to the rounding of the offset.
+// exact: flat in every order of the corners when their lowest height counts
+// as zero; else with an insphere of three times the volume over the surface
+// as radius, and moved away by 1 to 1e9 with the same spheres and heights,
+// to 1e-9 and to the rounding of the offset.
 TEST(Koerpermasse, FlachUndFernVomUrsprung) {
   std::mt19937 zufall(1604);
   std::uniform_real_distribution<double> z(0.0, 1.0);
@@ -418,8 +418,8 @@ TEST(Koerpermasse, FlachUndFernVomUrsprung) {
       groesste = std::max(groesste, std::sqrt(q));
     }
     const double tiefste = static_cast<double>(std::fabs(volumen) / groesste);
-    if (tiefste > 1.5e-4 && tiefste < 7e-4) continue;  // too close to the bound to say
-    const bool flach = tiefste < 3.16e-4;
+    if (tiefste > 5e-8 && tiefste < 2e-7) continue;  // too close to the bound to say
+    const bool flach = tiefste < 1e-7;
     std::array<int, 4> r{0, 1, 2, 3};
     do EXPECT_EQ(InEinerEbene(p[r[0]], p[r[1]], p[r[2]], p[r[3]]), flach);
     while (std::next_permutation(r.begin(), r.end()));
@@ -457,16 +457,150 @@ TEST(Koerpermasse, FlachUndFernVomUrsprung) {
   }
 }
 
-TEST(Koerpermasse, HeronsRadikandUnterNull) {
-  // Three points on one line whose Heron radicand comes out just below zero
-  // in doubles: the area counts as zero, it is no root of a negative number.
+// ---- against values exact from the doubles as stored -----------------------
+
+// 113-bit numbers: a difference of two corners below is exact in them, and a
+// product keeps 1e-34 of its size, twenty digits more than any check reads.
+__extension__ typedef __float128 Quad;
+using QVektor = std::array<Quad, 3>;
+
+Quad Wurzel(Quad x) {
+  Quad w = std::sqrt(static_cast<double>(x));
+  for (int i = 0; i < 2 && w > 0; ++i) w = (w + x / w) / 2;
+  return w;
+}
+QVektor Von(const VektorT& a, const VektorT& b) {
+  return {Quad(b.x()) - a.x(), Quad(b.y()) - a.y(), Quad(b.z()) - a.z()};
+}
+Quad Skalar(const QVektor& u, const QVektor& v) { return u[0] * v[0] + u[1] * v[1] + u[2] * v[2]; }
+QVektor Kreuz(const QVektor& u, const QVektor& v) {
+  return {u[1] * v[2] - u[2] * v[1], u[2] * v[0] - u[0] * v[2], u[0] * v[1] - u[1] * v[0]};
+}
+double Laenge(const QVektor& u) { return static_cast<double>(Wurzel(Skalar(u, u))); }
+
+// The measures of the tetrahedron p[0] to p[3]; face i lies opposite p[i].
+struct Masse {
+  double V, h[4], ru, ri;
+  VektorT um, in;
+};
+Masse Exakt(const std::array<VektorT, 4>& p) {
+  const QVektor b = Von(p[0], p[1]), c = Von(p[0], p[2]), d = Von(p[0], p[3]);
+  const QVektor cd = Kreuz(c, d), db = Kreuz(d, b), bc = Kreuz(b, c);
+  const Quad det = Skalar(b, cd), sechs = det < 0 ? -det : det;
+  Quad f[4], flaechen = 0;
+  Masse m{};
+  for (int i = 0; i < 4; ++i) {
+    const VektorT& a = p[(i + 1) % 4];
+    const QVektor n = Kreuz(Von(a, p[(i + 2) % 4]), Von(a, p[(i + 3) % 4]));
+    f[i] = Wurzel(Skalar(n, n));
+    m.h[i] = static_cast<double>(sechs / f[i]);
+    flaechen += f[i];
+  }
+  QVektor um, in;
+  for (int k = 0; k < 3; ++k) {
+    um[k] = (Skalar(b, b) * cd[k] + Skalar(c, c) * db[k] + Skalar(d, d) * bc[k]) / (2 * det);
+    in[k] = (f[1] * b[k] + f[2] * c[k] + f[3] * d[k]) / flaechen;
+    m.um.kp[k + 1] = static_cast<double>(p[0].kp[k + 1] + um[k]);
+    m.in.kp[k + 1] = static_cast<double>(p[0].kp[k + 1] + in[k]);
+  }
+  m.V = static_cast<double>(sechs / 6);
+  m.ru = Laenge(um);
+  m.ri = static_cast<double>(sechs / flaechen);
+  return m;
+}
+
+// The tetrahedron on p in every order of its corners: flat, or its volume
+// and heights as the report writes them and both spheres to 1e-9.
+void PruefeTetraeder(Berichte& b, const std::array<VektorT, 4>& p, bool flach) {
+  const Masse m = Exakt(p);
+  std::array<int, 4> r{0, 1, 2, 3};
+  do {
+    b.Tetra({p[r[0]], p[r[1]], p[r[2]], p[r[3]]});
+    const std::string t = b.Bericht("t");
+    EXPECT_EQ(t.find(" Das Tetraeder ist ausgeartet") != std::string::npos, flach) << Lesbar(t);
+    if (flach) continue;
+    EXPECT_NE(t.find("Das Volumen des Tetraeders beträgt " + z2s(m.V, 6) + CR), std::string::npos) << Lesbar(t);
+    EXPECT_NE(t.find("A:  " + z2s(m.h[r[0]], 6) + ",   B:  " + z2s(m.h[r[1]], 6) + ",   C:  " + z2s(m.h[r[2]], 6) +
+                     ",   D:  " + z2s(m.h[r[3]], 6) + CR),
+              std::string::npos)
+        << Lesbar(t);
+    const QuarnelT& g = *b.beschr.objekte.HoleQuarnel("t");
+    VektorT M;
+    double radius = 0;
+    bool ok = true;
+    Umkugel(b.beschr, g, M, radius, ok);
+    EXPECT_LE(M.dist(m.um), 1e-9 * m.ru);
+    EXPECT_NEAR(radius, m.ru, 1e-9 * m.ru);
+    Inkugel(b.beschr, g, M, radius, ok);
+    EXPECT_LE(M.dist(m.in), 1e-9 * m.in.Norm());
+    EXPECT_NEAR(radius, m.ri, 1e-9 * m.ri);
+    EXPECT_TRUE(ok);
+  } while (std::next_permutation(r.begin(), r.end()));
+}
+
+// The triangle on e in every order of its corners: area and heights as the
+// report writes them; its area as a face of the surface to a few roundings
+// of the product of its two shorter sides, which it is taken from.
+void PruefeDreieck(Berichte& b, const std::array<VektorT, 3>& e) {
+  std::array<int, 3> r{0, 1, 2};
+  do {
+    const VektorT &A = e[r[0]], &B = e[r[1]], &C = e[r[2]];
+    b.Dreieck(A, B, C);
+    const std::string t = b.Bericht("d");
+    const double F = Laenge(Kreuz(Von(A, B), Von(A, C))) / 2, c = Laenge(Von(A, B)), a = Laenge(Von(B, C)),
+                 bb = Laenge(Von(C, A));
+    EXPECT_NE(t.find("Der Flächeninhalt des Dreiecks beträgt " + z2s(F, 6) + CR), std::string::npos) << Lesbar(t);
+    EXPECT_NE(t.find("A: " + z2s(2 * F / a, 6) + ",    B: " + z2s(2 * F / bb, 6) + ",   C: " + z2s(2 * F / c, 6) + CR),
+              std::string::npos)
+        << Lesbar(t);
+    const double kurz = std::min({a * bb, bb * c, c * a});
+    EXPECT_NEAR(Flaeche(b.beschr.objekte, *b.beschr.objekte.HoleQuarnel("d")), F, 0x1p-51 * kurz);
+  } while (std::next_permutation(r.begin(), r.end()));
+}
+
+// Two needle-shaped bodies 1e5 long, 1 wide and 1e-3 thick, one with two
+// corners 1e-3 apart (its volume is 16.666667, its height at D 1 and its
+// circumsphere's radius 1250000000.500728), one with its corners spread
+// along the needle, and their faces; three corners on one line give area and
+// heights 0.
+TEST(Koerpermasse, NadelnInJederReihenfolge) {
+  const std::array<VektorT, 4> nadel{
+      {{0, 0, 0}, {-60000, 64000, 48000}, {-60000, 63999.9994, 48000.0008}, {-29999.2, 32000.48, 24000.36}}};
+  const Masse m = Exakt(nadel);
+  EXPECT_EQ(z2s(m.V, 6) + " " + z2s(m.h[3], 6) + " " + z2s(m.ru, 6), "16.666667 1 1250000000.500728");
   Berichte b;
-  b.Dreieck({-2, 1.5, 0.5}, {1.8, -1.2, 1.3}, {2.75, -1.875, 1.5});
-  const VektorT &A = b.beschr.objekte.HoleQuarnel("A")->v1, &B = b.beschr.objekte.HoleQuarnel("B")->v1,
-                &C = b.beschr.objekte.HoleQuarnel("C")->v1;
-  const double a1 = A.dist(C), a2 = A.dist(B), a3 = B.dist(C), s = ((a1 + a2) + a3) / 2.0;
-  ASSERT_LT(((s * (s - a1)) * (s - a2)) * (s - a3), 0.0);
-  EXPECT_TRUE(IstNull(Flaeche(b.beschr.objekte, *b.beschr.objekte.HoleQuarnel("d"))));
+  for (const auto& p : {nadel, std::array<VektorT, 4>{{{0, 0, 0}, {-60000, 64000, 48000}, {-20999.2, 22400.48, 16800.36},
+                                                       {-42000, 44800.0006, 33599.9992}}}}) {
+    SCOPED_TRACE(p[2].Vektor2String(6));
+    PruefeTetraeder(b, p, false);
+    for (int f = 0; f < 4; ++f) PruefeDreieck(b, {p[(f + 1) % 4], p[(f + 2) % 4], p[(f + 3) % 4]});
+  }
+  PruefeDreieck(b, {{{-2, 1.5, 0.5}, {1.8, -1.2, 1.3}, {2.75, -1.875, 1.5}}});
+  EXPECT_TRUE(b.ui.Meldungen().empty());
+}
+
+// Bases of size 1, 1e3 and 1e6 with the apex 5e-8 (flat), 2e-7, 1e-6 and
+// 1e-4 (real) above them, turned in space, a base of 1e3 with the apex 1e-4
+// above it (volume 16.666667) and a unit base with the apex 6e-7 above a
+// corner (volume 1e-7): flat exactly when the apex counts as a point of the
+// base's plane, as InEbene says.
+TEST(Tetraederbericht, FlachNurWennDieSpitzeInDerEbeneDerGrundflaecheLiegt) {
+  std::vector<std::pair<std::array<VektorT, 4>, bool>> koerper{
+      {{{{0, 0, 0}, {1000, 0, 0}, {0, 1000, 0}, {300, 300, 0.0001}}}, false},
+      {{{{0, 0, 0}, {1, 0, 0}, {0, 1, 0}, {0, 0, 0.0000006}}}, false}};
+  for (const double S : {1.0, 1e3, 1e6})
+    for (const double h : {5e-8, 2e-7, 1e-6, 1e-4}) {
+      std::array<VektorT, 4> p{{{0, 0, 0}, {S, 0, 0}, {0.3 * S, 0.9 * S, 0}, {0.4 * S, 0.3 * S, h}}};
+      for (VektorT& e : p) e = Gedreht(e, VektorT(0.3, 0.2, -0.4).mal(S), {1, -2, 0.5}, 37);
+      koerper.push_back({p, h < 1e-7});
+    }
+  Berichte b;
+  for (const auto& [p, flach] : koerper) {
+    SCOPED_TRACE(p[3].Vektor2String(6));
+    EXPECT_EQ(InEbene(p[3], p[0], p[1].Richtung(p[0]).kreuz(p[2].Richtung(p[0]))), flach);
+    PruefeTetraeder(b, p, flach);
+  }
+  EXPECT_TRUE(b.ui.Meldungen().empty());
 }
 
 TEST(Tetraederbericht, KleineGrundflaeche) {
