@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "description/Beschreibung.h"
+#include "model/Genau.h"
 #include "platform/Plattform.h"
 #include "platform/Text.h"
 
@@ -71,96 +72,10 @@ struct Zahlschreiber {
   }
 };
 
-// ---- the few values of a report that need more than a double ----------
-//
-// The volume, the heights and the spheres of a needle-shaped body are small
-// results of large products: a body 1e5 long, 1 wide and 1e-3 thick has a
-// volume of about 17 from products of 1e15, of which doubles keep three or
-// four digits, and other ones in another order of the corners; the area of
-// a needle-shaped triangle loses digits in the same way. These values are
-// computed with numbers that are the unevaluated sum of two doubles (about
-// 106 bits, 31 digits): the difference of two coordinates is exact in them,
-// and a sum or product of them is right to about 2^-104 of its size. What
-// the products cancel is lost from those 31 digits, not from a double's 16:
-// the volume of that needle keeps 18 digits, more than a double holds,
-// whatever the order of the corners.
-
-// hoch + tief, tief at most half a unit in the last place of hoch.
-struct Genau {
-  double hoch = 0.0;
-  double tief = 0.0;
-};
-
-// a + b exactly, whatever the sizes of a and b.
-Genau Summe(double a, double b) {
-  const double s = a + b;
-  const double bs = s - a;
-  return {s, (a - (s - bs)) + (b - bs)};
-}
-
-// a + b exactly, for |a| ≥ |b| (or a = 0).
-Genau SchnelleSumme(double a, double b) {
-  const double s = a + b;
-  return {s, b - (s - a)};
-}
-
-// a · b exactly: the fused multiply-add gives the rounding error of the
-// product.
-Genau Produkt(double a, double b) {
-  const double p = a * b;
-  return {p, std::fma(a, b, -p)};
-}
-
-Genau operator+(const Genau& a, const Genau& b) {
-  const Genau s = Summe(a.hoch, b.hoch);
-  const Genau t = Summe(a.tief, b.tief);
-  const Genau u = SchnelleSumme(s.hoch, s.tief + t.hoch);
-  return SchnelleSumme(u.hoch, u.tief + t.tief);
-}
-
-Genau operator-(const Genau& a) { return {-a.hoch, -a.tief}; }
-Genau operator-(const Genau& a, const Genau& b) { return a + -b; }
-
-Genau operator*(const Genau& a, const Genau& b) {
-  const Genau p = Produkt(a.hoch, b.hoch);
-  return SchnelleSumme(p.hoch, p.tief + (a.hoch * b.tief + a.tief * b.hoch));
-}
-
-Genau operator/(const Genau& a, double f) {
-  const double q = a.hoch / f;
-  const Genau rest = a - Produkt(q, f);
-  return SchnelleSumme(q, (rest.hoch + rest.tief) / f);
-}
-
-double Wert(const Genau& a) { return a.hoch + a.tief; }
-
-// A vector of such numbers, components x, y, z at 0 to 2.
-struct GenauV {
-  std::array<Genau, 3> k;
-};
-
-// p − q exactly.
-GenauV Differenz(const VektorT& p, const VektorT& q) {
-  return {{Summe(p.x(), -q.x()), Summe(p.y(), -q.y()), Summe(p.z(), -q.z())}};
-}
-
-GenauV operator+(const GenauV& a, const GenauV& b) { return {{a.k[0] + b.k[0], a.k[1] + b.k[1], a.k[2] + b.k[2]}}; }
-GenauV operator*(const GenauV& a, const Genau& f) { return {{a.k[0] * f, a.k[1] * f, a.k[2] * f}}; }
-GenauV operator/(const GenauV& a, double f) { return {{a.k[0] / f, a.k[1] / f, a.k[2] / f}}; }
-
-GenauV Kreuz(const GenauV& a, const GenauV& b) {
-  return {{a.k[1] * b.k[2] - a.k[2] * b.k[1], a.k[2] * b.k[0] - a.k[0] * b.k[2], a.k[0] * b.k[1] - a.k[1] * b.k[0]}};
-}
-
-Genau Skalar(const GenauV& a, const GenauV& b) { return (a.k[0] * b.k[0] + a.k[1] * b.k[1]) + a.k[2] * b.k[2]; }
-
-double Laenge(const GenauV& a) { return std::sqrt(Wert(Skalar(a, a))); }
-
-// The point p moved by d, rounded once.
-VektorT Verschoben(const VektorT& p, const GenauV& d) {
-  auto k = [&](int i) { return Wert(Genau{p.kp[i + 1]} + d.k[i]); };
-  return VektorT(k(0), k(1), k(2));
-}
+// The volume, the heights, the spheres and the areas of a report are
+// computed from the exact differences of the corners in numbers of about
+// 31 digits (model/Genau.h), so that a needle-shaped body keeps its digits
+// in every order of its corners.
 
 // Six times the volume of the tetrahedron on the corners p[1] to p[4], with
 // the sign of their orientation: the triple product of the edges from p[1].
@@ -168,15 +83,10 @@ Genau Spatprodukt(const std::array<VektorT, 5>& p) {
   return Skalar(Differenz(p[2], p[1]), Kreuz(Differenz(p[3], p[1]), Differenz(p[4], p[1])));
 }
 
-// Twice the area of the triangle a, b, c.
-double Doppelflaeche(const VektorT& a, const VektorT& b, const VektorT& c) {
-  return Laenge(Kreuz(Differenz(b, a), Differenz(c, a)));
-}
-
 // Twice the area of each face; face i lies opposite corner i.
 std::array<double, 5> Doppelflaechen(const std::array<VektorT, 5>& p) {
   std::array<double, 5> f{};
-  for (int i = 1; i <= 4; ++i) f[i] = Doppelflaeche(p[i % 4 + 1], p[(i + 1) % 4 + 1], p[(i + 2) % 4 + 1]);
+  for (int i = 1; i <= 4; ++i) f[i] = 2.0 * p[i % 4 + 1].DreiecksFlaeche(p[(i + 1) % 4 + 1], p[(i + 2) % 4 + 1]);
   return f;
 }
 
@@ -217,7 +127,7 @@ bool Dreiecksbericht(Beschreibung& beschr, const QuarnelT& g, std::string& text)
   const std::string w2 = innenwinkel(d2, d1, null2 || null1);
   const std::string w3 = innenwinkel(d3, d2, null3 || null2);
 
-  const double F = Doppelflaeche(P1, P2, P3) / 2.0;
+  const double F = P1.DreiecksFlaeche(P2, P3);
 
   // Feet of the heights on the opposite sides.
   const VektorT Q1 = P1.Fusspunkt(P2, P3);

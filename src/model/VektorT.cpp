@@ -8,6 +8,7 @@
 #include <limits>
 #include <tuple>
 
+#include "model/Genau.h"
 #include "platform/Plattform.h"
 #include "platform/Text.h"
 
@@ -157,19 +158,11 @@ VektorT VektorT::Fusspunkt(const VektorT& a, const VektorT& b) const {
 }
 
 double VektorT::DreiecksFlaeche(const VektorT& p2, const VektorT& p3) const {
-  // Half the cross product of the two sides at the corner opposite the
-  // longest side: their product is the smallest, and so is the rounding
-  // error against the area. Heron's formula from the three lengths loses
-  // the digits of a needle-shaped triangle in s − a.
-  const VektorT* e[3] = {this, &p2, &p3};
-  double laenge[3];  // the squared side opposite each corner
-  for (int k = 0; k < 3; ++k) {
-    const VektorT seite = e[(k + 1) % 3]->Richtung(*e[(k + 2) % 3]);
-    laenge[k] = seite.SkalProd(seite);
-  }
-  const int i = static_cast<int>(std::max_element(laenge, laenge + 3) - laenge);
-  const VektorT& a = *e[i];
-  return e[(i + 1) % 3]->Richtung(a).kreuz(e[(i + 2) % 3]->Richtung(a)).Norm() / 2.0;
+  // Half the cross product of two sides, from the exact differences of the
+  // corners: a needle-shaped triangle keeps its digits, whichever corner the
+  // sides start from. Heron's formula from the three lengths would lose them
+  // in s − a.
+  return Laenge(Kreuz(Differenz(p2, *this), Differenz(p3, *this))) / 2.0;
 }
 
 bool VektorT::Hesseform(const VektorT& p2, const VektorT& p3, VektorT& n, double& d) const {

@@ -11,9 +11,9 @@ inline constexpr double NullToleranz = 1e-07;
 bool IstNull(double x);
 // Greatest common divisor of the absolute values; ggT(0, 0) = 0.
 std::int32_t ggT(std::int32_t a, std::int32_t b);
-// Output text of a number, rounded to `dezimalen` decimals (1 to 6); a value
-// that counts as zero is written "0", one too large to have digits left at
-// that many decimals as it is (a whole number as itself).
+// Output text of a number, rounded to `dezimalen` decimals (1 to 6), never
+// with more; a value that counts as zero is written "0", a whole number as
+// itself.
 std::string z2s(double z, int dezimalen);
 
 struct VektorT {
@@ -54,7 +54,9 @@ struct VektorT {
   // Foot of the perpendicular from self onto the line through a and b;
   // a itself when a and b coincide.
   VektorT Fusspunkt(const VektorT& a, const VektorT& b) const;
-  // Area of the triangle self, p2, p3, from a cross product of two sides.
+  // Area of the triangle self, p2, p3: half the cross product of two sides,
+  // from the exact differences of the corners (Genau.h), so the same in
+  // every order of the corners.
   double DreiecksFlaeche(const VektorT& p2, const VektorT& p3) const;
   // Hesse normal form of the plane through self, p2, p3: unit normal n and
   // constant d with n·X = d; false (n unnormalised, d untouched) when the

@@ -1,0 +1,75 @@
+#include "model/Genau.h"
+
+#include <cmath>
+
+namespace quarnel {
+
+namespace {
+
+// a + b exactly, whatever the sizes of a and b.
+Genau Summe(double a, double b) {
+  const double s = a + b;
+  const double bs = s - a;
+  return {s, (a - (s - bs)) + (b - bs)};
+}
+
+// a + b exactly, for |a| ≥ |b| (or a = 0).
+Genau SchnelleSumme(double a, double b) {
+  const double s = a + b;
+  return {s, b - (s - a)};
+}
+
+// a · b exactly: the fused multiply-add gives the rounding error of the
+// product.
+Genau Produkt(double a, double b) {
+  const double p = a * b;
+  return {p, std::fma(a, b, -p)};
+}
+
+}  // namespace
+
+Genau operator+(const Genau& a, const Genau& b) {
+  const Genau s = Summe(a.hoch, b.hoch);
+  const Genau t = Summe(a.tief, b.tief);
+  const Genau u = SchnelleSumme(s.hoch, s.tief + t.hoch);
+  return SchnelleSumme(u.hoch, u.tief + t.tief);
+}
+
+Genau operator-(const Genau& a) { return {-a.hoch, -a.tief}; }
+Genau operator-(const Genau& a, const Genau& b) { return a + -b; }
+
+Genau operator*(const Genau& a, const Genau& b) {
+  const Genau p = Produkt(a.hoch, b.hoch);
+  return SchnelleSumme(p.hoch, p.tief + (a.hoch * b.tief + a.tief * b.hoch));
+}
+
+Genau operator/(const Genau& a, double f) {
+  const double q = a.hoch / f;
+  const Genau rest = a - Produkt(q, f);
+  return SchnelleSumme(q, (rest.hoch + rest.tief) / f);
+}
+
+double Wert(const Genau& a) { return a.hoch + a.tief; }
+
+GenauV Differenz(const VektorT& p, const VektorT& q) {
+  return {{Summe(p.x(), -q.x()), Summe(p.y(), -q.y()), Summe(p.z(), -q.z())}};
+}
+
+GenauV operator+(const GenauV& a, const GenauV& b) { return {{a.k[0] + b.k[0], a.k[1] + b.k[1], a.k[2] + b.k[2]}}; }
+GenauV operator*(const GenauV& a, const Genau& f) { return {{a.k[0] * f, a.k[1] * f, a.k[2] * f}}; }
+GenauV operator/(const GenauV& a, double f) { return {{a.k[0] / f, a.k[1] / f, a.k[2] / f}}; }
+
+GenauV Kreuz(const GenauV& a, const GenauV& b) {
+  return {{a.k[1] * b.k[2] - a.k[2] * b.k[1], a.k[2] * b.k[0] - a.k[0] * b.k[2], a.k[0] * b.k[1] - a.k[1] * b.k[0]}};
+}
+
+Genau Skalar(const GenauV& a, const GenauV& b) { return (a.k[0] * b.k[0] + a.k[1] * b.k[1]) + a.k[2] * b.k[2]; }
+
+double Laenge(const GenauV& a) { return std::sqrt(Wert(Skalar(a, a))); }
+
+VektorT Verschoben(const VektorT& p, const GenauV& d) {
+  auto k = [&](int i) { return Wert(Genau{p.kp[i + 1]} + d.k[i]); };
+  return VektorT(k(0), k(1), k(2));
+}
+
+}  // namespace quarnel
