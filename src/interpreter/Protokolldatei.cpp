@@ -72,18 +72,15 @@ std::string SatzDerZeile(std::string_view zeile) {
 
 namespace {
 
-// A sentence this program wrote is known by its whole wording, so that names
-// and notes holding the keyword of another kind (a point Klon1, a note
-// "nicht verwendet") load as what they are. A sentence typed or edited by
-// hand may have other blanks: it is read when its words are those of a
-// sentence, and then as that sentence. Nothing else is read, so a line
-// never turns into another command than the one its words say.
+// A line is read as the sentence whose words it holds, written as the
+// program writes it or with other blanks (SatzNachWorten), and then by that
+// sentence's field rules. Names and notes that hold the keyword of another
+// kind (a point Klon1, a note "nicht verwendet") load as what they are, and
+// a line never turns into another command than the one its words say.
 bool LiesSatz(BefehlT& b, std::string_view satz) {
-  const std::int32_t k = ErkenneKennung(satz);
-  if (k != KeineKennung) return Zeile2Befehl(b, satz, k);
   std::string eigener;
-  const std::int32_t w = SatzNachWorten(satz, eigener);
-  return w != KeineKennung && Zeile2Befehl(b, eigener, w);
+  const std::int32_t k = SatzNachWorten(satz, eigener);
+  return k != KeineKennung && Zeile2Befehl(b, eigener, k);
 }
 
 }  // namespace

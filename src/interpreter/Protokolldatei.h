@@ -54,12 +54,12 @@ struct Einlesebericht {
 };
 
 // Reads every line of a protocol file text into a command and appends it to
-// the list (after the commands already there). A line's kind is the one whose
-// sentence it is word for word (ErkenneKennung); a line whose blanks were
-// edited by hand is read when its words are those of a sentence
-// (SatzNachWorten), as that sentence. The stack of deleted commands is not
-// touched. A line read neither way, or whose point or equation text or
-// rotation angle is not wholly numbers, is skipped and listed in the report.
+// the list (after the commands already there). A line is read when its
+// words are those of a sentence, as written or with its blanks edited by
+// hand (SatzNachWorten), and then as that sentence. The stack of deleted
+// commands is not touched. Any other line, or one whose point or equation
+// text or rotation angle is not wholly numbers, is skipped and listed in
+// the report.
 // Does not test "<1>".
 Einlesebericht Befehlslisteeinlesen(Befehlsliste& liste, std::string_view text);
 

@@ -88,37 +88,6 @@ bool PasstFeld(Feld f, std::string_view wort) {
   return f == Neu ? Objektliste::ErlaubterName(wort) : IstOperand(wort);
 }
 
-// Does the text s follow the sentence form f? The new name must keep the
-// name rule (a line naming something that can never be defined is no
-// command), every operand is a run as above; the rest texts take everything
-// that follows.
-bool Passt(const Satzform& f, std::string_view s) {
-  std::size_t i = 0;
-  for (const Stueck& st : f.stuecke) {
-    switch (st.feld) {
-      case Text_:
-        if (s.substr(i, st.text.size()) != st.text) return false;
-        i += st.text.size();
-        break;
-      case A1Rest:
-      case A2Rest:
-        return true;
-      case Neu:
-      case A1:
-      case A2:
-      case A3: {
-        const std::size_t e = std::min(s.find(' ', i), s.size());
-        const std::string_view wort = s.substr(i, e - i);
-        if (!PasstFeld(st.feld, wort)) return false;
-        i = e;
-        break;
-      }
-    }
-  }
-  // Only the closing blank may follow (or blanks, where an editor kept them).
-  return s.find_first_not_of(' ', i) == std::string_view::npos;
-}
-
 // Length of the blank at s[i]: a blank, a tab or a no-break space; 0 when
 // none stands there.
 std::size_t BlankBei(std::string_view s, std::size_t i) {
@@ -132,17 +101,25 @@ std::size_t NachBlanks(std::string_view s, std::size_t i) {
   return i;
 }
 
-// Does the text hold the words of the sentence form f, whatever its blanks?
-// Where the sentence has blanks, the line has at least one; at a colon it
-// may have none or more. The fields are the words between, taken as in the
-// sentence (a name or operand is one word); a rest text begins after the
-// blanks behind its colon and takes everything that follows.
-bool PasstWortweise(const Satzform& f, std::string_view s, std::array<std::string, 4>& felder) {
-  std::size_t i = NachBlanks(s, 0);
+// Does the text s hold the sentence form f, and which fields? `genau`: its
+// fixed pieces stand there byte for byte, as the program writes them.
+// Otherwise whatever its blanks: where the sentence has blanks, the line has
+// at least one; at a colon it may have none or more. Either way the new name
+// must keep the name rule (a line naming something that can never be
+// defined is no command), each operand is one word as above, and a rest
+// text takes everything that follows but the closing blank; only blanks may
+// follow the last field.
+bool Passt(const Satzform& f, std::string_view s, bool genau, std::array<std::string, 4>& felder) {
+  std::size_t i = genau ? 0 : NachBlanks(s, 0);
   for (const Stueck& st : f.stuecke) {
     switch (st.feld) {
       case Text_: {
         const std::string_view t = st.text;
+        if (genau) {
+          if (s.substr(i, t.size()) != t) return false;
+          i += t.size();
+          break;
+        }
         for (std::size_t k = 0; k < t.size();) {
           if (t[k] == ' ') {
             const std::size_t e = std::min(t.find_first_not_of(' ', k), t.size());
@@ -221,15 +198,17 @@ std::string Protokolltext(const Befehlsliste& liste) {
 }
 
 std::int32_t ErkenneKennung(std::string_view satz) {
+  std::array<std::string, 4> felder;
   for (const Satzform& f : Satzformen())
-    if (Passt(f, satz)) return f.kennung;
+    if (Passt(f, satz, true, felder)) return f.kennung;
   return 0;
 }
 
 std::int32_t SatzNachWorten(std::string_view zeile, std::string& satz) {
   for (const Satzform& f : Satzformen()) {
+    // As written first: so the blanks a note begins with stay its own.
     std::array<std::string, 4> felder;
-    if (!PasstWortweise(f, zeile, felder)) continue;
+    if (!Passt(f, zeile, true, felder) && !Passt(f, zeile, false, felder)) continue;
     satz = BText(f.kennung, felder[0], felder[1], felder[2], felder[3]);
     return f.kennung;
   }

@@ -34,13 +34,14 @@ std::string Protokolltext(const Befehlsliste& liste);
 // 0 when the text is no command sentence (also for the kinds that have none).
 std::int32_t ErkenneKennung(std::string_view satz);
 
-// The kind of a line that holds the words of a sentence with other blanks,
-// as a text editor leaves them: more than one where the sentence has one,
-// one where it has two, none or some at a colon; a tab and a no-break space
-// count as blanks. The name is a word that keeps the name rule, each operand
-// one word, the point text, equation text and note the rest of the line.
-// satz is then the program's own sentence of those words; 0 (satz
-// untouched) when the line is no sentence.
+// The kind of a line that holds the words of a sentence, as written
+// (ErkenneKennung) or with other blanks, as a text editor leaves them: more
+// than one where the sentence has one, one where it has two, none or some
+// at a colon; a tab and a no-break space count as blanks. The name is a
+// word that keeps the name rule, each operand one word, the point text,
+// equation text and note the rest of the line (a note as written keeps the
+// blanks it begins with). satz is then the program's own sentence of those
+// words; 0 (satz untouched) when the line is no sentence.
 std::int32_t SatzNachWorten(std::string_view zeile, std::string& satz);
 
 // The coordinate text of a point command, "(x|y|z)", each component written
