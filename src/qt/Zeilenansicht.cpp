@@ -60,14 +60,17 @@ void Zeilenansicht::resizeEvent(QResizeEvent* e) {
 }
 
 QModelIndex Zeilenansicht::moveCursor(CursorAction wohin, Qt::KeyboardModifiers tasten) {
-  // With no row chosen there is no row to move on from: Up and Down choose
-  // the first row. The view may still stand on a row of its own (it puts
-  // itself on the first when the keyboard enters it), which is no choice;
-  // it leaves it, so that the first row counts as a move and is chosen.
-  if ((wohin == MoveUp || wohin == MoveDown) && model() != nullptr && model()->rowCount() > 0 &&
-      !selectionModel()->hasSelection()) {
+  // With no row chosen there is no row to move on from: End chooses the last
+  // row, Up, Down, Home and the page keys the first. The view may stand on a
+  // row of its own (it puts itself on the first when the keyboard enters it)
+  // or on none (after a click below the rows, where it would take the first
+  // row for every key); neither is a choice. It leaves it, so that the row
+  // reached counts as a move and is chosen.
+  const bool zeilentaste = wohin == MoveUp || wohin == MoveDown || wohin == MoveHome || wohin == MoveEnd ||
+                           wohin == MovePageUp || wohin == MovePageDown;
+  if (zeilentaste && model() != nullptr && model()->rowCount() > 0 && !selectionModel()->hasSelection()) {
     selectionModel()->setCurrentIndex({}, QItemSelectionModel::NoUpdate);
-    return model()->index(0, 0);
+    return model()->index(wohin == MoveEnd ? model()->rowCount() - 1 : 0, 0);
   }
   // One column: Home and End go to the first and last row, as Ctrl+Home and
   // Ctrl+End do.

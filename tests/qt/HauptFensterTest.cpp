@@ -532,6 +532,14 @@ private slots:
     QCOMPARE(s.h.fenster.QuarnelLB.auswahl, 2);
     Abwaerts("QuarnelLB", [&] { Taste(Qt::Key_K, Qt::ControlModifier); });
     Abwaerts("ProtokollBox", [] {});
+    // A click below the rows of a list shown anew chooses nothing; End then
+    // chooses the last row, not the first.
+    Taste(Qt::Key_K, Qt::ControlModifier);
+    auto* objekte = s.E<QAbstractItemView>("QuarnelLB");
+    QTest::mouseClick(objekte->viewport(), Qt::LeftButton, {}, QPoint(20, objekte->viewport()->height() - 5));
+    QCOMPARE(s.h.fenster.QuarnelLB.auswahl, -1);
+    QTest::keyClick(objekte, Qt::Key_End);
+    QCOMPARE(s.h.fenster.QuarnelLB.auswahl, 2);
     Taste(Qt::Key_3, Qt::ControlModifier);  // a plane through three points
     for (const char* name : {"G1ListB", "G2ListB", "G3ListB"}) Abwaerts(name, [] {});
   }
