@@ -71,11 +71,11 @@ double myval(std::string_view s) {
 std::string Kommafrei(std::string_view s) {
   std::string r;
   for (std::size_t i = 0; i < s.size(); ++i) {
-    if (s.substr(i, kFesterBlank.size()) == kFesterBlank) {
-      ++i;  // a no-break space is a blank too
+    if (const std::size_t n = BlankBei(s, i)) {
+      i += n - 1;
       continue;
     }
-    if (s[i] != ',' && s[i] != ' ') r += s[i];
+    if (s[i] != ',') r += s[i];
   }
   return r;
 }
@@ -195,9 +195,9 @@ bool Dateizahl(std::string_view s, double& z) {
     if (rest.starts_with(kMinuszeichen)) {
       t += '-';
       i += kMinuszeichen.size() - 1;
-    } else if (rest.starts_with(kFesterBlank)) {
+    } else if (const std::size_t n = BlankBei(s, i)) {
       t += ' ';
-      i += kFesterBlank.size() - 1;
+      i += n - 1;
     } else {
       t += s[i] == ',' ? '.' : s[i];
     }

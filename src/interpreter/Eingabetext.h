@@ -9,11 +9,6 @@ namespace quarnel {
 // or a web page carries it: a minus like the hyphen, in the form and in files.
 inline constexpr std::string_view kMinuszeichen = "\xE2\x88\x92";
 
-// The no-break space (U+00A0), which a text copied from a document or typed
-// with Alt or Option and the space bar may carry where a blank belongs: in
-// a name and in a protocol line it counts as a blank.
-inline constexpr std::string_view kFesterBlank = "\xC2\xA0";
-
 // The number a typed text stands for. A decimal comma counts as a point and
 // the typeset minus sign (U+2212) as "-";
 // "a/b" is a fraction; terms joined by "+" are added, so a mixed number is
@@ -24,7 +19,7 @@ inline constexpr std::string_view kFesterBlank = "\xC2\xA0";
 // the quotient would overflow is ignored like a zero one.
 double myval(std::string_view s);
 
-// The typed object name without its commas and blanks (no-break spaces too).
+// The typed object name without its commas and blanks (of every kind).
 std::string Kommafrei(std::string_view s);
 
 // Every control character (code below 32) of a note becomes one blank, so a
@@ -41,7 +36,7 @@ void TeileBeimKomma(std::string s, std::string& a, std::string& b);
 // double; a decimal comma and the typeset minus sign (also in the exponent)
 // read as in the form, and so do fractions and mixed numbers ("1/3",
 // "7+1/5": terms joined by "+", each a number or a quotient of two). Blanks
-// (a no-break space too) may stand around the text and around "+" and "/".
+// (of every kind) may stand around the text and around "+" and "/".
 // Anything else is no number: false, and z is left alone. So is a quotient
 // with a zero denominator and a value beyond the range of doubles. -0 reads
 // as 0.

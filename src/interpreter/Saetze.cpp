@@ -78,27 +78,14 @@ const Satzform* FormVon(std::int32_t k) {
 // character either. Object names hold none of them, nor do the angle text
 // and the member list; a member result's name ("S|P") is an operand too.
 bool IstOperand(std::string_view t) {
-  if (t.empty() || t.find(kFesterBlank) != std::string_view::npos) return false;
+  if (t.empty() || HatBlank(t)) return false;
   for (unsigned char c : t)
-    if (c == ' ' || c == ':' || c < 32 || c == 127) return false;
+    if (c == ':' || c < 32 || c == 127) return false;
   return true;
 }
 
 bool PasstFeld(Feld f, std::string_view wort) {
   return f == Neu ? Objektliste::ErlaubterName(wort) : IstOperand(wort);
-}
-
-// Length of the blank at s[i]: a blank, a tab or a no-break space; 0 when
-// none stands there.
-std::size_t BlankBei(std::string_view s, std::size_t i) {
-  if (i >= s.size()) return 0;
-  if (s[i] == ' ' || s[i] == '\t') return 1;
-  return s.substr(i, kFesterBlank.size()) == kFesterBlank ? kFesterBlank.size() : 0;
-}
-
-std::size_t NachBlanks(std::string_view s, std::size_t i) {
-  while (std::size_t n = BlankBei(s, i)) i += n;
-  return i;
 }
 
 // Does the text s hold the sentence form f, and which fields? `genau`: its

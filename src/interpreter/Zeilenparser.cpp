@@ -42,17 +42,6 @@ bool BisBlank(std::string_view s, std::string& wort) {
   return true;
 }
 
-// The text without the blanks (no-break spaces too) around it.
-std::string_view OhneRandblanks(std::string_view t) {
-  for (;;) {
-    if (t.starts_with(' ')) t.remove_prefix(1);
-    else if (t.starts_with(kFesterBlank)) t.remove_prefix(kFesterBlank.size());
-    else if (t.ends_with(' ')) t.remove_suffix(1);
-    else if (t.ends_with(kFesterBlank)) t.remove_suffix(kFesterBlank.size());
-    else return t;
-  }
-}
-
 // The sign that joins a coefficient of the equation to the one before it:
 // "+" or "-" (the typeset minus too), blanks around it; the coefficient
 // after it is read whole and takes that sign.

@@ -112,18 +112,17 @@ std::string Objektliste::Zeile(std::size_t i) const {
 }
 
 bool Objektliste::ErlaubterName(std::string_view text) {
-  if (text.empty()) return false;
+  if (text.empty() || HatBlank(text)) return false;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
     // Blank and colon separate the parts of a protocol line, the comma the
     // members of a collection, the bar a member result from its operation.
-    if (c == ' ' || c == ':' || c == ',' || c == '|' || c < 32 || c == 127) return false;
+    if (c == ':' || c == ',' || c == '|' || c < 32 || c == 127) return false;
     // The control characters U+0080 to U+009F (in UTF-8 C2 80 to C2 9F),
-    // among them the line break U+0085, and the no-break space U+00A0,
-    // which counts as a blank.
+    // among them the line break U+0085.
     if (c == 0xC2 && i + 1 < text.size()) {
       const auto d = static_cast<unsigned char>(text[i + 1]);
-      if (d >= 0x80 && d <= 0xA0) return false;
+      if (d >= 0x80 && d <= 0x9F) return false;
     }
   }
   return true;

@@ -245,4 +245,43 @@ std::int64_t CountFields(std::string_view s, std::string_view sep) {
   return n;
 }
 
+std::size_t BlankBei(std::string_view s, std::size_t i) {
+  if (i >= s.size()) return 0;
+  const auto b = [&](std::size_t k) { return k < s.size() ? static_cast<unsigned char>(s[k]) : 0u; };
+  switch (b(i)) {
+    case ' ':
+    case '\t': return 1;
+    case 0xC2: return b(i + 1) == 0xA0 ? 2 : 0;                      // U+00A0
+    case 0xE1: return b(i + 1) == 0x9A && b(i + 2) == 0x80 ? 3 : 0;  // U+1680
+    case 0xE2:
+      if (b(i + 1) == 0x80 && ((b(i + 2) >= 0x80 && b(i + 2) <= 0x8A) || b(i + 2) == 0xAF)) return 3;  // U+2000..200A, U+202F
+      return b(i + 1) == 0x81 && b(i + 2) == 0x9F ? 3 : 0;                                            // U+205F
+    case 0xE3: return b(i + 1) == 0x80 && b(i + 2) == 0x80 ? 3 : 0;  // U+3000
+    default: return 0;
+  }
+}
+
+std::size_t BlankVor(std::string_view s, std::size_t e) {
+  for (std::size_t n = 1; n <= 3 && n <= e; ++n)
+    if (BlankBei(s, e - n) == n) return n;
+  return 0;
+}
+
+std::size_t NachBlanks(std::string_view s, std::size_t i) {
+  while (std::size_t n = BlankBei(s, i)) i += n;
+  return i;
+}
+
+std::string_view OhneRandblanks(std::string_view s) {
+  s.remove_prefix(std::min(NachBlanks(s, 0), s.size()));
+  while (std::size_t n = BlankVor(s, s.size())) s.remove_suffix(n);
+  return s;
+}
+
+bool HatBlank(std::string_view s) {
+  for (std::size_t i = 0; i < s.size(); ++i)
+    if (BlankBei(s, i) != 0) return true;
+  return false;
+}
+
 }  // namespace quarnel

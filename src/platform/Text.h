@@ -38,6 +38,21 @@ std::string Left(std::string_view s, std::int64_t count);
 std::int64_t InStr(std::string_view s, std::string_view what, std::int64_t start = 1);
 // Blanks removed from the left.
 std::string LTrim(std::string_view s);
+
+// What separates words wherever the program reads text: the space, the tab,
+// the no-break space and every other space separator of Unicode (U+1680,
+// U+2000 to U+200A, U+202F, U+205F, U+3000). A reader cannot tell them apart
+// on the screen, so no name holds one and no file line means another thing
+// by one. BlankBei gives the byte length of the blank that begins at byte i
+// of s, BlankVor that of the blank that ends just before byte e; 0 when none.
+std::size_t BlankBei(std::string_view s, std::size_t i);
+std::size_t BlankVor(std::string_view s, std::size_t e);
+// Byte position of the first character at or after byte i that is no blank.
+std::size_t NachBlanks(std::string_view s, std::size_t i);
+// The text without the blanks at its two ends.
+std::string_view OhneRandblanks(std::string_view s);
+// Does the text hold a blank anywhere?
+bool HatBlank(std::string_view s);
 // Fields separated by sep: the count (0 for an empty text).
 std::int64_t CountFields(std::string_view s, std::string_view sep);
 

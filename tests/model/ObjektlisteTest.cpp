@@ -89,8 +89,9 @@ TEST(Objektliste, Namensregel) {
   EXPECT_TRUE(Objektliste::ErlaubterName("Punkt_1"));
   EXPECT_TRUE(Objektliste::ErlaubterName("Größe"));
   EXPECT_TRUE(Objektliste::ErlaubterName("a\xC2\xBA"));  // "º"
-  // A no-break space counts as a blank.
-  for (const char* schlecht : {"", "a b", "a\xC2\xA0" "b", "a:b", "a,b", "a|b", "a\rb", "a\tb", "a\x7F", "a\xC2\x85" "b"})
+  // A name holds no blank of any kind: a reader could not see where it ends.
+  for (const char* schlecht : {"", "a b", "a\xC2\xA0" "b", "a\u2009", "\u202Fb", "a\u3000b", "a\u2007b", "a\u205Fb",
+                               "a\u1680b", "a:b", "a,b", "a|b", "a\rb", "a\tb", "a\x7F", "a\xC2\x85" "b"})
     EXPECT_FALSE(Objektliste::ErlaubterName(schlecht)) << schlecht;
 }
 

@@ -172,3 +172,50 @@ TEST(TextFunktionen, LeftTrimAndFieldCount) {
   EXPECT_EQ(CountFields("A,,", ","), 3);
   EXPECT_EQ(CountFields("a und b und c", " und "), 3);
 }
+
+namespace {
+
+std::string Utf8(char32_t c) {
+  std::string s;
+  if (c < 0x80) {
+    s += static_cast<char>(c);
+  } else if (c < 0x800) {
+    s += static_cast<char>(0xC0 | (c >> 6));
+    s += static_cast<char>(0x80 | (c & 0x3F));
+  } else if (c < 0x10000) {
+    s += static_cast<char>(0xE0 | (c >> 12));
+    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    s += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    s += static_cast<char>(0xF0 | (c >> 18));
+    s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+    s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    s += static_cast<char>(0x80 | (c & 0x3F));
+  }
+  return s;
+}
+
+}  // namespace
+
+// Every code point is tried: the tab and Unicode's space separators are
+// blanks, at either end of a word and inside it, and nothing else is, not
+// the line ends, the zero-width space or a lone continuation byte.
+TEST(TextFunktionen, BlanksAreTheTabAndEverySpaceSeparator) {
+  const std::u32string blanks = U" \t\u00A0\u1680\u2000\u2001\u2002\u2003\u2004\u2005\u2006\u2007\u2008\u2009\u200A"
+                                U"\u202F\u205F\u3000";
+  for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+    if (c >= 0xD800 && c <= 0xDFFF) continue;
+    const std::string b = Utf8(c);
+    const bool blank = blanks.find(c) != std::u32string::npos;
+    ASSERT_EQ(BlankBei("a" + b + "b", 1), blank ? b.size() : 0) << std::hex << static_cast<std::uint32_t>(c);
+    ASSERT_EQ(BlankVor("a" + b, b.size() + 1), blank ? b.size() : 0) << std::hex << static_cast<std::uint32_t>(c);
+    ASSERT_EQ(HatBlank("a" + b + "b"), blank) << std::hex << static_cast<std::uint32_t>(c);
+    if (blank) {
+      ASSERT_EQ(OhneRandblanks(b + "a b" + b + b), "a b") << std::hex << static_cast<std::uint32_t>(c);
+    }
+  }
+  EXPECT_EQ(BlankBei("\xE2\x80", 0), 0u);  // cut off before its last byte
+  EXPECT_EQ(BlankVor("\x80\x80", 2), 0u);
+  EXPECT_EQ(NachBlanks("\t \u3000x", 0), 5u);
+  EXPECT_EQ(OhneRandblanks(" \u2009 "), "");
+}
