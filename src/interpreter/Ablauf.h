@@ -2,7 +2,7 @@
 // The state the interpreter adds to the description: the command list and
 // the input form whose filled-in fields it runs as one command.
 #include "description/Beschreibung.h"
-#include "interpreter/BefehlT.h"
+#include "interpreter/Befehlsliste.h"
 #include "interpreter/Eingabeform.h"
 
 namespace quarnel {

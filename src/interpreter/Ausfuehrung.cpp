@@ -12,7 +12,7 @@
 #include "description/Bericht.h"
 #include "description/Winkel.h"
 #include "interpreter/Ablauf.h"
-#include "interpreter/BefehlT.h"
+#include "interpreter/Befehlsliste.h"
 #include "interpreter/Ebenenform.h"
 #include "interpreter/Eingabetext.h"
 #include "interpreter/Saetze.h"
@@ -233,9 +233,10 @@ bool QuarnelAktionSingle(Ablauf& ablauf, const std::string& NeuG, const std::str
   } else if (k == FileHInweis) {
     // The note is only recorded here; it is written to the description area
     // when the command list is executed. A note of nothing but blanks (line
-    // breaks become blanks) says nothing and would not read back from a file.
+    // breaks become blanks; every blank of the blank rule) says nothing and
+    // would not read back from a file.
     Filtern(a2);
-    if (a2.find_first_not_of(' ') != std::string::npos) {
+    if (!OhneRandblanks(a2).empty()) {
       a1.clear();
       a3.clear();
       ablauf.form.HinweisF.text.clear();

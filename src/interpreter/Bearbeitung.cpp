@@ -6,7 +6,7 @@
 
 #include "constructions/Grundlagen.h"
 #include "interpreter/Ablauf.h"
-#include "interpreter/BefehlT.h"
+#include "interpreter/Befehlsliste.h"
 #include "interpreter/Protokolldatei.h"
 #include "interpreter/Wiedergabe.h"
 #include "platform/Datei.h"

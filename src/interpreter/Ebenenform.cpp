@@ -4,7 +4,7 @@
 
 #include "constructions/Grundlagen.h"
 #include "interpreter/Ablauf.h"
-#include "interpreter/BefehlT.h"
+#include "interpreter/Befehlsliste.h"
 #include "interpreter/Eingabetext.h"
 #include "interpreter/Saetze.h"
 #include "platform/Text.h"

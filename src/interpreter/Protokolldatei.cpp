@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-#include "interpreter/BefehlT.h"
-#include "interpreter/Saetze.h"
+#include "interpreter/Befehlsliste.h"
 #include "interpreter/Zeilenparser.h"
 #include "platform/Text.h"
 
@@ -20,7 +19,7 @@ std::string_view OhneBOM(std::string_view text) {
 
 }  // namespace
 
-std::string Dateiinhalt(const Befehlsliste& liste) { return Protokolltext(liste) + "\n"; }
+std::string Dateiinhalt(const Befehlsliste& liste) { return liste.Protokoll() + "\n"; }
 
 namespace {
 constexpr std::string_view kLeer = " \t\r\n";
@@ -45,7 +44,8 @@ template <class F> void FuerJedeZeile(std::string_view text, F&& f) {
   if (letztes == std::string_view::npos) return;
   std::size_t i = 0;
   while (i <= letztes) {
-    const std::size_t e = std::min(text.find_first_of("\r\n", i), text.size());
+    std::size_t e = i;
+    while (e < text.size() && text[e] != '\r' && text[e] != '\n') ++e;
     f(text.substr(i, e - i));
     i = e;
     if (i < text.size()) {
@@ -64,37 +64,23 @@ std::vector<std::string> Dateizeilen(std::string_view text) {
   return zeilen;
 }
 
-std::string SatzDerZeile(std::string_view zeile) {
-  const std::size_t q = zeile.find('>');
-  if (q == std::string_view::npos || q == 0) return std::string(zeile);
-  return LTrim(zeile.substr(q + 1));
+std::string_view SatzDerZeile(std::string_view zeile) {
+  std::size_t i = NachBlanks(zeile, 0);
+  if (i < zeile.size() && zeile[i] == '<') {
+    std::size_t z = i + 1;
+    while (z < zeile.size() && zeile[z] >= '0' && zeile[z] <= '9') ++z;
+    if (z > i + 1 && z < zeile.size() && zeile[z] == '>') i = NachBlanks(zeile, z + 1);
+  }
+  return zeile.substr(i);
 }
-
-namespace {
-
-// A line is read as the sentence whose words it holds, written as the
-// program writes it or with other blanks (SatzNachWorten), and then by that
-// sentence's field rules. Names and notes that hold the keyword of another
-// kind (a point Klon1, a note "nicht verwendet") load as what they are, and
-// a line never turns into another command than the one its words say.
-bool LiesSatz(BefehlT& b, std::string_view satz) {
-  std::string eigener;
-  const std::int32_t k = SatzNachWorten(satz, eigener);
-  return k != KeineKennung && Zeile2Befehl(b, eigener, k);
-}
-
-}  // namespace
 
 Einlesebericht Befehlslisteeinlesen(Befehlsliste& liste, std::string_view text) {
   Einlesebericht bericht;
   std::size_t n = 0;
   FuerJedeZeile(text, [&](std::string_view zeile) {
     ++n;
-    std::string satz = SatzDerZeile(zeile);
-    // Every sentence ends in one blank; an editor may have cut it off.
-    if (satz.empty() || satz.back() != ' ') satz += ' ';
     BefehlT b;
-    if (!LiesSatz(b, satz)) {
+    if (!Zeile2Befehl(b, SatzDerZeile(zeile))) {
       bericht.verworfen.push_back(n);
       return;
     }

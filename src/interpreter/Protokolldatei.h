@@ -44,9 +44,12 @@ inline constexpr std::size_t MaxProtokollGroesse = std::size_t{128} << 20;
 // after the final line end). A byte order mark at the start is dropped.
 std::vector<std::string> Dateizeilen(std::string_view text);
 
-// The sentence of a protocol line: the text after its first ">" (when that
-// ">" is not the first character), leading blanks removed; else the line.
-std::string SatzDerZeile(std::string_view zeile);
+// The sentence of a protocol line. A line's number is "<", digits and ">"
+// at its start (blanks before it are forgiven); the sentence is what follows
+// it, or the whole line when it has no such number, blanks at its start
+// dropped either way. A ">" anywhere else is a character of the sentence, as
+// in a name or a note, and so is a "<" that begins no number.
+std::string_view SatzDerZeile(std::string_view zeile);
 
 struct Einlesebericht {
   std::size_t angehaengt = 0;          // commands appended to the list
@@ -54,12 +57,14 @@ struct Einlesebericht {
 };
 
 // Reads every line of a protocol file text into a command and appends it to
-// the list (after the commands already there). A line is read when its
-// words are those of a sentence, as written or with its blanks edited by
-// hand (SatzNachWorten), and then as that sentence. The stack of deleted
-// commands is not touched. Any other line, or one whose point or equation
-// text or rotation angle is not wholly numbers, is skipped and listed in
-// the report.
+// the list (after the commands already there). A line is read as the
+// sentence whose words it holds, as written or with its blanks edited by
+// hand (Zeile2Befehl on SatzDerZeile). Names and notes that hold the words
+// of another kind (a point Klon1, a note "Pfeil -> Loesche das Quarnel: A")
+// load as what they are, and a line never turns into another command than
+// the one its words say. The stack of deleted commands is not touched. Any
+// other line, or one whose point or equation text or rotation angle is not
+// wholly numbers, is skipped and listed in the report.
 // Does not test "<1>".
 Einlesebericht Befehlslisteeinlesen(Befehlsliste& liste, std::string_view text);
 

@@ -5,7 +5,7 @@
 #include "description/Bericht.h"
 #include "interpreter/Ablauf.h"
 #include "interpreter/Ausfuehrung.h"
-#include "interpreter/BefehlT.h"
+#include "interpreter/Befehlsliste.h"
 
 namespace quarnel {
 

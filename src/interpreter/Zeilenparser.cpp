@@ -12,36 +12,6 @@ namespace quarnel {
 
 namespace {
 
-std::string_view OhneFuehrendeBlanks(std::string_view s) {
-  const std::size_t i = s.find_first_not_of(' ');
-  return i == std::string_view::npos ? std::string_view{} : s.substr(i);
-}
-
-// The rest text of a point, plane or note without the one blank that the
-// sentence puts after it; a text kept whole would grow by a blank on every
-// save and load.
-std::string OhneSchlussblank(std::string_view s) {
-  if (!s.empty() && s.back() == ' ') s.remove_suffix(1);
-  return std::string(s);
-}
-
-// The text after the first colon, leading blanks dropped; false when there is
-// no colon or the text begins with it.
-bool NachDoppelpunkt(std::string_view s, std::string_view& rest) {
-  const std::size_t c = s.find(':');
-  if (c == std::string_view::npos || c == 0) return false;
-  rest = OhneFuehrendeBlanks(s.substr(c + 1));
-  return true;
-}
-
-// The text up to the first blank; false when there is none or it comes first.
-bool BisBlank(std::string_view s, std::string& wort) {
-  const std::size_t p = s.find(' ');
-  if (p == std::string_view::npos || p == 0) return false;
-  wort = std::string(s.substr(0, p));
-  return true;
-}
-
 // The sign that joins a coefficient of the equation to the one before it:
 // "+" or "-" (the typeset minus too), blanks around it; the coefficient
 // after it is read whole and takes that sign.
@@ -67,94 +37,59 @@ bool Verbunden(std::string_view t, double& a) {
 
 }  // namespace
 
-bool Zeile2Befehl(BefehlT& b, std::string_view s, std::int32_t kennung) {
-  std::string neu, a1, a2, a3;
+bool Zeile2Befehl(BefehlT& b, std::string_view satz) {
+  Satzworte worte;
+  if (!SatzNachWorten(satz, worte)) return false;
+  std::array<std::string, 4> texte;
   std::array<double, 5> gleichung{};
   VektorT vektor;
-  bool ok = true;
-
-  if (!OhneName(kennung)) ok = BisBlank(s, neu);
-  std::string_view r;
-  ok = NachDoppelpunkt(s, r) && ok;
-  if (ok) {
-    switch (kennung) {
-      // The point and equation texts are written anew from the numbers read:
-      // for every text this program writes that is the same text again, and
-      // a text from elsewhere ("( 1 | 2 | 3 )", "(1,5|2|3)", stray bytes
-      // after the ")") then shows exactly the numbers that are executed.
-      case VariablerPunkt:
-      case NumPunkt:
-        Zeile2Vektor(r, vektor, ok);
-        if (ok) a1 = Koordinatentext(vektor);
-        break;
-      case VariableEbene:
-      case NumEbene:
-        Gleichung2GleichungsFeld(r, gleichung, ok);
-        if (ok) a1 = Gleichungstext(gleichung[1], gleichung[2], gleichung[3], gleichung[4]);
-        break;
-      case GErzeugeKlonen:
-      case QuarnelSammlung:
-      case LoescheQuarnel:
-      case AusgabeZeige:
-      case AusgabeBeschreibe:
-        ok = BisBlank(r, a1);
-        break;
-      case GGeradePP:
-      case GGeradePR:
-      case GEbenePN:
-      case GErzeugeSchnitt:
-      case GErzeugeLotfusspunktG:
-      case GErzeugeSpiegelbild:
-      case GErzeugeOrthogonale:
-      case GErzeugeVerschieben:
-      case QuarnelTetraeder:
-      case GErzeugeMittelsenkrechte:
-      case BerechneWinkel:
-      case BerechneAbstand:
-      case GEbenePPP:
-      case GEbenePRR:
-      case GErzeugeDrehen:
-      case QuarnelDreieck:
-      case QuarnelHuelle: {
-        std::string_view r2, r3;
-        ok = BisBlank(r, a1) && NachDoppelpunkt(r, r2) && BisBlank(r2, a2);
-        const bool drei = kennung == GEbenePPP || kennung == GEbenePRR || kennung == GErzeugeDrehen ||
-                          kennung == QuarnelDreieck || kennung == QuarnelHuelle;
-        if (ok && drei) ok = NachDoppelpunkt(r2, r3) && BisBlank(r3, a3);
-        // The angle is a number like a coordinate: read whole, and kept as
-        // the program writes it, so it shows the degrees that are turned.
+  bool punkt = false, ok = true;
+  for (std::size_t n = 0; n < worte.anzahl && ok; ++n) {
+    const auto [feld, text] = worte.felder[n];
+    std::string& ziel = texte[Stelle(feld)];
+    switch (feld) {
+      case Feld::Name:
+      case Feld::Operand1:
+      case Feld::Operand2:
+      case Feld::Operand3: ziel = text; break;
+      // The numbers are written anew from what was read: for every text this
+      // program writes that is the same text again, and a text from elsewhere
+      // ("( 1 | 2 | 3 )", "(1,5|2|3)", "22,5") then shows exactly the numbers
+      // that are executed.
+      case Feld::Winkel: {
         double winkel = 0;
-        if (ok && kennung == GErzeugeDrehen) {
-          ok = Dateizahl(a2, winkel);
-          if (ok) a2 = Str(winkel);
-        }
+        ok = Dateizahl(text, winkel);
+        if (ok) ziel = Str(winkel);
         break;
       }
-      case FileHInweis: {
-        // The note is everything after "Hinweis: " but the closing blank, so
-        // a note that begins with blanks keeps them; a note of nothing but
-        // blanks is no note. A recorded note holds no control character; one
-        // from a damaged file becomes a blank, as in a note typed in.
-        std::string_view notiz = s.substr(s.find(':') + 1);
-        if (!notiz.empty() && notiz.front() == ' ') notiz.remove_prefix(1);
-        a2 = OhneSchlussblank(notiz);
-        Filtern(a2);
-        ok = a2.find_first_not_of(' ') != std::string::npos;
+      case Feld::Punkt:
+        Zeile2Vektor(text, vektor, ok);
+        if (ok) ziel = Koordinatentext(vektor);
+        punkt = true;
         break;
-      }
-      default:
-        break;  // no command of this kind: only the name is read
+      case Feld::Gleichung:
+        Gleichung2GleichungsFeld(text, gleichung, ok);
+        if (ok) ziel = Gleichungstext(gleichung[1], gleichung[2], gleichung[3], gleichung[4]);
+        break;
+      case Feld::Notiz:
+        // A recorded note holds no control character; one from a damaged
+        // file becomes a blank, as in a note typed in. A note of nothing but
+        // blanks says nothing and is no note, in a file as in the form.
+        ziel = text;
+        Filtern(ziel);
+        ok = !OhneRandblanks(ziel).empty();
+        break;
     }
   }
   if (!ok) return false;
 
-  b.NeuG = std::move(neu);
-  b.AltG1 = std::move(a1);
-  b.AltG2 = std::move(a2);
-  b.AltG3 = std::move(a3);
+  b.NeuG = std::move(texte[0]);
+  b.AltG1 = std::move(texte[1]);
+  b.AltG2 = std::move(texte[2]);
+  b.AltG3 = std::move(texte[3]);
   b.Gleichung = gleichung;
-  if (kennung == VariablerPunkt || kennung == NumPunkt) b.Vektor = vektor;
-  b.Kennung = kennung;
+  if (punkt) b.Vektor = vektor;
+  b.Kennung = worte.kennung;
   return true;
 }
 

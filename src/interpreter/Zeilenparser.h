@@ -12,20 +12,16 @@ namespace quarnel {
 
 struct BefehlT;
 
-// Fills b from the sentence s (the protocol line without its "<n>" and the
-// blanks after it) read as a command of kind `kennung`: the new name is the
-// text before the first blank (kinds below 40), each operand the text after a
-// colon, leading blanks dropped, up to the next blank; the point text (kinds
-// 1, 9), the equation text (2, 10) and the note (45) are the whole rest,
-// without the one closing blank that the sentence adds (the note also
-// without the one blank after "Hinweis:", so its own leading blanks stay;
-// a note of blanks only fails). The point and equation texts and the
-// rotation angle must be wholly numbers (Dateizahl) and are kept as written
-// anew from the numbers read (the same text for everything this program
-// writes); control characters of a note become blanks. Returns false and
-// leaves b exactly as it was when the sentence does not fit the kind's
-// layout; the caller then drops the line.
-bool Zeile2Befehl(BefehlT& b, std::string_view s, std::int32_t kennung);
+// Reads one protocol sentence into b: the sentence whose words the text
+// holds (SatzNachWorten) gives the kind, and each of its fields is read by
+// what it holds. A name or operand is taken as it stands. The point text, the
+// equation text and the rotation angle must be wholly numbers (Dateizahl)
+// and are kept as written anew from the numbers read (the same text for
+// everything this program writes). A note keeps the blanks it begins with,
+// its control characters become blanks, and a note of blanks only is none.
+// Returns false and leaves b exactly as it was when the text is no sentence
+// or a field does not read; the caller then drops the line.
+bool Zeile2Befehl(BefehlT& b, std::string_view satz);
 
 // Reads "(x|y|z)" into v: blanks may stand around the numbers and the whole,
 // nothing else. Each number is read whole by the rule of file numbers

@@ -245,12 +245,10 @@ std::int64_t CountFields(std::string_view s, std::string_view sep) {
   return n;
 }
 
-std::size_t BlankBei(std::string_view s, std::size_t i) {
+std::size_t BreiterBlankBei(std::string_view s, std::size_t i) {
   if (i >= s.size()) return 0;
   const auto b = [&](std::size_t k) { return k < s.size() ? static_cast<unsigned char>(s[k]) : 0u; };
   switch (b(i)) {
-    case ' ':
-    case '\t': return 1;
     case 0xC2: return b(i + 1) == 0xA0 ? 2 : 0;                      // U+00A0
     case 0xE1: return b(i + 1) == 0x9A && b(i + 2) == 0x80 ? 3 : 0;  // U+1680
     case 0xE2:

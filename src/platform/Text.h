@@ -45,7 +45,15 @@ std::string LTrim(std::string_view s);
 // on the screen, so no name holds one and no file line means another thing
 // by one. BlankBei gives the byte length of the blank that begins at byte i
 // of s, BlankVor that of the blank that ends just before byte e; 0 when none.
-std::size_t BlankBei(std::string_view s, std::size_t i);
+// BlankBei is inline, as readers ask it for every byte of a line: most bytes
+// are no blank and are told so at once.
+std::size_t BreiterBlankBei(std::string_view s, std::size_t i);  // from byte C2, E1, E2, E3
+inline std::size_t BlankBei(std::string_view s, std::size_t i) {
+  if (i >= s.size()) return 0;
+  const auto c = static_cast<unsigned char>(s[i]);
+  if (c == ' ' || c == '\t') return 1;
+  return c >= 0xC2 && c <= 0xE3 ? BreiterBlankBei(s, i) : 0;
+}
 std::size_t BlankVor(std::string_view s, std::size_t e);
 // Byte position of the first character at or after byte i that is no blank.
 std::size_t NachBlanks(std::string_view s, std::size_t i);

@@ -166,8 +166,10 @@ TEST(Ausfuehrung, NoteIsRecordedOnOneLine) {
   // An empty note is nothing, and so is one of line breaks and blanks only:
   // it would not read back from a saved file.
   TuEs(s.h);
-  s.h.form.HinweisF.text = "\r\t ";
-  TuEs(s.h);
+  for (const char* leer : {"\r\t ", "\u2009\u00A0\u3000"}) {
+    s.h.form.HinweisF.text = leer;
+    TuEs(s.h);
+  }
   EXPECT_EQ(s.Befehle(), 1u);
 }
 

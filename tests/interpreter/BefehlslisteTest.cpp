@@ -1,7 +1,7 @@
 // The command list and its stack of deleted commands.
 #include <gtest/gtest.h>
 
-#include "interpreter/BefehlT.h"
+#include "interpreter/Befehlsliste.h"
 #include "interpreter/Saetze.h"
 #include "platform/Text.h"
 

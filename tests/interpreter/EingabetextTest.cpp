@@ -9,7 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "interpreter/Ablauf.h"
-#include "interpreter/BefehlT.h"
+#include "interpreter/Befehlsliste.h"
 #include "interpreter/Ebenenform.h"
 #include "interpreter/Eingabetext.h"
 #include "interpreter/Protokolldatei.h"

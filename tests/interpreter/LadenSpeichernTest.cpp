@@ -204,6 +204,53 @@ TEST(LadenSpeichern, LinesThatAreNoCommandBeepAndLoadingGoesOn) {
     if (c == '\r') c = '\n';
   ASSERT_TRUE(Lade(t, o.Schreibe("lf.txt", lf)));
   EXPECT_EQ(t.Befehle(), 3u);
+  // Twelve lines not read: the message counts them all and names the first ten.
+  Sitzung u;
+  std::vector<std::string> saetze(13, "kaputt");
+  saetze[0] = "A ist der Punkt mit dem Koordinatentripel: (1|2|3)";
+  ASSERT_TRUE(Lade(u, o.Schreibe("zwoelf.txt", Sitzung::Datei(saetze))));
+  EXPECT_EQ(u.ui.Beeps(), 1);
+  EXPECT_EQ(u.Meldungen(), (std::vector<std::string>{"12 Zeilen der Datei wurden nicht gelesen und fehlen in der "
+                                                     "Befehlsliste: 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, \u2026\rDatei: " +
+                                                     o.Datei("zwoelf.txt")}));
+  EXPECT_EQ(u.Befehle(), 1u);
+}
+
+// Lines edited or typed by hand load as what they say, and saving writes
+// them as the program writes them: other blanks (every kind of them, none
+// after a colon, tabs around a point), a note's own leading blanks, lines
+// without their number whose names and notes hold ">"; a line that begins
+// with "<" but no number is read whole and here is no sentence.
+TEST(LadenSpeichern, HandEditedLinesLoadAsTheySay) {
+  Ordner o;
+  Sitzung s;
+  const std::string datei =
+      "<1>    A ist der Punkt mit dem Koordinatentripel:(1|2|3)\r"
+      "<2>    B ist  der Punkt mit dem  Koordinatentripel: (4|5|6)\t\r"
+      "<3>    C ist der\u00A0Punkt mit dem Koordinatentripel: ( 1 |\t2 | 3 )\r"
+      "<4>    Hinweis:   drei Blanks vorn\r"
+      "<5>    g wird definiert als Gerade durch die Punkte: A und:\u3000B\r"
+      "Hinweis: Pfeil -> Loesche das Quarnel: A\r"
+      "A>B ist der Punkt mit dem Koordinatentripel: (7|8|9)\t\r"
+      "<4    g>h wird definiert als Gerade durch die Punkte: A und: O\r"
+      "Loesche das Quarnel:\u2009C\r\n";
+  ASSERT_TRUE(Lade(s, o.Schreibe("hand.txt", datei)));
+  EXPECT_EQ(s.ui.Beeps(), 1);
+  EXPECT_EQ(s.Meldungen(), (std::vector<std::string>{"Die Zeile 8 der Datei wurde nicht gelesen und fehlt in der "
+                                                     "Befehlsliste.\rDatei: " + o.Datei("hand.txt")}));
+  EXPECT_EQ(s.Namen(), (std::vector<std::string>{"O", "A", "A>B", "B", "g"}));
+  ASSERT_TRUE(s.Q("B") && s.Q("A>B"));
+  EXPECT_EQ(s.Q("B")->v1, VektorT(4, 5, 6));
+  EXPECT_EQ(s.Q("A>B")->v1, VektorT(7, 8, 9));
+  EXPECT_EQ(s.h.befehle.Nr(4)->AltG2, "  drei Blanks vorn");
+  ASSERT_TRUE(Speichere(s, o.Datei("gespeichert.txt")));
+  EXPECT_EQ(Ordner::Lies(o.Datei("gespeichert.txt")),
+            Sitzung::Datei({"A ist der Punkt mit dem Koordinatentripel: (1|2|3)",
+                            "B ist der Punkt mit dem Koordinatentripel: (4|5|6)",
+                            "C ist der Punkt mit dem Koordinatentripel: (1|2|3)", "Hinweis:   drei Blanks vorn",
+                            "g wird definiert als Gerade durch die Punkte: A und: B",
+                            "Hinweis: Pfeil -> Loesche das Quarnel: A",
+                            "A>B ist der Punkt mit dem Koordinatentripel: (7|8|9)", "Loesche das Quarnel: C"}));
 }
 
 TEST(LadenSpeichern, DamagedFilesNeverCrashAndKeepTheConstructionWhenRefused) {

@@ -10,10 +10,9 @@
 
 #include <gtest/gtest.h>
 
-#include "interpreter/BefehlT.h"
+#include "interpreter/Befehlsliste.h"
 #include "interpreter/Protokolldatei.h"
 #include "interpreter/Saetze.h"
-#include "interpreter/Schluessel.h"
 #include "interpreter/Zeilenparser.h"
 #include "platform/Text.h"
 
@@ -60,6 +59,12 @@ std::vector<BefehlT> JedeArt() {
   return v;
 }
 
+// The kind a sentence is read as; 0 when it is no sentence.
+std::int32_t Art(std::string_view satz) {
+  BefehlT b;
+  return Zeile2Befehl(b, satz) ? b.Kennung : 0;
+}
+
 void ErwarteGleich(const BefehlT& a, const BefehlT& b) {
   EXPECT_EQ(a.Kennung, b.Kennung);
   EXPECT_EQ(a.NeuG, b.NeuG) << a.Kennung;
@@ -73,24 +78,6 @@ void ErwarteGleich(const BefehlT& a, const BefehlT& b) {
   if (a.Kennung == NumPunkt || a.Kennung == VariablerPunkt) {
     for (int i = 1; i <= 3; ++i)
       EXPECT_EQ(std::bit_cast<std::uint64_t>(a.Vektor.kp[i]), std::bit_cast<std::uint64_t>(b.Vektor.kp[i]));
-  }
-}
-
-TEST(Schluessel, EverySentenceHoldsItsOwnKeywordOnly) {
-  EXPECT_EQ(BefehlsSchluessel(0), "");
-  for (int k : {1, 2, 3, 8, 26, 29, 32, 39, 46, 50}) EXPECT_EQ(BefehlsSchluessel(k), "nicht verwendet");
-  EXPECT_EQ(BefehlsSchluessel(9), "der Punkt mit");
-  EXPECT_EQ(BefehlsSchluessel(45), "Hinweis:");
-  EXPECT_EQ(BefehlsSchluessel(51), "");
-  EXPECT_EQ(BefehlsSchluessel(-1), "");
-  // Every sentence of kinds 9 to 45 holds its own keyword and no other.
-  for (const BefehlT& b : JedeArt()) {
-    if (b.Kennung < 9 || b.Kennung == FileHInweis) continue;
-    for (int k = 9; k <= 45; ++k) {
-      const std::string_view w = BefehlsSchluessel(k);
-      if (w == "nicht verwendet") continue;
-      EXPECT_EQ(BText(b).find(w) != std::string::npos, k == b.Kennung) << BText(b) << " / " << w;
-    }
   }
 }
 
@@ -109,9 +96,8 @@ TEST(Saetze, WordingOfTheSentences) {
 TEST(Saetze, EveryKindIsWrittenRecognisedAndReadBack) {
   for (const BefehlT& b : JedeArt()) {
     const std::string satz = BText(b);
-    ASSERT_EQ(ErkenneKennung(satz), b.Kennung) << satz;
     BefehlT gelesen;
-    ASSERT_TRUE(Zeile2Befehl(gelesen, satz, b.Kennung)) << satz;
+    ASSERT_TRUE(Zeile2Befehl(gelesen, satz)) << satz;
     ErwarteGleich(gelesen, b);
     // Written again, the sentence is the same: nothing grows.
     EXPECT_EQ(BText(gelesen), satz);
@@ -126,9 +112,8 @@ TEST(Saetze, EveryKindIsWrittenRecognisedAndReadBack) {
           *a = "S|Dreieck" + *a;
     }
     const std::string satz = BText(b);
-    ASSERT_EQ(ErkenneKennung(satz), b.Kennung) << satz;
     BefehlT gelesen;
-    ASSERT_TRUE(Zeile2Befehl(gelesen, satz, b.Kennung)) << satz;
+    ASSERT_TRUE(Zeile2Befehl(gelesen, satz)) << satz;
     ErwarteGleich(gelesen, b);
   }
 }
@@ -146,17 +131,17 @@ TEST(Saetze, KindsWithoutANameBeginWithoutOne) {
 
 TEST(Saetze, RecognitionGoesByTheWholeWording) {
   // Names and notes that hold keywords of other kinds.
-  EXPECT_EQ(ErkenneKennung("Klon1 ist der Punkt mit dem Koordinatentripel: (1|1|1) "), NumPunkt);
-  EXPECT_EQ(ErkenneKennung("Daten ist der Punkt mit dem Koordinatentripel: (1|1|1) "), NumPunkt);
-  EXPECT_EQ(ErkenneKennung("g wird definiert als Gerade durch die Punkte: Schnitt und: B "), GGeradePP);
-  EXPECT_EQ(ErkenneKennung("s wird definiert als Schnitt der Quarnel: Dreieck1 und: E "), GErzeugeSchnitt);
-  EXPECT_EQ(ErkenneKennung("Hinweis: nicht verwendet "), FileHInweis);
-  EXPECT_EQ(ErkenneKennung("Hinweis: Drehung um die Achse a "), FileHInweis);
+  EXPECT_EQ(Art("Klon1 ist der Punkt mit dem Koordinatentripel: (1|1|1) "), NumPunkt);
+  EXPECT_EQ(Art("Daten ist der Punkt mit dem Koordinatentripel: (1|1|1) "), NumPunkt);
+  EXPECT_EQ(Art("g wird definiert als Gerade durch die Punkte: Schnitt und: B "), GGeradePP);
+  EXPECT_EQ(Art("s wird definiert als Schnitt der Quarnel: Dreieck1 und: E "), GErzeugeSchnitt);
+  EXPECT_EQ(Art("Hinweis: nicht verwendet "), FileHInweis);
+  EXPECT_EQ(Art("Hinweis: Drehung um die Achse a "), FileHInweis);
   // Kinds that share the start of their sentence.
-  EXPECT_EQ(ErkenneKennung("e wird definiert als Ebene durch den Punkt: A mit den Richtungen: r und: s "), GEbenePRR);
-  EXPECT_EQ(ErkenneKennung("e wird definiert als Ebene durch den Punkt: A mit dem Normalenvektor: n "), GEbenePN);
+  EXPECT_EQ(Art("e wird definiert als Ebene durch den Punkt: A mit den Richtungen: r und: s "), GEbenePRR);
+  EXPECT_EQ(Art("e wird definiert als Ebene durch den Punkt: A mit dem Normalenvektor: n "), GEbenePN);
   // The closing blank may be missing.
-  EXPECT_EQ(ErkenneKennung("g wird definiert als Gerade durch die Punkte: A und: B"), GGeradePP);
+  EXPECT_EQ(Art("g wird definiert als Gerade durch die Punkte: A und: B"), GGeradePP);
   // No sentence: wrong words, missing or extra operands, blank names.
   for (const char* s : {"", " ", "A ist der Punkt mit dem aktuellen Koordinatentripel: (1|1|1) ",
                         "g wird definiert als Gerade durch die Punkte: A und: ",
@@ -164,49 +149,46 @@ TEST(Saetze, RecognitionGoesByTheWholeWording) {
                         " wird definiert als Gerade durch die Punkte: A und: B ",
                         "g wird definiert als Gerade durch die Punkte: A: und: B ",
                         "Hinweis:", "nicht verwendet", "Bestimme den Abstand, den: A von: B "})
-    EXPECT_EQ(ErkenneKennung(s), 0) << s;
+    EXPECT_EQ(Art(s), 0) << s;
 }
 
 TEST(Zeilenparser, FieldRulesOfTheKinds) {
   BefehlT b;
-  ASSERT_TRUE(Zeile2Befehl(b, "A ist der Punkt mit dem aktuellen Koordinatentripel: (1|1|1) ", NumPunkt));
+  ASSERT_TRUE(Zeile2Befehl(b, "A ist der Punkt mit dem Koordinatentripel: ( 1 | 1 | 1 ) "));
+  EXPECT_EQ(b.Kennung, NumPunkt);
   EXPECT_EQ(b.NeuG, "A");
   EXPECT_EQ(b.AltG1, "(1|1|1)");
   EXPECT_EQ(b.Vektor, VektorT(1, 1, 1));
 
-  ASSERT_TRUE(Zeile2Befehl(b, "g wird definiert als Fusspunktquarnel der Lote von: g2 auf: e ", 17));
+  ASSERT_TRUE(Zeile2Befehl(b, "g wird definiert als Fusspunktquarnel der Lote von: g2 auf: e "));
+  EXPECT_EQ(b.NeuG, "g");
   EXPECT_EQ(b.AltG1, "g2");
   EXPECT_EQ(b.AltG2, "e");
   EXPECT_EQ(b.Vektor, VektorT(1, 1, 1));  // a non-point line keeps the vector
 
-  ASSERT_TRUE(Zeile2Befehl(b, "Bestimme den Abstand, den: A von: B hat ", BerechneAbstand));
+  ASSERT_TRUE(Zeile2Befehl(b, "Bestimme den Abstand, den: A von: B hat "));
   EXPECT_EQ(b.NeuG, "");
   EXPECT_EQ(b.AltG1, "A");
   EXPECT_EQ(b.AltG2, "B");
 
-  ASSERT_TRUE(Zeile2Befehl(b, "S wird definiert als Ergebnis der Drehung von: M um den Winkel: 4 5 Grad mit der "
-                              "Drehachse: a ", GErzeugeDrehen));
-  EXPECT_EQ(b.AltG2, "4");
+  ASSERT_TRUE(Zeile2Befehl(b, "S wird definiert als Ergebnis der Drehung von: M um den Winkel: 22,5 Grad mit der "
+                              "Drehachse: a "));
+  EXPECT_EQ(b.AltG2, "22.5");
   EXPECT_EQ(b.AltG3, "a");
   // A note keeps its own leading blanks.
-  ASSERT_TRUE(Zeile2Befehl(b, "Hinweis:   eingerückt ", FileHInweis));
+  ASSERT_TRUE(Zeile2Befehl(b, "Hinweis:   eingerückt "));
   EXPECT_EQ(b.AltG2, "  eingerückt");
   EXPECT_EQ(BText(b), "Hinweis:   eingerückt ");
-  ASSERT_TRUE(Zeile2Befehl(b, "x hat: y ", 0));  // no kind: only the name
-  EXPECT_EQ(b.Kennung, 0);
-  EXPECT_EQ(b.NeuG, "x");
 
   // Failures leave the record exactly as it was.
   const BefehlT vorher = b;
-  for (const auto& [s, k] : std::vector<std::pair<std::string, int>>{
-           {"s wird definiert als Schnitt der Quarnel: A und B ", 16},
-           {"s wird definiert als Schnitt der Quarnel: Dreieck1 und: E ", 22},
-           {"Hinweis:    ", 45},
-           {"ohneblank", 9},
-           {":A ist", 41},
-           {"P ist der Punkt mit dem Koordinatentripel: (1|2) ", 9},
-           {"E ist die Ebene mit der Gleichung: x + y + z = 1 ", 10}}) {
-    EXPECT_FALSE(Zeile2Befehl(b, s, k)) << s;
+  for (const std::string s : {"s wird definiert als Schnitt der Quarnel: A und B ",
+                              "S wird definiert als Ergebnis der Drehung von: M um den Winkel: 4 5 Grad mit der "
+                              "Drehachse: a ",
+                              "Hinweis:    ", "Hinweis: \u3000\t\u2009 ", "ohneblank", ":A ist",
+                              "P ist der Punkt mit dem Koordinatentripel: (1|2) ",
+                              "E ist die Ebene mit der Gleichung: x + y + z = 1 "}) {
+    EXPECT_FALSE(Zeile2Befehl(b, s)) << s;
     ErwarteGleich(b, vorher);
   }
 }
@@ -290,6 +272,9 @@ TEST(Protokolldatei, LineEndsOfEveryKind) {
   EXPECT_EQ(r.verworfen, std::vector<std::size_t>{2});
 }
 
+// A line's number is "<", digits and ">" at its start; a ">" or "<"
+// anywhere else belongs to the sentence, and a line without a number is
+// read whole.
 TEST(Protokolldatei, NamesAndNotesHoldingKeywordsLoadAsWhatTheyAre) {
   const std::string datei =
       "<1>    Klon1 ist der Punkt mit dem Koordinatentripel: (1|1|1) \r"
@@ -298,17 +283,30 @@ TEST(Protokolldatei, NamesAndNotesHoldingKeywordsLoadAsWhatTheyAre) {
       "<4>    Dreieck1 wird definiert als Schnitt der Quarnel: Schnitt und: Schnitt \r"
       "<5>    Hinweis: nicht verwendet \r"
       "<6>    nicht verwendet \r"
-      "<7>    Sammlung ist die Sammlung der Quarnel: Klon1,Daten \r";
+      "<7>    Sammlung ist die Sammlung der Quarnel: Klon1,Daten \r"
+      "Hinweis: Pfeil -> Loesche das Quarnel: A\r"
+      "A>B ist der Punkt mit dem Koordinatentripel: (1|2|3)\r"
+      "<4    g>h wird definiert als Gerade durch die Punkte: A und: O\r"
+      " \t<12>\u00A0Zeige die wesentlichen Daten von: <4\r"
+      "<4 ist der Punkt mit dem Koordinatentripel: (1|2|3)\r"
+      "<4> ist der Punkt mit dem Koordinatentripel: (1|2|3)\r"
+      "<>    Zeige die wesentlichen Daten von: A\r"
+      "<1 >    Zeige die wesentlichen Daten von: A\r"
+      "<x>    Zeige die wesentlichen Daten von: A\r";
   Befehlsliste l;
   const Einlesebericht r = Befehlslisteeinlesen(l, datei);
-  EXPECT_EQ(r.verworfen, std::vector<std::size_t>{6});
-  ASSERT_EQ(l.size(), 6u);
-  const std::vector<int> arten = {9, 9, 11, 16, 45, 31};
+  EXPECT_EQ(r.verworfen, (std::vector<std::size_t>{6, 10, 13, 14, 15, 16}));
+  ASSERT_EQ(l.size(), 10u);
+  const std::vector<int> arten = {9, 9, 11, 16, 45, 31, 45, 9, 41, 9};
   int i = 0;
   for (const BefehlT& b : l) EXPECT_EQ(b.Kennung, arten[i++]);
   EXPECT_EQ(l.Nr(1)->NeuG, "Klon1");
   EXPECT_EQ(l.Nr(4)->NeuG, "Dreieck1");
   EXPECT_EQ(l.Nr(5)->AltG2, "nicht verwendet");
+  EXPECT_EQ(l.Nr(7)->AltG2, "Pfeil -> Loesche das Quarnel: A");
+  EXPECT_EQ(l.Nr(8)->NeuG, "A>B");
+  EXPECT_EQ(l.Nr(9)->AltG1, "<4");
+  EXPECT_EQ(l.Nr(10)->NeuG, "<4");
 }
 
 TEST(Protokolldatei, NumbersSurviveSaveAndLoadExactly) {
@@ -369,7 +367,7 @@ TEST(Protokolldatei, RefusedAndMalformedTextsNeverCrash) {
     Befehlsliste l;
     const Einlesebericht r = Befehlslisteeinlesen(l, t);
     EXPECT_EQ(r.angehaengt + r.verworfen.size(), Dateizeilen(t).size());
-    for (const BefehlT& b : l) EXPECT_NE(ErkenneKennung(BText(b)), 0);
+    for (const BefehlT& b : l) EXPECT_EQ(Art(BText(b)), b.Kennung);
   }
 }
 
@@ -462,7 +460,7 @@ TEST(Protokolldatei, DamagedFilesLoadWhatFitsAndSkipTheRest) {
     for (const BefehlT& b : l) {
       // Whatever was read is a command that writes and reads back as itself.
       BefehlT wieder;
-      ASSERT_TRUE(Zeile2Befehl(wieder, BText(b), ErkenneKennung(BText(b)))) << f.text;
+      ASSERT_TRUE(Zeile2Befehl(wieder, BText(b))) << f.text;
       ErwarteGleich(wieder, b);
       for (int i = 1; i <= 3; ++i) EXPECT_TRUE(std::isfinite(b.Vektor.kp[i]));
       for (int i = 1; i <= 4; ++i) EXPECT_TRUE(std::isfinite(b.Gleichung[i]));
@@ -518,9 +516,10 @@ TEST(Protokolldatei, NumbersInAFileReadWholeOrTheLineIsReported) {
   }
 }
 
-// Blanks edited by hand: a line loads as the command it was, or it is
-// reported as not read; it never becomes another command. The names are
-// words that hold keywords of other kinds and words of the sentences.
+// Blanks edited by hand and numbers left out: a line loads as the command
+// it was, or it is reported as not read; it never becomes another command.
+// The names are words that hold keywords of other kinds, words of the
+// sentences, and "<", ">" and "->"; so do the notes.
 TEST(Protokolldatei, EditedBlanksReadAsWrittenOrAreReported) {
   using namespace std::string_literals;
   std::mt19937 zufall(2412);
@@ -528,8 +527,14 @@ TEST(Protokolldatei, EditedBlanksReadAsWrittenOrAreReported) {
   const std::vector<std::string> woerter = {"Klon",      "Daten",    "Schnitt", "Abstand",   "Spiegelung",
                                             "Tetraeder", "Sammlung", "Huelle",  "Drehung",   "Loesche",
                                             "Beschreib", "Fusspunkt", "Mittelsenkrechte", "Dreieck", "hat",
-                                            "und",       "ist",      "von",     "Grad",      "Hinweis"};
+                                            "und",       "ist",      "von",     "Grad",      "Hinweis",
+                                            "<",         ">",        "A>B",     "->",        "x<y>"};
   const auto name = [&] { return woerter[wuerfel(woerter.size())] + (wuerfel(2) ? Str(int(wuerfel(30))) : ""); };
+  // Every blank of the blank rule.
+  const std::vector<std::string> alleBlanks = {" ", "\t", "\u00A0", "\u1680", "\u2000", "\u2001", "\u2002",
+                                           "\u2003", "\u2004", "\u2005", "\u2006", "\u2007", "\u2008",
+                                           "\u2009", "\u200A", "\u202F", "\u205F", "\u3000"};
+  const auto blank = [&] { return alleBlanks[wuerfel(alleBlanks.size())]; };
   const std::vector<BefehlT> arten = JedeArt();
   int gelesen = 0, gemeldet = 0;
   for (int fall = 0; fall < 4000; ++fall) {
@@ -543,17 +548,24 @@ TEST(Protokolldatei, EditedBlanksReadAsWrittenOrAreReported) {
         if (b.Kennung == GErzeugeDrehen) b.AltG2 = Str(static_cast<double>(wuerfel(7201)) / 20 - 180);
         if (b.Kennung == QuarnelSammlung) b.AltG1 = name() + "," + name();
       }
-      if (b.Kennung == FileHInweis) b.AltG2 = name() + " " + name() + ": " + name();
+      if (b.Kennung == FileHInweis) b.AltG2 = name() + " -> " + name() + ": <" + name() + "> " + name();
       l.Anhaengen(b);
     }
     const std::string datei = Dateiinhalt(l);
     std::vector<std::string> zeilen = Dateizeilen(datei);
+    // Some lines lose their numbers, as when lines are typed by hand.
+    std::vector<std::size_t> hinterNummer;  // behind the number's ">"; 0 without one
+    for (std::string& zeile : zeilen) {
+      hinterNummer.push_back(wuerfel(3) ? zeile.find('>') + 1 : 0);
+      if (hinterNummer.back() == 0) zeile.erase(0, zeile.find('>') + 5);
+    }
     // Change the blanks of one line's sentence; a note's text, the blank
     // after "Hinweis:" included, is the note's own.
     const std::size_t nr = wuerfel(zeilen.size());
     std::string& z = zeilen[nr];
-    const std::size_t anfang = z.find('>') + 1;
-    std::size_t ende = z.starts_with("<" + Str(int(nr + 1)) + ">    Hinweis: ") ? z.find(':') : z.size();
+    const std::size_t anfang = hinterNummer[nr];
+    const bool notiz = z.compare(anfang == 0 ? 0 : anfang + 4, 9, "Hinweis: ") == 0;
+    std::size_t ende = notiz ? z.find(':', anfang) : z.size();
     for (int k = 0, n = 1 + static_cast<int>(wuerfel(3)); k < n; ++k) {
       std::vector<std::size_t> blanks, doppelpunkte;
       for (std::size_t i = anfang; i < ende; ++i) {
@@ -565,15 +577,15 @@ TEST(Protokolldatei, EditedBlanksReadAsWrittenOrAreReported) {
       std::string neu;
       std::size_t wo = b, weg = 0;
       switch (wuerfel(9)) {
-        case 0: neu = " "; break;                                   // a blank doubled
-        case 1: weg = 1; break;                                     // a blank dropped
-        case 2: neu = " ", wo = d; break;                           // a blank before a colon
-        case 3: neu = " ", wo = d + 1; break;                       // a blank after a colon
-        case 4: neu = "\u00A0", weg = 1; break;                     // a no-break space
-        case 5: neu = "\t", weg = 1; break;                         // a tab
-        case 6: neu = " ", wo = anfang + wuerfel(ende - anfang); break;  // a blank anywhere
-        case 7: neu = "\u00A0\u00A0\u00A0", wo = anfang; break;       // after the number
-        case 8: wo = z.size() - 1, weg = z.back() == ' '; break;    // the closing blank cut
+        case 0: neu = blank(); break;                                   // a blank doubled
+        case 1: weg = 1; break;                                         // a blank dropped
+        case 2: neu = blank(), wo = d; break;                           // a blank before a colon
+        case 3: neu = blank(), wo = d + 1; break;                       // a blank after a colon
+        case 4: neu = blank(), weg = 1; break;                          // a blank of another kind
+        case 5: wo = d + 1, weg = z[d + 1] == ' '; break;               // none after a colon
+        case 6: neu = blank(), wo = anfang + wuerfel(ende - anfang); break;  // a blank anywhere
+        case 7: neu = blank() + blank() + blank(), wo = anfang; break;  // before the sentence
+        case 8: wo = z.size() - 1, weg = z.back() == ' '; break;        // the closing blank cut
       }
       if (blanks.empty() && weg > 0) continue;
       z.replace(wo, weg, neu);

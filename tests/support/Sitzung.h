@@ -19,7 +19,7 @@
 #include <gtest/gtest.h>
 
 #include "interpreter/Ausfuehrung.h"
-#include "interpreter/BefehlT.h"
+#include "interpreter/Befehlsliste.h"
 #include "interpreter/Saetze.h"
 #include "interpreter/Wiedergabe.h"
 #include "platform/Aufzeichner.h"

@@ -1,7 +1,7 @@
 #include "ui/main_window/Editierfenster.h"
 
 #include "constructions/Grundlagen.h"
-#include "interpreter/BefehlT.h"
+#include "interpreter/Befehlsliste.h"
 #include "interpreter/Eingabetext.h"
 #include "interpreter/Saetze.h"
 #include "interpreter/Wiedergabe.h"
