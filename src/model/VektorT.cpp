@@ -153,10 +153,12 @@ std::string VektorT::Vektor2String(int dezimalen) const {
 VektorT VektorT::SpiegelePP(const VektorT& z) const { return LinKomb(-1.0, z, 2.0); }
 
 VektorT VektorT::Fusspunkt(const VektorT& a, const VektorT& b) const {
-  VektorT d = a.Richtung(b);
-  if (d.IstNullvektor()) return a;
-  double t = (SkalProd(d) - a.SkalProd(d)) / d.SkalProd(d);
-  return a.LinKomb(1.0, d, t);
+  if (a.Richtung(b).IstNullvektor()) return a;
+  // a + t·(b − a) with t = (self − a)·(b − a) / |b − a|², from the exact
+  // differences and divided in numbers of about 31 digits, rounded once: the
+  // same point whichever end of the line comes first.
+  const GenauV d = Differenz(b, a);
+  return Verschoben(a, d * (Skalar(Differenz(*this, a), d) / Skalar(d, d)));
 }
 
 double VektorT::DreiecksFlaeche(const VektorT& p2, const VektorT& p3) const {
