@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cmath>
+#include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "description/Beschreibung.h"
