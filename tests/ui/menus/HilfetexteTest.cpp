@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -76,7 +77,7 @@ TEST(Hilfetexte, FormOfBothTexts) {
   EXPECT_GE(h[1].size(), 10u);
   EXPECT_EQ(h[1].find_first_not_of('-'), std::string::npos);
   EXPECT_GE(Len(hilfe), 9500u);
-  EXPECT_LE(Len(hilfe), 10550u);
+  EXPECT_LE(Len(hilfe), 10950u);
   // A new user's first questions: the decimals, the empty object, the
   // detailed report, the box under the note field, what follows a refusal.
   for (const char* antwort : {"„Nachkommastellen“", "„das leere Quarnel“", "„Beschreibe ausführlich“",
@@ -171,6 +172,29 @@ TEST(Hilfetexte, NoteFieldAndDecimalsAsTheTextSays) {
   EXPECT_NE(s.h.ausgabe.InfoFenster().find(zwei), std::string::npos);
   s.Menue("FileAktualisieren");
   EXPECT_EQ(s.h.ausgabe.InfoFenster().find(sechs), std::string::npos);
+}
+
+// What the report calls flat, as the text says: a body whose sides are all
+// below 0.00032 is flat with heights of 0.0001; ten times larger it is not.
+TEST(Hilfetexte, FlatTetrahedraAsTheTextSays) {
+  for (const char* satz : {"Gerundet wird nur die Ausgabe; beim Rechnen gelten Werte unter 0,0000001 als null.",
+                           "wenn seine kleinste Höhe unter 0,0000001 liegt oder die Ecken seiner größten Fläche auf "
+                           "einer Geraden liegen",
+                           "Das gilt für jedes Tetraeder mit Kanten unter 0,00032, auch bei größeren Höhen."})
+    EXPECT_NE(Hilfetext().find(satz), std::string_view::npos) << satz;
+  for (const auto& [seite, spitze, flach] : {std::tuple{"0.0004", "0.0001", true}, {"0.004", "0.001", false}}) {
+    Sitzung s;
+    s.Punkt("A", "0", "0", "0");
+    s.Punkt("B", seite, "0", "0");
+    s.Punkt("C", "0", seite, "0");
+    s.Punkt("D", spitze, spitze, spitze);
+    s.Form(QuarnelDreieck, "T", "A", "B", "C");
+    s.Form(QuarnelTetraeder, "K", "T", "D");
+    s.Form(AusgabeBeschreibe, "", "K");
+    const std::string info = s.h.ausgabe.InfoFenster();
+    EXPECT_NE(info.find("Das Tetraeder K mit den Ecken"), std::string::npos) << seite;
+    EXPECT_EQ(info.find(" Das Tetraeder ist ausgeartet") != std::string::npos, flach) << seite;
+  }
 }
 
 // A worked example: its numbered command lines and the line after them.
