@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cmath>
+#include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "description/Beschreibung.h"
@@ -72,40 +74,114 @@ struct Zahlschreiber {
   }
 };
 
-// The volume, the heights, the spheres and the areas of a report are
-// computed from the exact differences of the corners in numbers of about
-// 31 digits (model/Genau.h), so that a needle-shaped body keeps its digits
-// in every order of its corners.
+// A report as it is written: the positions of its corners, its lines and
+// the writer of its numbers.
+struct Berichtsblatt {
+  explicit Berichtsblatt(const Ausgaben& a) : schreiber{a} {}
 
-// Six times the volume of the tetrahedron on the corners p[1] to p[4], with
-// the sign of their orientation: the triple product of the edges from p[1].
-Genau Spatprodukt(const std::array<VektorT, 5>& p) {
-  return Skalar(Differenz(p[2], p[1]), Kreuz(Differenz(p[3], p[1]), Differenz(p[4], p[1])));
+  Zahlschreiber schreiber;
+  std::array<VektorT, 5> p{};
+  std::vector<std::string> z;
+
+  // Opens the report of g, a "Dreieck" or "Tetraeder" with one corner more
+  // than separators: looks up the corners' positions and writes the line
+  // that names the figure and its corners, then the line of their positions
+  // with the separators between them. False, and why, when a corner is
+  // missing or no point.
+  bool Anfang(const Objektliste& objekte, const QuarnelT& g, const std::string& art,
+              std::initializer_list<const char*> luecken, std::string& text) {
+    const int anzahl = static_cast<int>(luecken.size()) + 1;
+    if (const int fehlt = HoleEcken(objekte, g, anzahl, p); fehlt != 0) {
+      text = EckenFehler(objekte, g, fehlt);
+      return false;
+    }
+    std::string namen = g.Ecken[1];
+    std::string lagen = g.Ecken[1] + " = " + schreiber.vs(p[1]);
+    for (int i = 2; i <= anzahl; ++i) {
+      namen += (i < anzahl ? ", " : " und ") + g.Ecken[i];
+      lagen += luecken.begin()[i - 2] + g.Ecken[i] + " = " + schreiber.vs(p[i]);
+    }
+    z.push_back("Das " + art + " " + g.name + " mit den Ecken " + namen + " hat folgende Eigenschaften: ");
+    z.push_back(lagen);
+    return true;
+  }
+  // The lines joined by CR; false and kNichtBerechenbar when a number was
+  // not finite.
+  bool Ende(std::string& text) const {
+    text = schreiber.endlich ? Zeilen(z) : kNichtBerechenbar;
+    return schreiber.endlich;
+  }
+};
+
+// A sum of doubles in numbers of about 31 digits, which hold the sum of a few
+// doubles of like size exactly: the same in every order of the terms.
+Genau Summe(std::initializer_list<double> w) {
+  Genau s{};
+  for (double x : w) s = s + Genau{x};
+  return s;
 }
 
-// Twice the area of each face; face i lies opposite corner i.
-std::array<double, 5> Doppelflaechen(const std::array<VektorT, 5>& p) {
-  std::array<double, 5> f{};
-  for (int i = 1; i <= 4; ++i) f[i] = 2.0 * p[i % 4 + 1].DreiecksFlaeche(p[(i + 1) % 4 + 1], p[(i + 2) % 4 + 1]);
-  return f;
-}
+// The measures of the tetrahedron on the corners p[1] to p[4], computed from
+// the exact differences of the corners in numbers of about 31 digits
+// (model/Genau.h), each sum and quotient in them too, and rounded once at
+// the end: so a needle-shaped body keeps its digits, and a body of any size
+// shows the same digits in every order of its corners. The triple product
+// and the faces are taken once, for all of them.
+struct Koerpermasse {
+  explicit Koerpermasse(const std::array<VektorT, 5>& e)
+      : p(e), b(Differenz(e[2], e[1])), c(Differenz(e[3], e[1])), d(Differenz(e[4], e[1])), cd(Kreuz(c, d)),
+        spat(Skalar(b, cd)) {
+    for (int i = 1; i <= 4; ++i) f[i] = 2.0 * p[i % 4 + 1].DreiecksFlaeche(p[(i + 1) % 4 + 1], p[(i + 2) % 4 + 1]);
+    flaechen = Summe({f[1], f[2], f[3], f[4]});
+  }
+
+  std::array<VektorT, 5> p;
+  GenauV b, c, d;  // the edges from p[1]
+  GenauV cd;       // c × d
+  Genau spat;      // b · (c × d): six times the volume, signed by the orientation
+  std::array<double, 5> f{};  // twice the area of each face; face i lies opposite corner i
+  Genau flaechen;             // their sum, twice the surface
+
+  double Volumen() const { return Wert(Betrag(spat) / Genau{6.0}); }
+  double Oberflaeche() const { return Wert(flaechen) / 2.0; }
+  // Each height is three times the volume over the area of the opposite
+  // face; false when a face lies on a line and has no plane to stand on.
+  bool Hoehen(std::array<double, 5>& h) const {
+    if (!(f[1] > 0.0 && f[2] > 0.0 && f[3] > 0.0 && f[4] > 0.0)) return false;
+    for (int i = 1; i <= 4; ++i) h[i] = Wert(Betrag(spat) / Genau{f[i]});
+    return true;
+  }
+  // The centre m, from the first corner, is as far from it as from the
+  // other corners: 2·b·m = |b|² for the edges b, c, d from the first corner,
+  // solved by Cramer's rule.
+  void Umkugel(VektorT& M, double& r) const {
+    const GenauV zaehler = (cd * Skalar(b, b) + Kreuz(d, b) * Skalar(c, c)) + Kreuz(b, c) * Skalar(d, d);
+    const GenauV m = zaehler / (spat + spat);
+    r = Laenge(m);
+    M = Verschoben(p[1], m);
+  }
+  // The centre is the mean of the corners, each weighted by the area of the
+  // face opposite it, and the radius is three times the volume over the
+  // surface.
+  void Inkugel(VektorT& M, double& r) const {
+    const GenauV summe = (b * Genau{f[2]} + c * Genau{f[3]}) + d * Genau{f[4]};
+    M = Verschoben(p[1], summe / flaechen);
+    r = Wert(Betrag(spat) / flaechen);
+  }
+};
 
 // The report of a triangle: true and the text, or false and the reason.
 bool Dreiecksbericht(Beschreibung& beschr, const QuarnelT& g, std::string& text) {
-  std::array<VektorT, 5> p;
-  if (const int fehlt = HoleEcken(beschr.objekte, g, 3, p); fehlt != 0) {
-    text = EckenFehler(beschr.objekte, g, fehlt);
-    return false;
-  }
-  Zahlschreiber schreiber{beschr.ausgabe};
-  auto n = [&schreiber](double x) { return schreiber.n(x); };
-  auto vs = [&schreiber](const VektorT& v) { return schreiber.vs(v); };
+  Berichtsblatt blatt(beschr.ausgabe);
+  if (!blatt.Anfang(beschr.objekte, g, "Dreieck", {",          ", ",    "}, text)) return false;
+  auto n = [&blatt](double x) { return blatt.schreiber.n(x); };
+  auto vs = [&blatt](const VektorT& v) { return blatt.schreiber.vs(v); };
   const std::string& E1 = g.Ecken[1];
   const std::string& E2 = g.Ecken[2];
   const std::string& E3 = g.Ecken[3];
-  const VektorT& P1 = p[1];
-  const VektorT& P2 = p[2];
-  const VektorT& P3 = p[3];
+  const VektorT& P1 = blatt.p[1];
+  const VektorT& P2 = blatt.p[2];
+  const VektorT& P3 = blatt.p[3];
 
   const VektorT d1 = P1.Richtung(P2);
   const VektorT d2 = P2.Richtung(P3);
@@ -134,16 +210,10 @@ bool Dreiecksbericht(Beschreibung& beschr, const QuarnelT& g, std::string& text)
   const VektorT Q2 = P2.Fusspunkt(P1, P3);
   const VektorT Q3 = P3.Fusspunkt(P1, P2);
 
-  std::vector<std::string> z;
-  z.push_back("Das Dreieck " + g.name + " mit den Ecken " + E1 + ", " + E2 + " und " + E3 +
-              " hat folgende Eigenschaften: ");
-  z.push_back(E1 + " = " + vs(P1) + ",          " + E2 + " = " + vs(P2) + ",    " + E3 + " = " + vs(P3));
-
   // Each side is named after the opposite corner.
   const double s1 = P2.dist(P3);
   const double s2 = P3.dist(P1);
   const double s3 = P1.dist(P2);
-  const double u = (s1 + s2) + s3;
   // Height = twice the area over the opposite side.
   auto hoehe = [&](double s, bool fehlt) -> std::string {
     if (fehlt) return kNichtDefiniert;
@@ -153,89 +223,65 @@ bool Dreiecksbericht(Beschreibung& beschr, const QuarnelT& g, std::string& text)
   const std::string h2 = hoehe(s2, null3);
   const std::string h3 = hoehe(s3, null1);
 
+  std::vector<std::string>& z = blatt.z;
   z.push_back("Die Seitenlängen des Dreiecks sind ");
   z.push_back("L(" + E1 + "|" + E2 + ") = " + n(s3) + ",   L(" + E2 + "|" + E3 + ") = " + n(s1) + ",   L(" + E3 +
               "|" + E1 + ") = " + n(s2));
   z.push_back("Größen der Innenwinkel des Dreiecks an den jeweils angegebenen Ecken:");
   z.push_back(E1 + ":   " + w1 + ",      " + E2 + ":   " + w2 + ",     " + E3 + ":  " + w3);
-  z.push_back("Der Umfang des Dreiecks beträgt " + n(u));
+  z.push_back("Der Umfang des Dreiecks beträgt " + n(Wert(Summe({s1, s2, s3}))));
   z.push_back("Der Flächeninhalt des Dreiecks beträgt " + n(F));
   z.push_back("Die Höhen des Dreiecks mit den zugehörigen Ecken und Höhenfußpunkten sind:");
   z.push_back(E1 + ": " + h1 + ",    " + E2 + ": " + h2 + ",   " + E3 + ": " + h3);
   z.push_back("F(" + E1 + ") = " + vs(Q1) + ",     " + "F(" + E2 + ") = " + vs(Q2) + ",     " + "F(" + E3 +
               ") = " + vs(Q3));
-  if (!schreiber.endlich) {
-    text = kNichtBerechenbar;
-    return false;
-  }
-  text = Zeilen(z);
-  return true;
+  return blatt.Ende(text);
 }
 
 // The report of a tetrahedron: true and the text, or false and the reason.
 bool Tetraederbericht(Beschreibung& beschr, const QuarnelT& g, std::string& text) {
-  std::array<VektorT, 5> p;
-  if (const int fehlt = HoleEcken(beschr.objekte, g, 4, p); fehlt != 0) {
-    text = EckenFehler(beschr.objekte, g, fehlt);
-    return false;
-  }
-  Zahlschreiber schreiber{beschr.ausgabe};
-  auto n = [&schreiber](double x) { return schreiber.n(x); };
-  auto vs = [&schreiber](const VektorT& v) { return schreiber.vs(v); };
+  Berichtsblatt blatt(beschr.ausgabe);
+  if (!blatt.Anfang(beschr.objekte, g, "Tetraeder", {",          ", ",   ", ",          "}, text)) return false;
+  auto n = [&blatt](double x) { return blatt.schreiber.n(x); };
+  auto vs = [&blatt](const VektorT& v) { return blatt.schreiber.vs(v); };
   const std::string& E1 = g.Ecken[1];
   const std::string& E2 = g.Ecken[2];
   const std::string& E3 = g.Ecken[3];
   const std::string& E4 = g.Ecken[4];
-  const VektorT& A = p[1];
-  const VektorT& B = p[2];
-  const VektorT& C = p[3];
-  const VektorT& D = p[4];
+  const VektorT& A = blatt.p[1];
+  const VektorT& B = blatt.p[2];
+  const VektorT& C = blatt.p[3];
+  const VektorT& D = blatt.p[4];
+  const double ab = A.dist(B), bc = B.dist(C), ca = C.dist(A), da = D.dist(A), db = D.dist(B), dc = D.dist(C);
 
-  const double V = std::fabs(Wert(Spatprodukt(p))) / 6.0;
-
-  double S = (D.dist(C) + D.dist(A)) + D.dist(B);
-  S = ((S + B.dist(C)) + C.dist(A)) + A.dist(B);
-
-  std::vector<std::string> z;
-  z.push_back("Das Tetraeder " + g.name + " mit den Ecken " + E1 + ", " + E2 + ", " + E3 + " und " + E4 +
-              " hat folgende Eigenschaften: ");
-  z.push_back(E1 + " = " + vs(A) + ",          " + E2 + " = " + vs(B) + ",   " + E3 + " = " + vs(C) +
-              ",          " + E4 + " = " + vs(D));
+  std::vector<std::string>& z = blatt.z;
   z.push_back("Die Kantenlängen des Tetraeders sind ");
-  z.push_back("L(" + E1 + "|" + E2 + ") = " + n(A.dist(B)) + ",   L(" + E2 + "|" + E3 + ") = " + n(B.dist(C)) +
-              ",   L(" + E3 + "|" + E1 + ") = " + n(C.dist(A)));
-  z.push_back("L(" + E4 + "|" + E1 + ") = " + n(D.dist(A)) + ",   L(" + E4 + "|" + E2 + ") = " + n(D.dist(B)) +
-              ",   L(" + E4 + "|" + E3 + ") = " + n(D.dist(C)));
+  z.push_back("L(" + E1 + "|" + E2 + ") = " + n(ab) + ",   L(" + E2 + "|" + E3 + ") = " + n(bc) + ",   L(" + E3 +
+              "|" + E1 + ") = " + n(ca));
+  z.push_back("L(" + E4 + "|" + E1 + ") = " + n(da) + ",   L(" + E4 + "|" + E2 + ") = " + n(db) + ",   L(" + E4 +
+              "|" + E3 + ") = " + n(dc));
   if (InEinerEbene(A, B, C, D)) {
     z.push_back(" Das Tetraeder ist ausgeartet");
   } else {
-    z.push_back("Das Volumen des Tetraeders beträgt " + n(V));
-    z.push_back("Die Summe der sechs Kantenlängen beträgt " + n(S));
-    z.push_back("Der Inhalt der Oberfläche  beträgt " + n(Flaeche(beschr.objekte, g)));
+    const Koerpermasse m(blatt.p);
+    z.push_back("Das Volumen des Tetraeders beträgt " + n(m.Volumen()));
+    z.push_back("Die Summe der sechs Kantenlängen beträgt " + n(Wert(Summe({ab, bc, ca, da, db, dc}))));
+    z.push_back("Der Inhalt der Oberfläche  beträgt " + n(m.Oberflaeche()));
 
     // Each measurement is stated only when it could be made.
-    double h1 = 0.0, h2 = 0.0, h3 = 0.0, h4 = 0.0;
-    bool ok = true;
-    TetraHoehen(beschr, g, h1, h2, h3, h4, ok);
-    if (ok) {
+    if (std::array<double, 5> h{}; m.Hoehen(h)) {
       z.push_back("Die vier Höhen des Tetraeders sind (jeweils mit Angabe der zugehörigen Ecke):");
-      z.push_back(E1 + ":  " + n(h1) + ",   " + E2 + ":  " + n(h2) + ",   " + E3 + ":  " + n(h3) + ",   " + E4 +
-                  ":  " + n(h4));
+      z.push_back(E1 + ":  " + n(h[1]) + ",   " + E2 + ":  " + n(h[2]) + ",   " + E3 + ":  " + n(h[3]) + ",   " + E4 +
+                  ":  " + n(h[4]));
     }
     VektorT M;
     double r = 0.0;
-    ok = true;
-    Umkugel(beschr, g, M, r, ok);
-    if (ok) z.push_back("Mittelpunkt und Radius der Umkugel sind M= " + vs(M) + ",    r = " + n(r));
-    Inkugel(beschr, g, M, r, ok);
-    if (ok) z.push_back("Mittelpunkt und Radius der Inkugel sind M= " + vs(M) + ",    r = " + n(r));
+    m.Umkugel(M, r);
+    z.push_back("Mittelpunkt und Radius der Umkugel sind M= " + vs(M) + ",    r = " + n(r));
+    m.Inkugel(M, r);
+    z.push_back("Mittelpunkt und Radius der Inkugel sind M= " + vs(M) + ",    r = " + n(r));
   }
-  if (!schreiber.endlich) {
-    text = kNichtBerechenbar;
-    return false;
-  }
-  text = Zeilen(z);
-  return true;
+  return blatt.Ende(text);
 }
 
 // The report of g, or false and the reason why there is none.
@@ -268,21 +314,10 @@ void BeschreibeEck(Beschreibung& beschr, const std::string& s, bool& ok) {
 }
 
 double Flaeche(const Objektliste& objekte, const QuarnelT& g) {
-  double f = 0.0;
   std::array<VektorT, 5> p;
-  if (g.Typ == Dreieck) {
-    if (HoleEcken(objekte, g, 3, p) == 0) f = p[1].DreiecksFlaeche(p[2], p[3]);
-  } else if (g.Typ == Tetraeder) {
-    if (HoleEcken(objekte, g, 4, p) == 0) {
-      const VektorT &A = p[1], &B = p[2], &C = p[3], &D = p[4];
-      // The base first, then the three faces at the apex.
-      f = A.DreiecksFlaeche(B, C);
-      f = f + D.DreiecksFlaeche(A, B);
-      f = f + D.DreiecksFlaeche(B, C);
-      f = f + D.DreiecksFlaeche(A, C);
-    }
-  }
-  return f;
+  if (g.Typ == Dreieck && HoleEcken(objekte, g, 3, p) == 0) return p[1].DreiecksFlaeche(p[2], p[3]);
+  if (g.Typ == Tetraeder && HoleEcken(objekte, g, 4, p) == 0) return Koerpermasse(p).Oberflaeche();
+  return 0.0;
 }
 
 void Umkugel(Bauraum& raum, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
@@ -297,15 +332,7 @@ void Umkugel(Bauraum& raum, const QuarnelT& g, VektorT& M, double& r, bool& ok) 
     ok = false;
     return;
   }
-  // The centre m, from the first corner, is as far from it as from the
-  // other corners: 2·b·m = |b|² for the edges b, c, d from the first corner,
-  // solved by Cramer's rule.
-  const GenauV b = Differenz(p[2], p[1]), c = Differenz(p[3], p[1]), d = Differenz(p[4], p[1]);
-  const GenauV cd = Kreuz(c, d);
-  const GenauV zaehler = (cd * Skalar(b, b) + Kreuz(d, b) * Skalar(c, c)) + Kreuz(b, c) * Skalar(d, d);
-  const GenauV m = zaehler / (2.0 * Wert(Skalar(b, cd)));
-  r = Laenge(m);
-  M = Verschoben(p[1], m);
+  Koerpermasse(p).Umkugel(M, r);
 }
 
 void Inkugel(Bauraum& raum, const QuarnelT& g, VektorT& M, double& r, bool& ok) {
@@ -321,15 +348,7 @@ void Inkugel(Bauraum& raum, const QuarnelT& g, VektorT& M, double& r, bool& ok) 
     ok = false;
     return;
   }
-  // The centre is the mean of the corners, each weighted by the area of the
-  // face opposite it, and the radius is three times the volume over the
-  // surface.
-  const std::array<double, 5> f = Doppelflaechen(e);
-  const double flaechen = ((f[1] + f[2]) + f[3]) + f[4];
-  GenauV summe{};
-  for (int i = 2; i <= 4; ++i) summe = summe + Differenz(e[i], e[1]) * Genau{f[i]};
-  M = Verschoben(e[1], summe / flaechen);
-  r = std::fabs(Wert(Spatprodukt(e))) / flaechen;
+  Koerpermasse(e).Inkugel(M, r);
 }
 
 void TetraHoehen(Bauraum& raum, const QuarnelT& g, double& h1, double& h2, double& h3, double& h4, bool& ok) {
@@ -341,16 +360,13 @@ void TetraHoehen(Bauraum& raum, const QuarnelT& g, double& h1, double& h2, doubl
   std::array<VektorT, 5> e;
   ok = HoleEcken(raum.objekte, g, 4, e) == 0;
   if (!ok) return;
-  // Each height is three times the volume over the area of the opposite
-  // face; a face on a line has no plane to stand on.
-  const std::array<double, 5> f = Doppelflaechen(e);
-  ok = f[1] > 0.0 && f[2] > 0.0 && f[3] > 0.0 && f[4] > 0.0;
+  std::array<double, 5> h{};
+  ok = Koerpermasse(e).Hoehen(h);
   if (!ok) return;
-  const double sechsfach = std::fabs(Wert(Spatprodukt(e)));
-  h1 = sechsfach / f[1];
-  h2 = sechsfach / f[2];
-  h3 = sechsfach / f[3];
-  h4 = sechsfach / f[4];
+  h1 = h[1];
+  h2 = h[2];
+  h3 = h[3];
+  h4 = h[4];
 }
 
 }  // namespace quarnel

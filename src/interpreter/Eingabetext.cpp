@@ -107,13 +107,14 @@ class Zahlleser {
  public:
   explicit Zahlleser(std::string t) : t_(std::move(t)) {}
 
-  bool Summe(double& z) {
+  // The whole text as a sum of terms joined by "+", or as one term alone.
+  bool Summe(double& z, Summanden summanden) {
     std::vector<double> terme;
     double w = 0;
     if (!Term(w)) return false;
     terme.push_back(w);
     Blanks();
-    while (Ist('+')) {
+    while (summanden == Summanden::mehrere && Ist('+')) {
       ++i_;
       Blanks();
       if (!Term(w)) return false;
@@ -187,7 +188,7 @@ class Zahlleser {
 
 }  // namespace
 
-bool Dateizahl(std::string_view s, double& z) {
+bool Dateizahl(std::string_view s, double& z, Summanden summanden) {
   std::string t;
   t.reserve(s.size());
   for (std::size_t i = 0; i < s.size(); ++i) {
@@ -205,7 +206,7 @@ bool Dateizahl(std::string_view s, double& z) {
   Zahlleser leser(std::move(t));
   leser.Blanks();
   double w = 0;
-  if (!leser.Summe(w)) return false;
+  if (!leser.Summe(w, summanden)) return false;
   z = w;
   return true;
 }

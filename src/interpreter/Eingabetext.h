@@ -31,16 +31,23 @@ void Filtern(std::string& s);
 // (b is left unchanged when there is no comma). s may be the same string as b.
 void TeileBeimKomma(std::string s, std::string& a, std::string& b);
 
+// Whether a number of a file may be a sum: a mixed number "7+1/5" is one
+// number where it stands alone, but in front of a letter of an equation
+// "7+1/5x" may as well be the constant 7 and the term 1/5x, so a coefficient
+// is read as one summand only.
+enum class Summanden { mehrere, einer };
+
 // A number of a protocol file: a coordinate, an equation coefficient or a
 // rotation angle. The text this program writes reads back to the same
 // double; a decimal comma and the typeset minus sign (also in the exponent)
 // read as in the form, and so do fractions and mixed numbers ("1/3",
-// "7+1/5": terms joined by "+", each a number or a quotient of two). Blanks
-// (of every kind) may stand around the text and around "+" and "/".
-// Anything else is no number: false, and z is left alone. So is a quotient
-// with a zero denominator and a value beyond the range of doubles. -0 reads
-// as 0.
-bool Dateizahl(std::string_view s, double& z);
+// "7+1/5": terms joined by "+", each a number or a quotient of two; with
+// Summanden::einer one such term only). Unlike the form, an exponent counts:
+// "1e3" is 1000. Blanks (of every kind) may stand around the text and
+// around "+" and "/". Anything else is no number: false, and z is left
+// alone. So is a quotient with a zero denominator and a value beyond the
+// range of doubles. -0 reads as 0.
+bool Dateizahl(std::string_view s, double& z, Summanden summanden = Summanden::mehrere);
 
 // The rotation angle typed in degrees, read with the number rule above, so
 // "22,5" is 22.5 degrees.

@@ -14,7 +14,8 @@ namespace {
 
 // The sign that joins a coefficient of the equation to the one before it:
 // "+" or "-" (the typeset minus too), blanks around it; the coefficient
-// after it is read whole and takes that sign.
+// after it is read whole as one number (it may carry a sign of its own, as
+// in "+ -2", which is how the program writes it) and takes that sign.
 bool Verbunden(std::string_view t, double& a) {
   t = OhneRandblanks(t);
   double vorzeichen = 1;
@@ -30,7 +31,7 @@ bool Verbunden(std::string_view t, double& a) {
     return false;
   }
   double w = 0;
-  if (!Dateizahl(t, w)) return false;
+  if (!Dateizahl(t, w, Summanden::einer)) return false;
   a = vorzeichen * w + 0.0;
   return true;
 }
@@ -110,9 +111,16 @@ void Zeile2Vektor(std::string_view s, VektorT& v, bool& ok) {
 void Gleichung2GleichungsFeld(std::string_view s, std::array<double, 5>& A, bool& ok) {
   // a "x" ["+" | "-"] b "y" ["+" | "-"] c "z" "=" d: each coefficient is the
   // whole text between its neighbours, so none can move to another letter.
+  // A coefficient is one number, a fraction at most: a constant term among
+  // the terms ("1x + 2 + 3y", "1 + 1x", "- 3+4z") leaves a sum or two
+  // numbers in front of a letter, and the line is not read. So is a mixed
+  // number there: "7+1/5x" may be 7 1/5 x or 7 + 1/5 x. After the "=" stands
+  // nothing but d, so a sum there ("= 7+1/5", "= 4 + 1") means the same
+  // either way and is read as a file number. A coefficient must be written
+  // ("1x", not "x"), and a constant term left of the "=" is not read.
   s = OhneRandblanks(s);
   const std::size_t x = s.find('x');
-  ok = x != std::string_view::npos && Dateizahl(s.substr(0, x), A[1]);
+  ok = x != std::string_view::npos && Dateizahl(s.substr(0, x), A[1], Summanden::einer);
   if (!ok) return;
   const std::size_t y = s.find('y', x + 1);
   ok = y != std::string_view::npos && Verbunden(s.substr(x + 1, y - x - 1), A[2]);

@@ -31,10 +31,12 @@ void Zeile2Vektor(std::string_view s, VektorT& v, bool& ok);
 
 // Reads "a x + b y + c z = d" into A[1..4]: a is the text before the "x",
 // b and c the texts between two letters, each after its joining "+" or "-"
-// (which gives it its sign), d the text after the "=" behind the "z"; each
-// is read whole as a number (Dateizahl). ok false when a letter, a joining
-// sign or the "=" is missing or a coefficient is no number; coefficients
-// read before that stay.
+// (which gives it its sign), d the text after the "=" behind the "z". Each
+// coefficient is read whole as one number (Dateizahl, one summand: a
+// fraction but no sum), d as any file number. ok false when a letter, a
+// joining sign or the "=" is missing or a coefficient is no number (so a
+// constant term anywhere left of the "=" makes the text unread);
+// coefficients read before that stay.
 void Gleichung2GleichungsFeld(std::string_view s, std::array<double, 5>& A, bool& ok);
 
 // The characters of s from position i to position j inclusive (from 1).

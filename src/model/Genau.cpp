@@ -43,11 +43,15 @@ Genau operator*(const Genau& a, const Genau& b) {
   return SchnelleSumme(p.hoch, p.tief + (a.hoch * b.tief + a.tief * b.hoch));
 }
 
-Genau operator/(const Genau& a, double f) {
-  const double q = a.hoch / f;
-  const Genau rest = a - Produkt(q, f);
-  return SchnelleSumme(q, (rest.hoch + rest.tief) / f);
+// The quotient of the high parts, and the rest that it leaves, divided in
+// turn: b.tief changes that second quotient only below 2^-104 of a/b.
+Genau operator/(const Genau& a, const Genau& b) {
+  const double q = a.hoch / b.hoch;
+  const Genau rest = a - b * Genau{q};
+  return SchnelleSumme(q, (rest.hoch + rest.tief) / b.hoch);
 }
+
+Genau Betrag(const Genau& a) { return a.hoch < 0.0 ? -a : a; }
 
 double Wert(const Genau& a) { return a.hoch + a.tief; }
 
@@ -57,7 +61,7 @@ GenauV Differenz(const VektorT& p, const VektorT& q) {
 
 GenauV operator+(const GenauV& a, const GenauV& b) { return {{a.k[0] + b.k[0], a.k[1] + b.k[1], a.k[2] + b.k[2]}}; }
 GenauV operator*(const GenauV& a, const Genau& f) { return {{a.k[0] * f, a.k[1] * f, a.k[2] * f}}; }
-GenauV operator/(const GenauV& a, double f) { return {{a.k[0] / f, a.k[1] / f, a.k[2] / f}}; }
+GenauV operator/(const GenauV& a, const Genau& f) { return {{a.k[0] / f, a.k[1] / f, a.k[2] / f}}; }
 
 GenauV Kreuz(const GenauV& a, const GenauV& b) {
   return {{a.k[1] * b.k[2] - a.k[2] * b.k[1], a.k[2] * b.k[0] - a.k[0] * b.k[2], a.k[0] * b.k[1] - a.k[1] * b.k[0]}};

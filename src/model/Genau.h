@@ -6,10 +6,13 @@
 // 1e15, of which doubles keep three or four digits, and other ones in
 // another order of the corners. A number here is the unevaluated sum of two
 // doubles (about 106 bits): the difference of two coordinates is exact in
-// it, and a sum or product is right to about 2^-104 of its size. What the
-// products cancel is lost from those 31 digits, not from a double's 16, so
-// the volume of that needle keeps 18 digits whatever the order of its
-// corners.
+// it, and a sum, product or quotient is right to about 2^-104 of its size.
+// What the products cancel is lost from those 31 digits, not from a double's
+// 16, so the volume of that needle keeps 18 digits whatever the order of its
+// corners. The sum of a few doubles of like size is exact here; a value
+// summed or divided in these numbers and rounded once at the end is the
+// same double in every order of its terms, where doubles summed in turn
+// differ in the last digit.
 #include <array>
 
 #include "model/VektorT.h"
@@ -26,7 +29,9 @@ Genau operator+(const Genau& a, const Genau& b);
 Genau operator-(const Genau& a);
 Genau operator-(const Genau& a, const Genau& b);
 Genau operator*(const Genau& a, const Genau& b);
-Genau operator/(const Genau& a, double f);
+Genau operator/(const Genau& a, const Genau& b);
+// |a|.
+Genau Betrag(const Genau& a);
 // The double nearest to a.
 double Wert(const Genau& a);
 
@@ -39,7 +44,7 @@ struct GenauV {
 GenauV Differenz(const VektorT& p, const VektorT& q);
 GenauV operator+(const GenauV& a, const GenauV& b);
 GenauV operator*(const GenauV& a, const Genau& f);
-GenauV operator/(const GenauV& a, double f);
+GenauV operator/(const GenauV& a, const Genau& f);
 GenauV Kreuz(const GenauV& a, const GenauV& b);
 Genau Skalar(const GenauV& a, const GenauV& b);
 double Laenge(const GenauV& a);

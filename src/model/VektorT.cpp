@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -37,16 +36,19 @@ std::int32_t ggT(std::int32_t a, std::int32_t b) {
 
 namespace {
 
-// z rounded to the given decimals from its exact binary value, trailing
-// zeros and a bare point cut.
-std::string Festkomma(double z, int dezimalen) {
-  std::array<char, 64> buf{};  // |z| < 2^52 here
-  auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), z, std::chars_format::fixed, dezimalen);
-  if (ec != std::errc()) return Str(z);
-  std::string text(buf.data(), end);
+// z, whose scaled value |z|·p lies from 2^52 to 2^53, rounded to the given
+// decimals from its exact binary value, halves away from zero; trailing
+// zeros and a bare point cut. The exact product splits into a whole number,
+// the rounded product, and a rest of at most a half, which is a half exactly
+// at a tie (there the rounded product went to the even neighbour).
+std::string Festkomma(double z, int dezimalen, double p) {
+  const double hoch = std::fabs(z) * p;
+  const double rest = std::fma(std::fabs(z), p, -hoch);
+  std::string text = Str(static_cast<std::int64_t>(hoch) + (rest == 0.5 ? 1 : 0));
+  text.insert(text.size() - static_cast<std::size_t>(dezimalen), ".");
   while (text.back() == '0') text.pop_back();
   if (text.back() == '.') text.pop_back();
-  return text;
+  return z < 0.0 ? "-" + text : text;
 }
 
 }  // namespace
@@ -66,7 +68,7 @@ std::string z2s(double z, int dezimalen) {
       // one from 2^53 on, whose shortest text has no more decimals than
       // chosen. Below 2^53 a fraction may hold more binary digits than
       // chosen: it is rounded from its exact value.
-      if (skaliert < 0x1p53 && z != std::floor(z)) return Festkomma(z, dezimalen);
+      if (skaliert < 0x1p53 && z != std::floor(z)) return Festkomma(z, dezimalen, p);
       w = z;
     } else {
       w = Round(p * z) / p;
@@ -151,10 +153,12 @@ std::string VektorT::Vektor2String(int dezimalen) const {
 VektorT VektorT::SpiegelePP(const VektorT& z) const { return LinKomb(-1.0, z, 2.0); }
 
 VektorT VektorT::Fusspunkt(const VektorT& a, const VektorT& b) const {
-  VektorT d = a.Richtung(b);
-  if (d.IstNullvektor()) return a;
-  double t = (SkalProd(d) - a.SkalProd(d)) / d.SkalProd(d);
-  return a.LinKomb(1.0, d, t);
+  if (a.Richtung(b).IstNullvektor()) return a;
+  // a + t·(b − a) with t = (self − a)·(b − a) / |b − a|², from the exact
+  // differences and divided in numbers of about 31 digits, rounded once: the
+  // same point whichever end of the line comes first.
+  const GenauV d = Differenz(b, a);
+  return Verschoben(a, d * (Skalar(Differenz(*this, a), d) / Skalar(d, d)));
 }
 
 double VektorT::DreiecksFlaeche(const VektorT& p2, const VektorT& p3) const {

@@ -494,8 +494,12 @@ TEST(Protokolldatei, NumbersInAFileReadWholeOrTheLineIsReported) {
            {e + "1,5x + 2y + 3z = 4,5 ", "1.5x + 2y + 3z = 4.5"},
            {e + "1e+2x + 2y + 3z = 4 ", "100x + 2y + 3z = 4"},
            {e + "1x - 2y + -3z = 4 ", "1x + -2y + -3z = 4"},
+           {e + "1x \u2212 2y + 1z = 0 ", "1x + -2y + 1z = 0"},
+           {e + "2x+3y+4z=5 ", "2x + 3y + 4z = 5"},
+           {e + "1/5x - -1y + 1z = 7 + 1/5 ", "0.2x + 1y + 1z = 7.2"},
            {d + "22,5 Grad mit der Drehachse: g ", "22.5"},
            {d + "1/2 Grad mit der Drehachse: g ", "0.5"},
+           {d + "1e3 Grad mit der Drehachse: g ", "1000"},
            {p + "(1abc|2|3) ", ""},
            {p + "(12.5.3|1|1) ", ""},
            {p + "( |2|3) ", ""},
@@ -504,6 +508,15 @@ TEST(Protokolldatei, NumbersInAFileReadWholeOrTheLineIsReported) {
            {e + "1x + 2y + 3z = 4 5 ", ""},
            {e + "1x + 2y 3z = 4 ", ""},
            {e + "1x + 2y + 3 = 4z ", ""},
+           // A coefficient is one number: a constant term among the terms,
+           // or a mixed number that may be one, is not read.
+           {e + "1x + 2 + 3y + 4z = 5 ", ""},
+           {e + "1 + 1x + 1y + 1z = 0 ", ""},
+           {e + "2x + 3y - 3 + 4z = 5 ", ""},
+           {e + "2x + 3y - 3+4z = 5 ", ""},
+           {e + "1x + 2y + 3z + 4 = 0 ", ""},
+           {e + "1+1x + 1y + 1z = 0 ", ""},
+           {e + "7+1/5x + 1y + 1z = 0 ", ""},
            {d + "abc Grad mit der Drehachse: g ", ""}}) {
     Befehlsliste l;
     const Einlesebericht r = Befehlslisteeinlesen(l, zeile);
@@ -514,6 +527,69 @@ TEST(Protokolldatei, NumbersInAFileReadWholeOrTheLineIsReported) {
     ASSERT_EQ(l.size(), 1u) << zeile;
     EXPECT_EQ(l.Nr(1)->Kennung == GErzeugeDrehen ? l.Nr(1)->AltG2 : l.Nr(1)->AltG1, gelesen);
   }
+}
+
+// Equations written by hand with constant terms anywhere on either side,
+// both signs, blanks or none around the signs, now and then two letters
+// swapped: each line loads as the equation it states (coefficients compared
+// by value, constants moved to d) or it is reported; never as another one.
+TEST(Protokolldatei, EquationsWithConstantTermsReadAsTheyStateOrAreReported) {
+  std::mt19937 zufall(2801);
+  const auto wuerfel = [&](std::size_t n) { return static_cast<std::size_t>(zufall() % n); };
+  const std::vector<std::pair<std::string, double>> zahlen = {
+      {"2", 2},     {"1", 1},     {"0", 0},   {"0.5", 0.5},     {"1,5", 1.5}, {"3/4", 0.75},
+      {"1/5", 0.2}, {"1e2", 100}, {"-2", -2}, {"\u22123", -3}, {"7", 7}};
+  const std::vector<std::string> blanks = {"", " ", " ", "\t", "\u2009", "\u3000"};
+  // One side, its terms given by their letters (0: a constant; 1, 2, 3: x,
+  // y, z): each term with its sign (a minus, either kind, or a plus; the
+  // first also none), blanks or none around the signs between the terms.
+  const auto seite = [&](const std::vector<int>& glieder, std::vector<double>& soll, double faktor) {
+    std::string t;
+    for (std::size_t i = 0; i < glieder.size(); ++i) {
+      const auto& [text, wert] = zahlen[wuerfel(zahlen.size())];
+      const bool minus = wuerfel(2);
+      const std::string zeichen = minus ? (wuerfel(2) ? "-" : "\u2212") : (i > 0 || wuerfel(2) ? "+" : "");
+      if (i > 0) t += blanks[wuerfel(blanks.size())];
+      t += zeichen;
+      if (i > 0) t += blanks[wuerfel(blanks.size())];
+      t += text;
+      if (glieder[i] > 0) t += (wuerfel(4) ? "" : " ") + std::string(1, "xyz"[glieder[i] - 1]);
+      soll[glieder[i]] += faktor * (minus ? -wert : wert);
+    }
+    return t;
+  };
+  int gelesen = 0, gemeldet = 0;
+  for (int fall = 0; fall < 1500; ++fall) {
+    std::string datei;
+    std::vector<std::string> gleichungen;
+    std::vector<std::vector<double>> soll;
+    for (int nr = 1; nr <= 4; ++nr) {
+      std::vector<int> links = {1, 2, 3}, rechts = {0};
+      if (!wuerfel(8)) std::swap(links[wuerfel(3)], links[wuerfel(3)]);
+      for (std::size_t k = wuerfel(4); k > 1; --k) links.insert(links.begin() + wuerfel(links.size() + 1), 0);
+      if (!wuerfel(3)) rechts.push_back(0);
+      // soll[1..3] the coefficients, soll[0] the constants moved to the left.
+      std::vector<double> s(4, 0.0);
+      const std::string l = seite(links, s, 1), r = seite(rechts, s, -1);
+      soll.push_back(s);
+      gleichungen.push_back(l + " = " + r);
+      datei += "<" + Str(nr) + ">    E" + Str(nr) + " ist die Ebene mit der Gleichung: " + gleichungen.back() + " \r";
+    }
+    Befehlsliste g;
+    const Einlesebericht bericht = Befehlslisteeinlesen(g, datei);
+    ASSERT_EQ(g.size() + bericht.verworfen.size(), 4u) << datei;
+    for (const BefehlT& b : g) {
+      const std::size_t i = std::stoul(b.NeuG.substr(1)) - 1;
+      for (int k = 1; k <= 3; ++k) EXPECT_NEAR(b.Gleichung[k], soll[i][k], 1e-12);
+      EXPECT_NEAR(b.Gleichung[4], -soll[i][0], 1e-12);
+      if (HasFailure()) FAIL() << gleichungen[i] << " loaded as " << b.AltG1;
+    }
+    gelesen += static_cast<int>(g.size());
+    gemeldet += static_cast<int>(bericht.verworfen.size());
+  }
+  // Both outcomes occur often.
+  EXPECT_GT(gelesen, 500);
+  EXPECT_GT(gemeldet, 500);
 }
 
 // Blanks edited by hand and numbers left out: a line loads as the command

@@ -125,12 +125,16 @@ TEST(Zahltext, RundungUndNull) {
 }
 
 // Between 2^52 / 10^d and 2^53 / 10^d a double still holds binary digits
-// beyond the d-th decimal; the text shows no more decimals than chosen.
+// beyond the d-th decimal; the text shows no more decimals than chosen, and
+// an exact tie rounds away from zero as it does for smaller numbers.
 TEST(Zahltext, GrosseZahlenMitBruchteil) {
   EXPECT_EQ(z2s(5513555619.3672495, 6), "5513555619.367249");
   EXPECT_EQ(z2s(47885035946.291985, 5), "47885035946.29198");
   EXPECT_EQ(z2s(4600000000000.0205, 3), "4600000000000.021");
   EXPECT_EQ(z2s(-450359962737050.56, 1), "-450359962737050.6");
+  EXPECT_EQ(z2s(450359962737050.25, 1), "450359962737050.3");
+  EXPECT_EQ(z2s(-45035996273705.125, 2), "-45035996273705.13");
+  EXPECT_EQ(z2s(0.25, 1), "0.3");
   EXPECT_EQ(VektorT(5513555619.3672495, 0.5, 1000000000001).Vektor2String(6),
             "(5513555619.367249|0.5|1000000000001)");
   for (int d = 1; d <= 6; ++d) {
@@ -138,13 +142,15 @@ TEST(Zahltext, GrosseZahlenMitBruchteil) {
     EXPECT_EQ(z2s(1000000000001, d), "1000000000001");
     for (double lage : {0.0, 0.3, 0.77, 0.999}) {
       const double ganz = std::ceil(std::ldexp(1.0 + lage, 52) / p);
-      for (double bruch : {0.03, 0.3, 0.45, 0.6251, 0.97, 0.9999999}) {
+      // 2^-(d+1) and three times it are ties: their scaled values end in .5.
+      for (double bruch : {0.03, 0.3, 0.45, 0.6251, 0.97, 0.9999999, std::ldexp(1.0, -d - 1), std::ldexp(3.0, -d - 1)}) {
         const double z = ganz + bruch;  // rounded to the binary digits there
         ASSERT_GE(z * p, 0x1p52);
         ASSERT_LT(z * p, 0x1p53);
         // The fraction and its scaled value are exact (at most 20 and 34
-        // bits); the text is the exact value rounded to nearest, halves to even.
-        const double stellen = std::nearbyint((z - ganz) * p);
+        // bits); the text is the exact value rounded to nearest, halves away
+        // from zero.
+        const double stellen = std::round((z - ganz) * p);
         std::string erwartet = Str(static_cast<std::int64_t>(ganz + (stellen == p ? 1 : 0)));
         if (stellen != 0 && stellen != p) {
           std::string nach = Str(static_cast<std::int64_t>(stellen));

@@ -29,6 +29,7 @@
 #include "ui/main_window/Steuerelemente.h"
 #include "ui/main_window/Editierfenster.h"
 #include "ui/menus/Fenster.h"
+#include "ui/menus/Hilfetexte.h"
 #include "ui/menus/Menueleiste.h"
 
 using namespace quarnel;
@@ -770,7 +771,9 @@ private slots:
     QCOMPARE(info->minimumSize(), info->maximumSize());
     QVERIFY(!info->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     const QString inhalt = qobject_cast<QPlainTextEdit*>(info->Element("InfoF"))->toPlainText();
-    QVERIFY(!inhalt.isEmpty());
+    // The whole text, longer than the area, which scrolls.
+    QCOMPARE(inhalt, QtPlattform::Anzeigetext(std::string(Infotext())));
+    QVERIFY(qobject_cast<QPlainTextEdit*>(info->Element("InfoF"))->verticalScrollBar()->maximum() > 0);
     info->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(info.isNull());
