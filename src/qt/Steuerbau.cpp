@@ -4,16 +4,15 @@
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
 
-#include "qt/Ablagefeld.h"
 #include "qt/QtPlattform.h"
 #include "qt/Texte.h"
-#include "qt/Textzeile.h"
 #include "qt/Zeilenansicht.h"
 
 namespace quarnel {
@@ -74,7 +73,7 @@ QWidget* BaueSteuerelement(const Steuerelement& s, QWidget* eltern) {
       if (s.mehrzeilig) {
         w = BaueTextbereich(s, eltern);
       } else {
-        auto* t = new Textzeile(QText(s.text), eltern);
+        auto* t = new QLineEdit(QText(s.text), eltern);
         t->setReadOnly(s.nurLesen);
         w = t;
       }
@@ -82,9 +81,16 @@ QWidget* BaueSteuerelement(const Steuerelement& s, QWidget* eltern) {
     case Steuerart::Beschreibung:
       w = BaueTextbereich(s, eltern);
       break;
-    case Steuerart::Ablagefeld:
-      w = new Ablagefeld(eltern);
+    case Steuerart::Ablagefeld: {
+      // Read-only keeps typing and pasting out; rows are let in by its
+      // Zeilenablage. Drops need no keyboard focus, and Tab must not get
+      // stuck here.
+      auto* t = new QLineEdit(eltern);
+      t->setReadOnly(true);
+      t->setFocusPolicy(Qt::NoFocus);
+      w = t;
       break;
+    }
     case Steuerart::Beschriftung: {
       auto* l = new QLabel(eltern);
       // Names may hold "<" or "&": a label never reads its text as markup.

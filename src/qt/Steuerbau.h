@@ -21,10 +21,11 @@ public:
   void insertFromMimeData(const QMimeData* quelle) override;
 };
 
-// Creates the widget for `s` in `eltern`: a one-line field (Textzeile) or a
-// plain-text edit for a text field, a drop field, a plain-text edit for the description
-// area, a plain-text label, a list view (without a model), a push button, a
-// combo box with its entries or a horizontal line.
+// Creates the widget for `s` in `eltern`: a one-line field or a Textbereich
+// for a text field, a read-only one-line field for a drop field, a
+// Textbereich for the description area, a plain-text label, a list view
+// (without a model), a push button, a combo box with its entries or a
+// horizontal line.
 QWidget* BaueSteuerelement(const Steuerelement& s, QWidget* eltern);
 
 }  // namespace quarnel

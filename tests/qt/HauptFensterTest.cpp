@@ -618,7 +618,7 @@ private slots:
 
   // An object row dropped on the name field gives the object's name, in
   // place of what the field held; a command row is refused there, and every
-  // other one-line field refuses both (their digits are no number). Text
+  // other field refuses both (their digits are no number). Text
   // dragged in from elsewhere lands as typed text.
   void ziehenAufDieTextfelder() {
     Sitzung s;
@@ -663,6 +663,12 @@ private slots:
       ++gezaehlt;
     }
     QCOMPARE(gezaehlt, 8);  // aF, bF, cF, dF, the angle; xF, yF, zF
+    // The note field, of several lines, refuses both rows too.
+    s.Menue("FileHInweis");
+    QWidget* hinweis = s.E<QPlainTextEdit>("HinweisF")->viewport();
+    QVERIFY(!Ablegen(hinweis, objekt.get()) && !Ablegen(hinweis, befehl.get()));
+    QVERIFY(Ablegen(hinweis, &fremd));
+    QCOMPARE(s.h.form.HinweisF.text, std::string("2.5"));
   }
 
   // Shift and double-click on a point opens its window; Return there stores
