@@ -3,13 +3,16 @@
 #include <QComboBox>
 #include <QFont>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextCursor>
 
 #include "qt/QtPlattform.h"
 #include "qt/Texte.h"
@@ -27,6 +30,29 @@ bool Textbereich::canInsertFromMimeData(const QMimeData* quelle) const {
 
 void Textbereich::insertFromMimeData(const QMimeData* quelle) {
   if (BringtText(quelle)) QPlainTextEdit::insertFromMimeData(quelle);
+}
+
+void Textbereich::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) gedrueckt_ = e->position();
+  QPlainTextEdit::mousePressEvent(e);
+}
+
+void Textbereich::mouseMoveEvent(QMouseEvent* e) {
+  // Whether the move brings the left button while the mouse no longer holds
+  // it: its release went to a drag's loop, before this move or during it.
+  auto Losgelassen = [e] {
+    return (e->buttons() & Qt::LeftButton) && !(QGuiApplication::mouseButtons() & Qt::LeftButton);
+  };
+  if (!Losgelassen()) QPlainTextEdit::mouseMoveEvent(e);
+  if (!Losgelassen()) return;
+  // The release where the button was pressed, so that the text stays where
+  // it is: it stops the auto-scroll. The selection stays as the drag left
+  // it, as after a drag whose release the edit never learns of.
+  const QTextCursor auswahl = textCursor();
+  QMouseEvent los(QEvent::MouseButtonRelease, gedrueckt_, viewport()->mapToGlobal(gedrueckt_), Qt::LeftButton,
+                  Qt::NoButton, e->modifiers());
+  QPlainTextEdit::mouseReleaseEvent(&los);
+  setTextCursor(auswahl);
 }
 
 namespace {
