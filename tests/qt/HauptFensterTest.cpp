@@ -853,6 +853,34 @@ private slots:
     QCOMPARE(name->text(), danach);
   }
 
+  // A capital umlaut keeps its dots in a list row: the row of "Öl" has
+  // pixels drawn above the O, higher than anything in the row of "Ol", in
+  // the object list and in the command list.
+  void umlauteBehaltenIhrePunkte() {
+    Sitzung s;
+    s.Punkt("Ol", "1");
+    s.Punkt(QStringLiteral(u"Öl"), "2");
+    // The topmost line of the row that holds `name` with anything drawn on it.
+    auto Oberkante = [](QAbstractItemView* v, const QString& name) {
+      const QModelIndexList zeilen = v->model()->match(v->model()->index(0, 0), Qt::DisplayRole, name, 1,
+                                                       Qt::MatchContains);
+      if (zeilen.isEmpty()) return -1;
+      const QImage bild = v->viewport()->grab(v->visualRect(zeilen.front())).toImage();
+      for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+          if (qGray(bild.pixel(x, y)) < 160) return y;
+      return bild.height();
+    };
+    for (const char* liste : {"QuarnelLB", "ProtokollBox"}) {
+      auto* v = s.E<QAbstractItemView>(liste);
+      QVERIFY(!v->selectionModel()->hasSelection());  // no row is painted as chosen
+      const int ol = Oberkante(v, "Ol");
+      const int oel = Oberkante(v, QStringLiteral(u"Öl"));
+      QVERIFY2(ol > 0 && oel >= 0, liste);
+      QVERIFY2(oel < ol, liste);
+    }
+  }
+
   void hilfeUndInfofenster() {
     Sitzung s;
     s.Menue("InfoHilfe");
