@@ -10,14 +10,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "qt/Ablagefeld.h"
 #include "qt/Ansicht.h"
 #include "qt/Beschreibungsanzeige.h"
 #include "qt/HauptFenster.h"
 #include "qt/QtPlattform.h"
 #include "qt/Steuerbau.h"
 #include "qt/Texte.h"
-#include "qt/Textzeile.h"
+#include "qt/Zeilenablage.h"
 #include "qt/ZeilenModell.h"
 
 namespace quarnel {
@@ -87,18 +86,19 @@ void Ansicht::Binde(Bindung& b) {
 
 void Ansicht::BindeFeld(Bindung& b) {
   const Verhalten& v = b.zeile->verhalten;
+  // Every field answers a row dragged over it: a field whose control has a
+  // use for rows takes those the core says it takes, as they are dragged
+  // over it; any other refuses them.
+  Zeilenablage::Nimmt nimmt;
+  Zeilenablage::Ablegen ablegen;
   if (v.ablegen != nullptr) {
-    auto Ablegen = [this, ablegen = v.ablegen](const QString& t) {
-      fenster_.Weiterleiten([ablegen, text = Utf8(t)](HauptF& h) { ablegen(h, text); });
+    if (v.nimmt != nullptr) nimmt = [this, n = v.nimmt](const QString& t) { return n(Haupt(), Utf8(t)); };
+    ablegen = [this, a = v.ablegen](const QString& t) {
+      fenster_.Weiterleiten([a, text = Utf8(t)](HauptF& h) { a(h, text); });
     };
-    if (auto* ablage = qobject_cast<Ablagefeld*>(b.widget)) connect(ablage, &Ablagefeld::abgelegt, this, Ablegen);
-    if (auto* zeile = qobject_cast<Textzeile*>(b.widget)) {
-      // The core says which rows the field takes, as they are dragged over it.
-      zeile->NimmZeilen(
-          [this, nimmt = v.nimmt](const QString& t) { return nimmt == nullptr || nimmt(Haupt(), Utf8(t)); });
-      connect(zeile, &Textzeile::abgelegt, this, Ablegen);
-    }
   }
+  new Zeilenablage(b.mehrzeilig != nullptr ? *b.mehrzeilig->viewport() : *b.widget, std::move(nimmt),
+                   std::move(ablegen));
   if (v.feld == nullptr || b.zeile->art == Steuerart::Ablagefeld) return;
   // Typing goes into the model as it happens.
   Textfeld* feld = v.feld(Haupt());

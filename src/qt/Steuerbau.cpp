@@ -3,17 +3,19 @@
 #include <QComboBox>
 #include <QFont>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextCursor>
 
-#include "qt/Ablagefeld.h"
 #include "qt/QtPlattform.h"
 #include "qt/Texte.h"
-#include "qt/Textzeile.h"
 #include "qt/Zeilenansicht.h"
 
 namespace quarnel {
@@ -28,6 +30,29 @@ bool Textbereich::canInsertFromMimeData(const QMimeData* quelle) const {
 
 void Textbereich::insertFromMimeData(const QMimeData* quelle) {
   if (BringtText(quelle)) QPlainTextEdit::insertFromMimeData(quelle);
+}
+
+void Textbereich::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) gedrueckt_ = e->position();
+  QPlainTextEdit::mousePressEvent(e);
+}
+
+void Textbereich::mouseMoveEvent(QMouseEvent* e) {
+  // Whether the move brings the left button while the mouse no longer holds
+  // it: its release went to a drag's loop, before this move or during it.
+  auto Losgelassen = [e] {
+    return (e->buttons() & Qt::LeftButton) && !(QGuiApplication::mouseButtons() & Qt::LeftButton);
+  };
+  if (!Losgelassen()) QPlainTextEdit::mouseMoveEvent(e);
+  if (!Losgelassen()) return;
+  // The release where the button was pressed, so that the text stays where
+  // it is: it stops the auto-scroll. The selection stays as the drag left
+  // it, as after a drag whose release the edit never learns of.
+  const QTextCursor auswahl = textCursor();
+  QMouseEvent los(QEvent::MouseButtonRelease, gedrueckt_, viewport()->mapToGlobal(gedrueckt_), Qt::LeftButton,
+                  Qt::NoButton, e->modifiers());
+  QPlainTextEdit::mouseReleaseEvent(&los);
+  setTextCursor(auswahl);
 }
 
 namespace {
@@ -74,7 +99,7 @@ QWidget* BaueSteuerelement(const Steuerelement& s, QWidget* eltern) {
       if (s.mehrzeilig) {
         w = BaueTextbereich(s, eltern);
       } else {
-        auto* t = new Textzeile(QText(s.text), eltern);
+        auto* t = new QLineEdit(QText(s.text), eltern);
         t->setReadOnly(s.nurLesen);
         w = t;
       }
@@ -82,9 +107,16 @@ QWidget* BaueSteuerelement(const Steuerelement& s, QWidget* eltern) {
     case Steuerart::Beschreibung:
       w = BaueTextbereich(s, eltern);
       break;
-    case Steuerart::Ablagefeld:
-      w = new Ablagefeld(eltern);
+    case Steuerart::Ablagefeld: {
+      // Read-only keeps typing and pasting out; rows are let in by its
+      // Zeilenablage. Drops need no keyboard focus, and Tab must not get
+      // stuck here.
+      auto* t = new QLineEdit(eltern);
+      t->setReadOnly(true);
+      t->setFocusPolicy(Qt::NoFocus);
+      w = t;
       break;
+    }
     case Steuerart::Beschriftung: {
       auto* l = new QLabel(eltern);
       // Names may hold "<" or "&": a label never reads its text as markup.

@@ -1,6 +1,7 @@
 #include "qt/Zeilenansicht.h"
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QResizeEvent>
@@ -25,17 +26,40 @@ Zeilenansicht::Zeilenansicht(QWidget* eltern) : QTableView(eltern) {
   setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
   // Tab moves the keyboard on to the next control, not from row to row.
   setTabKeyNavigation(false);
-  // Every row as high as an item of a list view: one line of text and the
-  // style's margins.
+  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  verticalHeader()->setMinimumSectionSize(1);
+  Zeilenhoehe();
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+}
+
+void Zeilenansicht::Zeilenhoehe() {
+  // An item of a list view: one line of text and the style's margins.
   QStyleOptionViewItem zeile;
-  initViewItemOption(&zeile);
+  QTableView::initViewItemOption(&zeile);
   zeile.text = QStringLiteral("Xg");
   zeile.features |= QStyleOptionViewItem::HasDisplay;
   const int hoehe = style()->sizeFromContents(QStyle::CT_ItemViewItem, &zeile, QSize(), this).height();
-  verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  verticalHeader()->setMinimumSectionSize(1);
-  verticalHeader()->setDefaultSectionSize(hoehe);
-  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  // A line of text is the font's ascent and descent high, and the accents
+  // above capitals (Ö, Ü) reach higher: a row is higher by what the glyphs
+  // need beyond the line, and the line sits low when the accents need the
+  // room, high when the descenders do, in the middle when both do.
+  const QFontMetrics fm = fontMetrics();
+  const QRect tinte = fm.tightBoundingRect(QStringLiteral(u"ÄÖÜÅÉÂÇgjpqy|"));
+  const int oben = std::max(0, -tinte.top() - fm.ascent());
+  const int unten = std::max(0, tinte.bottom() + 1 - fm.descent());
+  ausrichtung_ = oben > 0 && unten == 0 ? Qt::AlignBottom : unten > 0 && oben == 0 ? Qt::AlignTop : Qt::AlignVCenter;
+  const int mehr = ausrichtung_ == Qt::AlignVCenter ? 2 * std::max(oben, unten) : oben + unten;
+  verticalHeader()->setDefaultSectionSize(hoehe + mehr);
+}
+
+void Zeilenansicht::initViewItemOption(QStyleOptionViewItem* option) const {
+  QTableView::initViewItemOption(option);
+  option->displayAlignment = Qt::AlignLeft | ausrichtung_;
+}
+
+void Zeilenansicht::changeEvent(QEvent* e) {
+  QTableView::changeEvent(e);
+  if (e->type() == QEvent::FontChange || e->type() == QEvent::StyleChange) Zeilenhoehe();
 }
 
 void Zeilenansicht::setModel(QAbstractItemModel* modell) {

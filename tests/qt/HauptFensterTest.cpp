@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTimer>
 #include <QAbstractItemModelTester>
 #include <QtTest>
@@ -49,6 +50,55 @@ struct LeserDerMeldungen : QObject {
       QTimer::singleShot(0, box, [box] { QTest::keyClick(box, Qt::Key_Return); });
     }
     return false;
+  }
+};
+
+// The desktop's drag as the X11 platform runs it, where the offscreen one
+// ends every drag at once: from its start the drag takes the mouse, and
+// the button's release drops its text on the widget under the mouse
+// instead of reaching any widget. A drag begun while the button is held
+// runs `hand`, the rest of the user's gesture, at once, as the desktop runs
+// it inside the drag; a drag begun without a held button waits for the
+// next release.
+struct Ziehschleife : QObject {
+  int begonnen = 0, abgelegt = 0;  // drags begun, drops
+  bool laeuft = false;
+  QString text;
+  std::function<void()> hand;
+  Ziehschleife() { qApp->installEventFilter(this); }
+  ~Ziehschleife() override { qApp->removeEventFilter(this); }
+  bool eventFilter(QObject* ziel, QEvent* e) override {
+    // A multi-line text field drags its selection: the drag is born a child
+    // of its viewport (still a bare QObject as its parent learns of it).
+    QPlainTextEdit* feld = nullptr;
+    if (e->type() == QEvent::ChildAdded && ziel->isWidgetType())
+      feld = qobject_cast<QPlainTextEdit*>(static_cast<QWidget*>(ziel)->parentWidget());
+    if (feld != nullptr && ziel == feld->viewport() && !static_cast<QChildEvent*>(e)->child()->isWidgetType()) {
+      text = feld->textCursor().selectedText();
+      ++begonnen;
+      laeuft = true;
+      if ((QGuiApplication::mouseButtons() & Qt::LeftButton) && hand) std::exchange(hand, nullptr)();
+      return false;
+    }
+    const QEvent::Type art = e->type();
+    if (!laeuft || !ziel->isWindowType() ||
+        (art != QEvent::MouseButtonPress && art != QEvent::MouseButtonDblClick && art != QEvent::MouseMove &&
+         art != QEvent::MouseButtonRelease))
+      return false;
+    if (art != QEvent::MouseButtonRelease) return true;
+    laeuft = false;
+    const QPointF wo = static_cast<QMouseEvent*>(e)->globalPosition();
+    if (QWidget* unter = QApplication::widgetAt(wo.toPoint())) {
+      QMimeData daten;
+      daten.setText(text);
+      const QPointF p = unter->mapFromGlobal(wo);
+      QDragEnterEvent betreten(p.toPoint(), Qt::CopyAction, &daten, Qt::NoButton, Qt::NoModifier);
+      QDropEvent ablegen(p, Qt::CopyAction, &daten, Qt::NoButton, Qt::NoModifier);
+      QCoreApplication::sendEvent(unter, &betreten);
+      if (betreten.isAccepted()) QCoreApplication::sendEvent(unter, &ablegen);
+      if (ablegen.isAccepted()) ++abgelegt;
+    }
+    return true;
   }
 };
 
@@ -619,7 +669,7 @@ private slots:
 
   // An object row dropped on the name field gives the object's name, in
   // place of what the field held; a command row is refused there, and every
-  // other one-line field refuses both (their digits are no number). Text
+  // other field refuses both (their digits are no number). Text
   // dragged in from elsewhere lands as typed text.
   void ziehenAufDieTextfelder() {
     Sitzung s;
@@ -664,6 +714,12 @@ private slots:
       ++gezaehlt;
     }
     QCOMPARE(gezaehlt, 8);  // aF, bF, cF, dF, the angle; xF, yF, zF
+    // The note field, of several lines, refuses both rows too.
+    s.Menue("FileHInweis");
+    QWidget* hinweis = s.E<QPlainTextEdit>("HinweisF")->viewport();
+    QVERIFY(!Ablegen(hinweis, objekt.get()) && !Ablegen(hinweis, befehl.get()));
+    QVERIFY(Ablegen(hinweis, &fremd));
+    QCOMPARE(s.h.form.HinweisF.text, std::string("2.5"));
   }
 
   // Shift and double-click on a point opens its window; Return there stores
@@ -743,6 +799,87 @@ private slots:
     s.ui.antworten = {Antwort::Nein};
     QVERIFY(s.w.close());
     QCOMPARE(s.ui.beendet, 0);
+  }
+
+  // A word dragged out of the help text at once, its first move already
+  // outside, and dropped on the name field lands there once; the drag ends
+  // with the button's release: none runs after it, a menu opens and a click
+  // drops nothing. (The text field's auto-scroll, started by that move
+  // after the drag, sent moves with the button held, and each began the
+  // drag anew.)
+  void ziehenAusDerHilfeEndetBeimLoslassen() {
+    Sitzung s;
+    s.Menue("NumPunkt");
+    s.Tippe("GnameF", "Bert");
+    s.Menue("InfoHilfe");
+    Nebenfenster* hilfe = s.w.Fenster(kHilfeFensterArt);
+    hilfe->move(s.w.frameGeometry().topRight() + QPoint(20, 0));
+    QVERIFY(QTest::qWaitForWindowExposed(hilfe));
+    auto* text = qobject_cast<QPlainTextEdit*>(hilfe->Element("InfoTxt"));
+    QTextCursor c = text->document()->find(QStringLiteral("Programm"));
+    c.setPosition(c.selectionStart() + 3);
+    const QPoint wort = text->viewport()->mapTo(hilfe, text->cursorRect(c).center());
+    QWindow* hier = hilfe->windowHandle();
+    QTest::mouseDClick(hier, Qt::LeftButton, {}, wort);
+    QCOMPARE(text->textCursor().selectedText(), QStringLiteral("Programm"));
+    QTest::qWait(QApplication::doubleClickInterval() + 50);  // the next press is no third click
+
+    Ziehschleife ziehen;
+    auto* name = s.E<QLineEdit>("GnameF");
+    const QPoint ueberName = name->mapTo(&s.w, name->rect().center());
+    ziehen.hand = [&] {
+      QTest::mouseMove(s.w.windowHandle(), ueberName);
+      QTest::mouseRelease(s.w.windowHandle(), Qt::LeftButton, {}, ueberName);
+    };
+    QTest::mousePress(hier, Qt::LeftButton, {}, wort);
+    QTest::mouseMove(hier, wort - QPoint(60 + wort.x(), 0));
+    QCOMPARE(ziehen.begonnen, 1);
+    QCOMPARE(ziehen.abgelegt, 1);
+    QVERIFY(name->text().contains("Programm"));
+    QCOMPARE(text->textCursor().selectedText(), QStringLiteral("Programm"));  // still chosen, as after any drag
+    const QString danach = name->text();
+    QTest::qWait(350);  // the auto-scroll's steps are 100 ms apart
+    QCOMPARE(ziehen.begonnen, 1);
+    QVERIFY(!ziehen.laeuft);
+    QMenu* datei = s.w.Menue("FileMenu");
+    QTest::mouseClick(s.w.windowHandle(), Qt::LeftButton, {},
+                      s.w.menuBar()->mapTo(&s.w, s.w.menuBar()->actionGeometry(datei->menuAction()).center()));
+    QTRY_VERIFY(datei->isVisible());
+    datei->close();
+    const QPoint leer(700, 70);
+    QCOMPARE(s.w.centralWidget()->childAt(leer), nullptr);
+    QTest::mouseClick(s.w.windowHandle(), Qt::LeftButton, {}, s.w.centralWidget()->mapTo(&s.w, leer));
+    QTest::mouseClick(s.w.windowHandle(), Qt::LeftButton, {}, ueberName);
+    QCOMPARE(ziehen.abgelegt, 1);
+    QCOMPARE(name->text(), danach);
+  }
+
+  // A capital umlaut keeps its dots in a list row: the row of "Öl" has
+  // pixels drawn above the O, higher than anything in the row of "Ol", in
+  // the object list and in the command list.
+  void umlauteBehaltenIhrePunkte() {
+    Sitzung s;
+    s.Punkt("Ol", "1");
+    s.Punkt(QStringLiteral(u"Öl"), "2");
+    // The topmost line of the row that holds `name` with anything drawn on it.
+    auto Oberkante = [](QAbstractItemView* v, const QString& name) {
+      const QModelIndexList zeilen = v->model()->match(v->model()->index(0, 0), Qt::DisplayRole, name, 1,
+                                                       Qt::MatchContains);
+      if (zeilen.isEmpty()) return -1;
+      const QImage bild = v->viewport()->grab(v->visualRect(zeilen.front())).toImage();
+      for (int y = 0; y < bild.height(); ++y)
+        for (int x = 0; x < bild.width(); ++x)
+          if (qGray(bild.pixel(x, y)) < 160) return y;
+      return bild.height();
+    };
+    for (const char* liste : {"QuarnelLB", "ProtokollBox"}) {
+      auto* v = s.E<QAbstractItemView>(liste);
+      QVERIFY(!v->selectionModel()->hasSelection());  // no row is painted as chosen
+      const int ol = Oberkante(v, "Ol");
+      const int oel = Oberkante(v, QStringLiteral(u"Öl"));
+      QVERIFY2(ol > 0 && oel >= 0, liste);
+      QVERIFY2(oel < ol, liste);
+    }
   }
 
   void hilfeUndInfofenster() {
