@@ -88,7 +88,7 @@ TEST(Hilfetexte, FormOfBothTexts) {
   EXPECT_EQ(i[0], "Quarnel2");
   EXPECT_NE(info.find("0.8"), std::string_view::npos);
   EXPECT_GE(Len(info), 2700u);
-  EXPECT_LE(Len(info), 3700u);
+  EXPECT_LE(Len(info), 3800u);
   // No address of any kind.
   for (const char* adresse : {"@", "http", "www."}) EXPECT_EQ(info.find(adresse), std::string_view::npos) << adresse;
 }
