@@ -101,8 +101,8 @@ namespace {
 
 // Reads a number text of a file as a short descent: a sum of terms, a term a
 // number or a quotient, a number a sign, digits with one point and an
-// exponent. Works on the text with the typeset minus as "-", the no-break
-// space as a blank and the comma as a point.
+// exponent. Works on the text with the typeset minus as "-", every blank
+// (BlankBei) as a space and the comma as a point.
 class Zahlleser {
  public:
   explicit Zahlleser(std::string t) : t_(std::move(t)) {}

@@ -1,7 +1,7 @@
 #pragma once
 // Numbers of about 31 digits for the few values that need more than a
-// double: the area of a triangle, and the volume, heights and spheres of a
-// tetrahedron. Such values are small results of large products: a body 1e5
+// double: the area of a triangle and the feet of its heights, and the
+// volume, heights, spheres and sums of a tetrahedron's report. Such values are small results of large products: a body 1e5
 // long, 1 wide and 1e-3 thick has a volume of about 17 from products of
 // 1e15, of which doubles keep three or four digits, and other ones in
 // another order of the corners. A number here is the unevaluated sum of two

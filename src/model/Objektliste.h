@@ -68,7 +68,7 @@ public:
   // "Fehler beim Loeschen" when nobody behind the head bears the name.
   void LoescheQuarnel(std::string_view name);
 
-  // Not empty, and no blank (nor no-break space), colon, comma, bar or
+  // Not empty, and no blank of any kind (HatBlank), colon, comma, bar or
   // control character.
   static bool ErlaubterName(std::string_view text);
 
