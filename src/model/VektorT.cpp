@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
+#include <string>
+#include <system_error>
 #include <tuple>
 
 #include "model/Genau.h"
@@ -36,16 +39,31 @@ std::int32_t ggT(std::int32_t a, std::int32_t b) {
 
 namespace {
 
-// z, whose scaled value |z|·p lies from 2^52 to 2^53, rounded to the given
-// decimals from its exact binary value, halves away from zero; trailing
-// zeros and a bare point cut. The exact product splits into a whole number,
-// the rounded product, and a rest of at most a half, which is a half exactly
-// at a tie (there the rounded product went to the even neighbour).
-std::string Festkomma(double z, int dezimalen, double p) {
-  const double hoch = std::fabs(z) * p;
-  const double rest = std::fma(std::fabs(z), p, -hoch);
-  std::string text = Str(static_cast<std::int64_t>(hoch) + (rest == 0.5 ? 1 : 0));
-  text.insert(text.size() - static_cast<std::size_t>(dezimalen), ".");
+// z, which is no whole number and whose scaled value |z|·10^d is 2^52 or
+// more, rounded to d decimals from its exact binary value, halves away from
+// zero; trailing zeros and a bare point cut. Such a double is at least
+// 2^52 / 10^6 > 2^32, so it holds at most 20 binary digits after the point
+// and its decimal text at 24 places is exact. `nurHalbe`: only a tie is
+// rounded so, any other value gets its shortest text (Str).
+std::string Festkomma(double z, int dezimalen, bool nurHalbe) {
+  std::array<char, 64> buf{};  // |z| < 2^52: at most 16 digits before the point
+  const auto [ende, fehler] =
+      std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(z), std::chars_format::fixed, 24);
+  if (fehler != std::errc()) return Str(z);
+  std::string text(buf.data(), ende);
+  const std::size_t schnitt = text.find('.') + 1 + static_cast<std::size_t>(dezimalen);
+  bool aufrunden = text[schnitt] >= '5';
+  if (nurHalbe && (text[schnitt] != '5' || text.find_first_not_of('0', schnitt + 1) != std::string::npos)) return Str(z);
+  text.resize(schnitt);
+  for (int i = static_cast<int>(text.size()) - 1; aufrunden; --i) {
+    if (i < 0) {
+      text.insert(0, "1");
+      break;
+    }
+    if (text[i] == '.') continue;
+    aufrunden = text[i] == '9';
+    text[i] = aufrunden ? '0' : static_cast<char>(text[i] + 1);
+  }
   while (text.back() == '0') text.pop_back();
   if (text.back() == '.') text.pop_back();
   return z < 0.0 ? "-" + text : text;
@@ -64,11 +82,13 @@ std::string z2s(double z, int dezimalen) {
     if (skaliert >= 0x1p52) {
       // From 2^52 on, p·z has no digits after the point: scaling it there and
       // back would only add rounding errors (1000000000001 would come back as
-      // 1000000000000.9999). A whole number is written as it is, and so is
-      // one from 2^53 on, whose shortest text has no more decimals than
-      // chosen. Below 2^53 a fraction may hold more binary digits than
-      // chosen: it is rounded from its exact value.
-      if (skaliert < 0x1p53 && z != std::floor(z)) return Festkomma(z, dezimalen, p);
+      // 1000000000000.9999). A whole number is written as it is. Below 2^53 a
+      // fraction may hold more binary digits than chosen: it is rounded from
+      // its exact value. From 2^53 on its shortest text has no more decimals
+      // than chosen, and digits beyond it would show only the rounding of
+      // the double; but where the exact value is a tie, the shortest text
+      // would take the even neighbour, so a tie is rounded away from zero.
+      if (z != std::floor(z)) return Festkomma(z, dezimalen, skaliert >= 0x1p53);
       w = z;
     } else {
       w = Round(p * z) / p;
