@@ -130,7 +130,7 @@ Genau Summe(std::initializer_list<double> w) {
 struct Koerpermasse {
   explicit Koerpermasse(const std::array<VektorT, 5>& e)
       : p(e), b(Differenz(e[2], e[1])), c(Differenz(e[3], e[1])), d(Differenz(e[4], e[1])), cd(Kreuz(c, d)),
-        spat(Skalar(b, cd)) {
+        spat(Spatprodukt(b, c, d)) {
     for (int i = 1; i <= 4; ++i) f[i] = 2.0 * p[i % 4 + 1].DreiecksFlaeche(p[(i + 1) % 4 + 1], p[(i + 2) % 4 + 1]);
     flaechen = Summe({f[1], f[2], f[3], f[4]});
   }

@@ -47,6 +47,10 @@ GenauV operator*(const GenauV& a, const Genau& f);
 GenauV operator/(const GenauV& a, const Genau& f);
 GenauV Kreuz(const GenauV& a, const GenauV& b);
 Genau Skalar(const GenauV& a, const GenauV& b);
+// b · (c × d), from the exact value rounded once: the same number, but for
+// its sign, in every order of the three vectors, however much the products
+// cancel (a sliver's volume is a tiny rest of them).
+Genau Spatprodukt(const GenauV& b, const GenauV& c, const GenauV& d);
 double Laenge(const GenauV& a);
 // The point p moved by d, rounded once.
 VektorT Verschoben(const VektorT& p, const GenauV& d);

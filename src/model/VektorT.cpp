@@ -173,7 +173,9 @@ std::string VektorT::Vektor2String(int dezimalen) const {
 VektorT VektorT::SpiegelePP(const VektorT& z) const { return LinKomb(-1.0, z, 2.0); }
 
 VektorT VektorT::Fusspunkt(const VektorT& a, const VektorT& b) const {
-  if (a.Richtung(b).IstNullvektor()) return a;
+  // Two points that count as one give no line: the foot is that point, taken
+  // as their middle, so that it is the same in either order.
+  if (a.Richtung(b).IstNullvektor()) return Verschoben(a, Differenz(b, a) * Genau{0.5});
   // a + t·(b − a) with t = (self − a)·(b − a) / |b − a|², from the exact
   // differences and divided in numbers of about 31 digits, rounded once: the
   // same point whichever end of the line comes first.

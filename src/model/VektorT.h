@@ -52,8 +52,8 @@ struct VektorT {
   // Point reflection of self at the centre z: 2·z − self.
   VektorT SpiegelePP(const VektorT& z) const;
   // Foot of the perpendicular from self onto the line through a and b, the
-  // same point in either order of a and b (Genau.h); a itself when a and b
-  // coincide.
+  // same point in either order of a and b (Genau.h); the middle of a and b
+  // when they count as one point.
   VektorT Fusspunkt(const VektorT& a, const VektorT& b) const;
   // Area of the triangle self, p2, p3: half the cross product of two sides,
   // from the exact differences of the corners (Genau.h), so the same in
