@@ -138,8 +138,13 @@ void VektorT::VereinfacheRichtung() {
   if ((x0 < 0.0 && y0 < 0.0) || (x0 < 0.0 && z0 < 0.0) || (y0 < 0.0 && z0 < 0.0)) {
     for (int i = 1; i <= 3; ++i) kp[i] = -kp[i];
   }
+  // A component counts as zero when it is below the tolerance both as it is
+  // and beside the largest one: so rounding noise goes, but a short normal
+  // such as (0|-9e-8|4e-4), of a plane through three points 0.02 apart,
+  // keeps its tilt, which is a quarter of a thousandth.
+  const double groesste = std::fmax(std::fmax(std::fabs(kp[1]), std::fabs(kp[2])), std::fabs(kp[3]));
   for (int i = 1; i <= 3; ++i)
-    if (IstNull(kp[i])) kp[i] = 0.0;
+    if (IstNull(kp[i]) && std::fabs(kp[i]) < NullToleranz * groesste) kp[i] = 0.0;
   if (VGanzzahlig()) {
     std::int32_t g = ggT(ggT(CInt32(x0), CInt32(y0)), CInt32(z0));
     if (g > 1) {

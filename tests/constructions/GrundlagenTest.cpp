@@ -205,6 +205,18 @@ TEST(GeradenUndEbenenDurchPunkte, KleineDreieckeSpannenEineEbene) {
   b.P("F", 2000, 2000, 2000);
   EXPECT_EQ(b.Ebene("f", "A", "D", "F").Typ, LeeresQuarnel);
   EXPECT_EQ(b.Meldungen(), std::vector<std::string>{"Der Normalenvektor einer Ebene kann nicht der Nullvektor sein"});
+  // A short normal or direction keeps its small tilt: the plane holds all
+  // three of its points and not a fourth 0.000112 above it, the line a point
+  // a million times as far along.
+  b.P("K", 0, 0, 0);
+  b.P("L", 0.02, 0, 0);
+  b.P("M", 0, 0.02, 0.0000045);
+  const QuarnelT k = b.Ebene("k", "K", "L", "M");
+  for (const VektorT& p : {VektorT(0, 0, 0), VektorT(0.02, 0, 0), VektorT(0, 0.02, 0.0000045)})
+    EXPECT_TRUE(LiegtInEbene(p, k, 1e-9));
+  EXPECT_NEAR(AbstandVonEbene({0.5, 0.5, 0}, k), 0.0001125, 1e-9);
+  b.P("N", 0.001, 0.00000009, 0);
+  EXPECT_TRUE(LiegtAufGerade({1000, 0.09, 0}, b.Gerade("n", "K", "N"), 1e-9));
 }
 
 TEST(GeradenUndEbenenDurchPunkte, GeradeDurchPunktMitRichtung) {
