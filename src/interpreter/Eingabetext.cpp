@@ -75,7 +75,8 @@ std::string Kommafrei(std::string_view s) {
       i += n - 1;
       continue;
     }
-    if (s[i] != ',') r += s[i];
+    // A line break pasted into the one-line field shows as a blank there.
+    if (s[i] != ',' && static_cast<unsigned char>(s[i]) >= 32) r += s[i];
   }
   return r;
 }

@@ -19,7 +19,8 @@ inline constexpr std::string_view kMinuszeichen = "\xE2\x88\x92";
 // the quotient would overflow is ignored like a zero one.
 double myval(std::string_view s);
 
-// The typed object name without its commas and blanks (of every kind).
+// The typed object name without its commas, blanks (of every kind) and
+// control characters (a pasted line break).
 std::string Kommafrei(std::string_view s);
 
 // Every control character (code below 32) of a note becomes one blank, so a

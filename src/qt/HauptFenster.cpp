@@ -8,6 +8,7 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPalette>
 
@@ -189,8 +190,11 @@ void HauptFenster::AbgleichenSeitenfenster(Seitenfenster& s) {
       }
     }
   } else if (s.fenster != nullptr && !s.fenster->isHidden()) {
+    // A window that had the keyboard gives it back too, even without a
+    // window manager to hand it on.
+    const bool aktiv = s.fenster->isActiveWindow();
     s.fenster->hide();
-    if (tastatur) activateWindow();
+    if (tastatur || aktiv) activateWindow();
   }
 }
 
@@ -239,6 +243,11 @@ bool HauptFenster::eventFilter(QObject* ziel, QEvent* e) {
   if (art != QEvent::KeyPress && art != QEvent::ShortcutOverride && art != QEvent::MouseMove && art != QEvent::Leave)
     return false;
   auto* w = qobject_cast<QWidget*>(ziel);
+  // A key held down before a message box opened does not answer the box:
+  // its repeats would press the box's button before it could be read.
+  if (art == QEvent::KeyPress && w != nullptr && qobject_cast<QMessageBox*>(w->window()) != nullptr &&
+      Gehalten(*static_cast<QKeyEvent*>(e)))
+    return true;
   if (w == nullptr || AnsichtVon(w) == nullptr) return false;
   switch (art) {
     case QEvent::ShortcutOverride: {

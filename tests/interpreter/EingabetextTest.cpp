@@ -110,6 +110,7 @@ TEST(Eingabetext, NamesNotesAndMemberLists) {
   EXPECT_EQ(Kommafrei("P 1,2"), "P12");
   EXPECT_EQ(Kommafrei(", ,"), "");
   EXPECT_EQ(Kommafrei("a\tb\u00A0c\u2009d\u3000e"), "abcde");
+  EXPECT_EQ(Kommafrei("Ab\nCd\r"), "AbCd");  // pasted, it shows as "Ab Cd"
 
   std::string n = "Zeile 1\r\nZeile 2\tEnde";
   Filtern(n);

@@ -39,15 +39,27 @@ namespace {
 
 // Real message boxes, as the program shows them, each running its own event
 // loop: as soon as one shows, the user reads it and presses Return on it.
+// With `gehalten`, the Return that opened a box is still held: its repeats
+// reach the box first, and `offen` tells whether the box stayed open.
 struct LeserDerMeldungen : QObject {
   std::vector<std::string> meldungen;
+  bool gehalten = false, offen = false;
   LeserDerMeldungen() { qApp->installEventFilter(this); }
   ~LeserDerMeldungen() override { qApp->removeEventFilter(this); }
   bool eventFilter(QObject* ziel, QEvent* e) override {
     auto* box = qobject_cast<QMessageBox*>(ziel);
     if (box != nullptr && e->type() == QEvent::Show) {
       meldungen.push_back(Utf8(box->text()));
-      QTimer::singleShot(0, box, [box] { QTest::keyClick(box, Qt::Key_Return); });
+      QTimer::singleShot(0, box, [this, box] {
+        if (gehalten) {
+          for (int i = 0; i < 3; ++i) {
+            QKeyEvent wiederholt(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+            QApplication::sendEvent(box->focusWidget() != nullptr ? box->focusWidget() : box, &wiederholt);
+          }
+          offen = box->isVisible();
+        }
+        QTest::keyClick(box, Qt::Key_Return);
+      });
     }
     return false;
   }
@@ -382,6 +394,12 @@ private slots:
     s.Tippe("GnameF", "A");
     s.Taste("aF", Qt::Key_Return);
     QCOMPARE(leser.meldungen.size(), std::size_t{4});
+    // A Return held on a taken name: its repeats leave the box open.
+    leser.gehalten = true;
+    s.Tippe("GnameF", "A");
+    s.Taste("GnameF", Qt::Key_Return);
+    QCOMPARE(leser.meldungen.size(), std::size_t{5});
+    QVERIFY(leser.offen);
     QCOMPARE(s.Befehle(), std::size_t{1});
     QCOMPARE(s.h.objekte.ErzeugeNamenListen().NListe, std::string("O\rA\r"));
   }
