@@ -43,9 +43,18 @@ namespace {
 // more, rounded to d decimals from its exact binary value, halves away from
 // zero; trailing zeros and a bare point cut. Such a double is at least
 // 2^52 / 10^6 > 2^32, so it holds at most 20 binary digits after the point
-// and its decimal text at 24 places is exact. `nurHalbe`: only a tie is
-// rounded so, any other value gets its shortest text (Str).
+// and its decimal text at 24 places is exact. `nurHalbe`: only where the
+// shortest text (Str) has all d decimals and the exact value is a tie is it
+// rounded so; the shortest text took the even neighbour there. Any other
+// value keeps its shortest text: its exact digits beyond would show only
+// how the double rounds what was meant (40000000000000.01 is
+// 40000000000000.0078125).
 std::string Festkomma(double z, int dezimalen, bool nurHalbe) {
+  if (nurHalbe) {
+    const std::string kurz = Str(z);
+    const std::size_t punkt = kurz.find('.');
+    if (punkt == std::string::npos || kurz.size() - punkt - 1 < static_cast<std::size_t>(dezimalen)) return kurz;
+  }
   std::array<char, 64> buf{};  // |z| < 2^52: at most 16 digits before the point
   const auto [ende, fehler] =
       std::to_chars(buf.data(), buf.data() + buf.size(), std::fabs(z), std::chars_format::fixed, 24);
